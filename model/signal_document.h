@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/signal_element.h"
+
+#include <vector>
+
+using ElementList = std::vector<SignalElement>;
+
+// The edited signal: the element list with the chosen range and resolution (-1 until chosen).
+struct SignalDocument {
+    ElementList elements;
+    int rangeCode = -1;
+    int resolutionCode = -1;
+    double sampleInterval = 0.01;
+};
+
+double totalDuration(const SignalDocument& doc);
+
+// Append, insert and replace refuse (return false, list untouched) when the total would exceed
+// the resolution's maximum time; a total exactly at the maximum is accepted.
+bool appendElement(SignalDocument& doc, const SignalElement& element);
+bool insertElement(SignalDocument& doc, const SignalElement& element, int index);
+bool replaceElement(SignalDocument& doc, const SignalElement& element, int index);
+void deleteElement(SignalDocument& doc, int index);
+void clearElements(SignalDocument& doc);
+
+// Choosing another range or resolution discards the list once one was chosen and elements exist;
+// the window asks the user before that.
+bool rangeChangeNeedsConfirmation(const SignalDocument& doc, int newRangeCode);
+bool resolutionChangeNeedsConfirmation(const SignalDocument& doc, int newResolutionCode);
+
+// Apply a change the user did not decline: clear the list when the change discards it, store the
+// code (and the sample interval). Return true when the list was cleared, so the caller refreshes.
+bool applyRangeChange(SignalDocument& doc, int newRangeCode);
+bool applyResolutionChange(SignalDocument& doc, int newResolutionCode);

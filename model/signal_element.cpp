@@ -1,0 +1,1 @@
+#include "model/signal_element.h"

@@ -1,0 +1,1 @@
+#include "model/trace_points.h"
