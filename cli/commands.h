@@ -1,0 +1,14 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+// Exit status of every command.
+inline constexpr int ExitOk = 0;
+inline constexpr int ExitFailed = 1; // invalid input or a failed write
+inline constexpr int ExitUsage = 2;
+
+// Each command gets the arguments after its own name.
+int runExport(std::span<const std::string_view> args);
+int runCheck(std::span<const std::string_view> args);
+int runRender(std::span<const std::string_view> args);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "files/write_result.h"
+#include "model/signal_document.h"
+
+#include <filesystem>
+#include <string>
+
+enum class SettingsReadStatus { Read, CannotOpen, InvalidContent };
+
+struct SettingsReadResult {
+    SettingsReadStatus status = SettingsReadStatus::Read;
+    int line = 0;         // 1-based line where the content went wrong (InvalidContent)
+    std::string expected; // what was expected on that line, for messages
+
+    bool ok() const { return status == SettingsReadStatus::Read; }
+};
+
+// Writes the document as a settings file; the previous file survives any failure unchanged.
+WriteResult WriteSettingsFile(const std::filesystem::path& path, const SignalDocument& doc);
+
+// Reads a settings file into doc. On failure doc may be partly replaced: callers that must keep
+// their document read into a fresh one and take it over only when ok().
+SettingsReadResult ReadSettingsFile(const std::filesystem::path& path, SignalDocument& doc);
