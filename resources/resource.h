@@ -1,0 +1,55 @@
+#pragma once
+
+// Resource and control ids of the editor, shared by the .rc file and the code.
+
+// Icon and menu
+#define MYICON "MYICON"
+#define TOPMENU "TOPMENU"
+
+// Menu commands
+#define IDM_EXIT 100
+#define IDM_EXPORT_CSV 101
+#define IDM_SAVE_SETTINGS 102
+#define IDM_LOAD_SETTINGS 103
+#define IDM_HELP 104
+#define IDM_ABOUT 105
+
+// Main window controls
+#define IDC_LABEL_DISPLAY_PERIOD 200
+#define IDC_LABEL_OUTPUT_RANGE 201
+#define IDC_LABEL_RESOLUTION 202
+#define IDC_DISPLAY_PERIOD 300
+#define IDC_OUTPUT_RANGE 301
+#define IDC_RESOLUTION 302
+#define IDC_ELEMENT_LIST 400
+#define IDC_APPEND 500
+#define IDC_EDIT 501
+#define IDC_INSERT 502
+#define IDC_DELETE 503
+
+// Chart: the canvas, the strip below it (+1000) and its scroll bar (+2000)
+#define IDC_CANVAS 1111
+#define IDC_CANVAS_STRIP 2111
+#define IDC_CANVAS_SCROLL 3111
+
+// Parameter dialog
+#define IDD_PARAM 1000
+#define IDC_TYPE_LABEL 210
+#define IDC_SUBTYPE_A_LABEL 211
+#define IDC_SUBTYPE_B_LABEL 212
+#define IDC_PICTURE 213
+#define IDC_FIELD_LABEL_FIRST 220 // 220..239: label of field 0..19
+#define IDC_TYPE 310
+#define IDC_SUBTYPE_A 311
+#define IDC_SUBTYPE_B 312
+#define IDC_PARAM_OK 510
+#define IDC_PARAM_CANCEL 511
+#define IDC_FIELD_FIRST 620 // 620..639: edit of field 0..19
+#define IDB_PICTURE_FIRST 150 // 150..156: pictures of FUNC_CONST..FUNC_RANDOM
+
+// About box
+#define IDD_ABOUT 1001
+#define IDC_ABOUT_TITLE 240
+#define IDC_ABOUT_VERSION 241
+#define IDC_ABOUT_TEXT 242
+#define IDC_ABOUT_OK 520
