@@ -1,1 +1,95 @@
 #include "model/signal_document.h"
+
+#include "model/tables.h"
+
+#include <cstddef>
+
+namespace {
+
+double budgetOf(const SignalDocument& doc) {
+    return resolution(doc.resolutionCode).maximumTotalTime;
+}
+
+std::ptrdiff_t offset(int index) {
+    return static_cast<std::ptrdiff_t>(index);
+}
+
+bool inList(const SignalDocument& doc, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < doc.elements.size();
+}
+
+// A chosen setting that changes while elements exist makes those elements meaningless.
+bool changeDiscardsList(const SignalDocument& doc, int currentCode, int newCode) {
+    return currentCode != -1 && newCode != currentCode && !doc.elements.empty();
+}
+
+} // namespace
+
+double totalDuration(const SignalDocument& doc) {
+    double total = 0.0;
+    for (const SignalElement& element : doc.elements)
+        total = total + element.duration;
+    return total;
+}
+
+bool appendElement(SignalDocument& doc, const SignalElement& element) {
+    if (totalDuration(doc) + element.duration > budgetOf(doc))
+        return false;
+    doc.elements.push_back(element);
+    return true;
+}
+
+bool insertElement(SignalDocument& doc, const SignalElement& element, int index) {
+    // Inserting just after the last element is as well defined as before any other.
+    const bool atEnd = static_cast<std::size_t>(index) == doc.elements.size();
+    if ((!inList(doc, index) && !atEnd) || totalDuration(doc) + element.duration > budgetOf(doc))
+        return false;
+    doc.elements.insert(doc.elements.begin() + offset(index), element);
+    return true;
+}
+
+bool replaceElement(SignalDocument& doc, const SignalElement& element, int index) {
+    if (!inList(doc, index))
+        return false;
+    const double old = doc.elements[static_cast<std::size_t>(index)].duration;
+    if ((totalDuration(doc) - old) + element.duration > budgetOf(doc))
+        return false;
+    // Insert then delete the old one, now a place later: the element is replaced in place.
+    doc.elements.insert(doc.elements.begin() + offset(index), element);
+    doc.elements.erase(doc.elements.begin() + offset(index) + 1);
+    return true;
+}
+
+void deleteElement(SignalDocument& doc, int index) {
+    if (inList(doc, index))
+        doc.elements.erase(doc.elements.begin() + offset(index));
+}
+
+void clearElements(SignalDocument& doc) {
+    doc.elements.clear();
+}
+
+bool rangeChangeNeedsConfirmation(const SignalDocument& doc, int newRangeCode) {
+    return changeDiscardsList(doc, doc.rangeCode, newRangeCode);
+}
+
+bool resolutionChangeNeedsConfirmation(const SignalDocument& doc, int newResolutionCode) {
+    return changeDiscardsList(doc, doc.resolutionCode, newResolutionCode);
+}
+
+bool applyRangeChange(SignalDocument& doc, int newRangeCode) {
+    const bool discards = changeDiscardsList(doc, doc.rangeCode, newRangeCode);
+    if (discards)
+        clearElements(doc);
+    doc.rangeCode = newRangeCode;
+    return discards;
+}
+
+bool applyResolutionChange(SignalDocument& doc, int newResolutionCode) {
+    const bool discards = changeDiscardsList(doc, doc.resolutionCode, newResolutionCode);
+    if (discards)
+        clearElements(doc);
+    doc.resolutionCode = newResolutionCode;
+    doc.sampleInterval = resolution(newResolutionCode).sampleInterval;
+    return discards;
+}

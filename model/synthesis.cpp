@@ -1,1 +1,156 @@
 #include "model/synthesis.h"
+
+#include "model/noise.h"
+
+#include <cmath>
+
+namespace {
+
+using Params = std::array<double, ParamSlots>;
+
+// A sample within this much before a cycle boundary or level switch already counts as past it.
+constexpr double Epsilon = 0.0001;
+constexpr double Pi = 3.141592653589793;
+
+// Local time within the current cycle of a rectangle or triangle wave. The cycle number is
+// truncated in double: a zero cycle or a hand-edited huge or NaN value gives inf or NaN here,
+// never an integer conversion out of range.
+double timeInCycle(double t, double cycle) {
+    const double n = std::trunc((t + Epsilon) / cycle);
+    return t - n * cycle;
+}
+
+double rectangleValue(const Params& p, double t) {
+    const double tau = timeInCycle(t, p[3] + p[2]);
+    return tau + Epsilon >= p[2] ? p[1] : p[0];
+}
+
+double triangleValue(const Params& p, double t) {
+    const double delta = p[1] - p[0];
+    const double tau = timeInCycle(t, p[3] + p[2]);
+    if (p[2] - Epsilon > tau)
+        return delta * tau / p[2] + p[0];
+    return p[1] - (tau - p[2]) * delta / p[3];
+}
+
+bool isSampled(FuncType type) {
+    return type >= FUNC_CONST && type <= FUNC_SUM;
+}
+
+// Visits the local times of an element's samples: t < duration - dt/2, with t accumulated by
+// addition as the instrument's files have always been produced, so an element whose length is
+// not a multiple of dt lands exactly where it always did. An interval that does not move t
+// forward (zero, negative, or lost in the rounding of a huge t) ends the element instead of
+// looping for ever.
+template <typename Visit> void forEachSampleTime(double duration, double dt, Visit visit) {
+    const double end = duration - 0.5 * dt;
+    for (double t = 0.0; t < end;) {
+        visit(t);
+        const double next = t + dt;
+        if (!(next > t))
+            break;
+        t = next;
+    }
+}
+
+template <typename Value>
+double sampleLoop(double duration, double t0, double dt, TracePoints& trace, Value value) {
+    double last = 0.0;
+    forEachSampleTime(duration, dt, [&](double t) {
+        last = value(t);
+        trace.appendPoint(t0 + t, last);
+    });
+    return last;
+}
+
+} // namespace
+
+double valueAt(const SignalElement& element, double t) {
+    const auto& p = element.params;
+    switch (element.type) {
+    case FUNC_CONST:
+        return p[0];
+    case FUNC_SLOPE:
+        if (t <= p[2])
+            return (p[1] - p[0]) * t / p[2] + p[0];
+        return p[1];
+    case FUNC_RECT:
+        return rectangleValue(p, t);
+    case FUNC_TRI:
+        return triangleValue(p, t);
+    case FUNC_SIN:
+        return p[0] + p[1] * std::sin(2.0 * Pi * t / p[2] + Pi * p[3] / 180.0);
+    case FUNC_EXPO:
+        return p[1] - (p[1] - p[0]) * std::exp(-t / p[2]);
+    default:
+        return 0.0;
+    }
+}
+
+double sampleElement(const SignalElement& element, double t0, double dt, TracePoints& trace) {
+    const double duration = element.duration;
+    switch (element.type) {
+    case FUNC_CONST:
+    case FUNC_SLOPE:
+    case FUNC_RECT:
+    case FUNC_TRI:
+    case FUNC_SIN:
+    case FUNC_EXPO:
+        return sampleLoop(duration, t0, dt, trace, [&](double t) { return valueAt(element, t); });
+    case FUNC_RANDOM: {
+        const auto& p = element.params;
+        seedNoise(noiseSeedFromSlot(p[2]));
+        return sampleLoop(duration, t0, dt, trace,
+                          [&](double) { return nextNoiseValue(p[0], p[1]); });
+    }
+    case FUNC_SUM: {
+        const SignalElement a = subElement(element, SubFunction::A);
+        const SignalElement b = subElement(element, SubFunction::B);
+        const bool noiseB = b.type == FUNC_RANDOM;
+        if (noiseB)
+            seedNoise(noiseSeedFromSlot(b.params[2]));
+        return sampleLoop(duration, t0, dt, trace, [&](double t) {
+            const double va = valueAt(a, t);
+            const double vb = noiseB ? nextNoiseValue(b.params[0], b.params[1]) : valueAt(b, t);
+            return va + vb;
+        });
+    }
+    default:
+        return 0.0;
+    }
+}
+
+void rebuildSamples(const std::vector<SignalElement>& elements, double dt, TracePoints& trace) {
+    trace.clearPoints();
+    double t0 = 0.0;
+    double last = 0.0;
+    for (const SignalElement& element : elements) {
+        last = sampleElement(element, t0, dt, trace);
+        t0 = t0 + element.duration;
+    }
+    trace.appendPoint(t0, last);
+}
+
+std::int64_t sampleCountOf(const SignalElement& element, double dt) {
+    if (!isSampled(element.type))
+        return 0;
+    const double end = element.duration - 0.5 * dt;
+    if (!(end > 0.0))
+        return 0;
+    // Too many to count one by one (or an interval that never gets there): report "too many".
+    if (!(dt > 0.0) || !(end / dt <= static_cast<double>(CountedSamplesLimit)))
+        return CountedSamplesLimit + 1;
+    std::int64_t count = 0;
+    forEachSampleTime(element.duration, dt, [&](double) { ++count; });
+    return count;
+}
+
+std::int64_t listSampleCount(const std::vector<SignalElement>& elements, double dt) {
+    std::int64_t count = 1; // the closing point
+    for (const SignalElement& element : elements) {
+        count += sampleCountOf(element, dt);
+        if (count > CountedSamplesLimit)
+            return CountedSamplesLimit + 1;
+    }
+    return count;
+}

@@ -3,6 +3,7 @@
 #include "model/signal_element.h"
 #include "model/trace_points.h"
 
+#include <cstdint>
 #include <vector>
 
 // Closed-form value of a deterministic element at local time t (0 for noise, sums and unknowns).
@@ -13,3 +14,15 @@ double sampleElement(const SignalElement& element, double t0, double dt, TracePo
 
 // Clears the trace and samples the whole list, then appends the closing point at the total time.
 void rebuildSamples(const std::vector<SignalElement>& elements, double dt, TracePoints& trace);
+
+// Counting samples without making them lets a reader refuse a hand-edited list that would take
+// billions of steps to synthesize. Counts above this limit are not made one by one and come back
+// as CountedSamplesLimit + 1.
+inline constexpr std::int64_t CountedSamplesLimit = 10'000'000;
+
+// Number of samples sampleElement appends for the element at this interval.
+std::int64_t sampleCountOf(const SignalElement& element, double dt);
+
+// Number of points rebuildSamples makes of the list before the store drops any: every element's
+// samples and the closing point.
+std::int64_t listSampleCount(const std::vector<SignalElement>& elements, double dt);

@@ -12,13 +12,13 @@ inline constexpr int MaxTracePoints = 99'999;
 
 // The sampled signal in time order, oldest first: the one copy the chart draws and the CSV writes.
 class TracePoints {
-public:
+  public:
     void clearPoints();
     void appendPoint(double time, double value);
     int pointCount() const;
     SamplePoint pointAt(int index) const; // 0 <= index < pointCount()
     SamplePoint lastPoint() const;        // pointCount() > 0
 
-private:
+  private:
     std::deque<SamplePoint> points_;
 };
