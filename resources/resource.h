@@ -44,8 +44,15 @@
 #define IDC_SUBTYPE_B 312
 #define IDC_PARAM_OK 510
 #define IDC_PARAM_CANCEL 511
-#define IDC_FIELD_FIRST 620 // 620..639: edit of field 0..19
+#define IDC_FIELD_FIRST 620   // 620..639: edit of field 0..19
 #define IDB_PICTURE_FIRST 150 // 150..156: pictures of FUNC_CONST..FUNC_RANDOM
+#define IDB_PICTURE_CONST 150
+#define IDB_PICTURE_SLOPE 151
+#define IDB_PICTURE_RECT 152
+#define IDB_PICTURE_TRI 153
+#define IDB_PICTURE_SIN 154
+#define IDB_PICTURE_EXPO 155
+#define IDB_PICTURE_RANDOM 156
 
 // About box
 #define IDD_ABOUT 1001
