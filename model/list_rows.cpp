@@ -1,0 +1,58 @@
+#include "model/list_rows.h"
+
+#include "model/catalogue.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+namespace {
+
+// About 31,700 years: far past any resolution's budget, still exact in a double and an int64.
+constexpr double LargestShownMilliseconds = 1e15;
+
+} // namespace
+
+std::string startTimeText(double seconds) {
+    // Durations are whole multiples of at least a millisecond, but their running sum picks up
+    // binary fractions (0.7 + 0.1 is 0.79999…); rounding keeps the column at what was entered.
+    double milliseconds = std::round(seconds * 1000.0);
+    if (!(milliseconds > 0.0))
+        milliseconds = 0.0;
+    if (milliseconds > LargestShownMilliseconds)
+        milliseconds = LargestShownMilliseconds;
+    const auto total = static_cast<std::int64_t>(milliseconds);
+    const auto minutes = static_cast<long long>(total / 60000);
+    const auto wholeSeconds = static_cast<int>(total / 1000 % 60);
+    const auto fraction = static_cast<int>(total % 1000);
+    char text[64];
+    std::snprintf(text, sizeof text, "%02lld:%02d.%03d", minutes, wholeSeconds, fraction);
+    return text;
+}
+
+std::vector<ListRow> listRows(const ElementList& elements) {
+    std::vector<ListRow> rows;
+    rows.reserve(elements.size());
+    double start = 0.0;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const SignalElement& element = elements[i];
+        rows.push_back({std::to_string(i + 1), std::string(displayNameOf(element.type)),
+                        startTimeText(start), summaryText(element)});
+        start = start + element.duration;
+    }
+    return rows;
+}
+
+std::optional<SignalElement> elementAtRow(const ElementList& elements, int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= elements.size())
+        return std::nullopt;
+    return elements[static_cast<std::size_t>(row)];
+}
+
+EditButtons editButtonStates(const SignalDocument& doc, int selectedRow) {
+    if (doc.rangeCode == -1 || doc.resolutionCode == -1)
+        return {};
+    const bool onRow = !doc.elements.empty() && selectedRow != -1;
+    return {true, onRow, onRow, onRow};
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/signal_document.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// The texts of one row of the element list: number, type, start time and parameter summary.
+struct ListRow {
+    std::string number;
+    std::string typeName;
+    std::string startTime;
+    std::string summary;
+};
+
+// "mm:ss.fff" of a start time in seconds, to the nearest millisecond. Minutes do not wrap at an
+// hour. A hand-edited list can put any number here: negative and NaN show as 00:00.000, and times
+// beyond what the column can mean stop at a fixed largest value.
+std::string startTimeText(double seconds);
+
+// One row per element in list order; each starts at the sum of the durations before it.
+std::vector<ListRow> listRows(const ElementList& elements);
+
+// The element shown in a row, or none when the row is not in the list.
+std::optional<SignalElement> elementAtRow(const ElementList& elements, int row);
+
+// Which of the four edit buttons are usable.
+struct EditButtons {
+    bool append = false;
+    bool insert = false;
+    bool edit = false;
+    bool remove = false;
+
+    bool operator==(const EditButtons&) const = default;
+};
+
+// Nothing until both a range and a resolution are chosen; then append, and the three that act on
+// a row once a row of a non-empty list is selected (selectedRow -1: none).
+EditButtons editButtonStates(const SignalDocument& doc, int selectedRow);
