@@ -1,26 +1,32 @@
 #include "cli/commands.h"
 
+#include <csignal>
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr const char* Usage = "Usage: qz57 COMMAND ARGUMENTS\n"
-                              "\n"
-                              "Commands:\n"
-                              "  export SETTINGS.dat OUT.csv   write the CSV replay file\n"
-                              "  check SETTINGS.dat            validate a settings file and list it\n"
-                              "  render SETTINGS.dat OUT.svg [--period SECONDS] [--dpi N]\n"
-                              "                                draw the chart as an SVG picture\n"
-                              "\n"
-                              "Options:\n"
-                              "  --help      show this text\n"
-                              "  --version   show the version\n";
+constexpr const char* Usage =
+    "Usage: qz57 COMMAND ARGUMENTS\n"
+    "\n"
+    "Commands:\n"
+    "  export SETTINGS.dat OUT.csv   write the CSV replay file\n"
+    "  check SETTINGS.dat            validate a settings file and list it\n"
+    "  render SETTINGS.dat OUT.svg [--period SECONDS] [--dpi N]\n"
+    "                                draw the chart as an SVG picture\n"
+    "\n"
+    "Options:\n"
+    "  --help      show this text\n"
+    "  --version   show the version\n";
 
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit the write fails and is reported, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     std::vector<std::string_view> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::fputs(Usage, stderr);

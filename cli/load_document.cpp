@@ -1,0 +1,32 @@
+#include "cli/load_document.h"
+
+#include "files/settings_file.h"
+
+#include <cstdio>
+#include <string>
+
+std::filesystem::path argumentPath(std::string_view argument) {
+    return std::filesystem::path(std::string(argument));
+}
+
+std::string pathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+bool loadDocumentOrReport(std::string_view path, SignalDocument& doc) {
+    const std::filesystem::path file = argumentPath(path);
+    const SettingsReadResult result = ReadSettingsFile(file, doc);
+    switch (result.status) {
+    case SettingsReadStatus::Read:
+        return true;
+    case SettingsReadStatus::CannotOpen:
+        std::fprintf(stderr, "qz57: %s: cannot open the file\n", pathText(file).c_str());
+        return false;
+    case SettingsReadStatus::InvalidContent:
+        break;
+    }
+    std::fprintf(stderr, "qz57: %s:%d: invalid settings file: expected %s\n",
+                 pathText(file).c_str(), result.line, result.expected.c_str());
+    return false;
+}

@@ -1,0 +1,379 @@
+#include "files/settings_file.h"
+
+#include "files/safe_write.h"
+#include "model/catalogue.h"
+#include "model/number_text.h"
+#include "model/synthesis.h"
+#include "model/tables.h"
+#include "model/trace_points.h"
+
+#include <charconv>
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+namespace {
+
+constexpr std::string_view Header = "### QZ570 series output editor data file ###";
+constexpr std::string_view LineEnd = "\r\n";
+constexpr std::size_t MaxLineLength = 255; // not counting the line end
+constexpr std::size_t MaxTokenLength = 99;
+constexpr int HighestVersion = 1;
+
+void appendLine(std::string& out, std::string_view key, std::string_view value) {
+    out.append(key).append("\t").append(value).append(LineEnd);
+}
+
+void appendParams(std::string& out, const std::array<double, ParamSlots>& params, int count) {
+    for (int j = 0; j < count && j < ParamSlots; ++j) {
+        const char key[] = {'P', 'A', 'R', static_cast<char>('0' + j), '\0'};
+        appendLine(out, key, formatGeneral(params[static_cast<std::size_t>(j)]));
+    }
+}
+
+// ---- Reading ----
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view skipBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+// The next blank-separated token; rest is what follows it.
+std::string_view nextToken(std::string_view& rest) {
+    rest = skipBlanks(rest);
+    std::size_t end = 0;
+    while (end < rest.size() && !isBlank(rest[end]))
+        ++end;
+    const std::string_view token = rest.substr(0, end);
+    rest.remove_prefix(end);
+    return token;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+// The whole number at the start of text, as scanf's %d reads it; no value when there is none or
+// it does not fit an int.
+std::optional<int> leadingInt(std::string_view text) {
+    text = skipBlanks(text);
+    if (startsWith(text, "+") && text.size() > 1 && text[1] != '-')
+        text.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc{})
+        return std::nullopt;
+    return value;
+}
+
+// The number at the start of text, as scanf's %lf reads it (decimal, exponent or 0x hexadecimal
+// form); no value when there is none or it is not finite or beyond the range of a double.
+std::optional<double> leadingFiniteNumber(std::string_view text) {
+    text = skipBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '+' || text.front() == '-'))
+            return std::nullopt;
+    }
+    double value = 0.0;
+    std::from_chars_result result{};
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        const std::string_view digits = text.substr(2);
+        result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                 std::chars_format::hex);
+        // "0x" without hexadecimal digits reads as the number 0, as scanf takes it.
+        if (result.ec == std::errc::invalid_argument) {
+            value = 0.0;
+            result.ec = std::errc{};
+        }
+    } else {
+        result = std::from_chars(text.data(), text.data() + text.size(), value);
+    }
+    if (result.ec != std::errc{} || !std::isfinite(value))
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+enum class LineStatus { Read, End, TooLong };
+
+// Hands out the lines of the file one at a time, without their CR LF or LF ends.
+class LineSource {
+  public:
+    explicit LineSource(std::istream& in) : in_(in) {}
+
+    LineStatus next(std::string& line) {
+        ++number_;
+        line.clear();
+        std::streambuf& buffer = *in_.rdbuf();
+        for (;;) {
+            const int c = buffer.sbumpc();
+            if (c == std::char_traits<char>::eof())
+                return line.empty() && !anyCharacter_ ? LineStatus::End : finish(line);
+            anyCharacter_ = true;
+            if (c == '\n')
+                return finish(line);
+            // One character beyond the limit and a CR are all that is needed to judge it.
+            if (line.size() > MaxLineLength + 1)
+                continue;
+            line.push_back(static_cast<char>(c));
+        }
+    }
+
+    int number() const { return number_; }
+
+  private:
+    LineStatus finish(std::string& line) {
+        anyCharacter_ = false;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.size() > MaxLineLength)
+            return LineStatus::TooLong;
+        // The C library would see a line as ending at its first NUL character.
+        const std::size_t nul = line.find('\0');
+        if (nul != std::string::npos)
+            line.resize(nul);
+        return LineStatus::Read;
+    }
+
+    std::istream& in_;
+    int number_ = 0;
+    bool anyCharacter_ = false;
+};
+
+class SettingsReader {
+  public:
+    SettingsReader(std::istream& in, SignalDocument& doc) : lines_(in), doc_(doc) {}
+
+    SettingsReadResult read();
+
+  private:
+    // Reads the next line; on failure records what was expected there.
+    bool nextLine(std::string_view expected);
+    bool fail(std::string_view expected);
+    std::optional<int> readIntLine(std::string_view key, int lowest, int highest,
+                                   std::string_view expected);
+    std::optional<FuncType> readTypeLine(std::string_view key, FuncType highest,
+                                         std::string_view expected);
+    bool readParams(int count, std::array<double, ParamSlots>& params);
+    bool readElement(double& startTime, std::int64_t& samples);
+
+    LineSource lines_;
+    SignalDocument& doc_;
+    std::string line_;
+    SettingsReadResult result_;
+};
+
+bool SettingsReader::fail(std::string_view expected) {
+    result_.status = SettingsReadStatus::InvalidContent;
+    result_.line = lines_.number();
+    result_.expected = expected;
+    return false;
+}
+
+bool SettingsReader::nextLine(std::string_view expected) {
+    switch (lines_.next(line_)) {
+    case LineStatus::Read:
+        return true;
+    case LineStatus::TooLong:
+        return fail("a line of at most 255 characters");
+    case LineStatus::End:
+        break;
+    }
+    return fail(std::string(expected) + " (the file ends before it)");
+}
+
+std::optional<int> SettingsReader::readIntLine(std::string_view key, int lowest, int highest,
+                                               std::string_view expected) {
+    if (!nextLine(expected))
+        return std::nullopt;
+    std::string_view rest = line_;
+    const std::string_view token = nextToken(rest);
+    std::optional<int> value;
+    if (token.size() <= MaxTokenLength && startsWith(token, key))
+        value = leadingInt(rest);
+    if (!value || *value < lowest || *value > highest) {
+        fail(expected);
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<FuncType> SettingsReader::readTypeLine(std::string_view key, FuncType highest,
+                                                     std::string_view expected) {
+    if (!nextLine(expected))
+        return std::nullopt;
+    std::string_view rest = line_;
+    const std::string_view token = nextToken(rest);
+    const std::string_view word = nextToken(rest);
+    std::optional<FuncType> type;
+    if (token.size() <= MaxTokenLength && word.size() <= MaxTokenLength && startsWith(token, key))
+        type = typeFromKeyword(word, highest);
+    if (!type)
+        fail(expected);
+    return type;
+}
+
+bool SettingsReader::readParams(int count, std::array<double, ParamSlots>& params) {
+    for (int j = 0; j < count; ++j) {
+        const std::string expected = "PAR" + std::to_string(j) +
+                                     " and a finite number (parameter " + std::to_string(j) + ")";
+        if (!nextLine(expected))
+            return false;
+        std::string_view rest = line_;
+        const std::string_view token = nextToken(rest);
+        std::optional<double> value;
+        if (token.size() <= MaxTokenLength && startsWith(token, "PAR") && token.size() > 3 &&
+            token[3] == '0' + j)
+            value = leadingFiniteNumber(rest);
+        if (!value)
+            return fail(expected);
+        params[static_cast<std::size_t>(j)] = *value;
+    }
+    return true;
+}
+
+bool SettingsReader::readElement(double& startTime, std::int64_t& samples) {
+    SignalElement element;
+    const auto type =
+        readTypeLine("FUNC", HighestFuncType, "FUNC and a keyword FUNC_CONST to FUNC_SUM");
+    if (!type)
+        return false;
+    const int funcLine = lines_.number();
+    element.type = *type;
+    element.paramCount = paramCountOf(element.type);
+    if (element.type != FUNC_SUM) {
+        if (!readParams(element.paramCount, element.params))
+            return false;
+    } else {
+        const auto typeA =
+            readTypeLine("SUBFUNC", HighestSubTypeA,
+                         "SUBFUNC and a keyword FUNC_CONST to FUNC_EXPO (function A)");
+        if (!typeA)
+            return false;
+        element.subTypeA = *typeA;
+        element.subParamCountA = paramCountOf(element.subTypeA);
+        if (!readParams(element.subParamCountA, element.subParamsA))
+            return false;
+        const auto typeB =
+            readTypeLine("SUBFUNC", HighestSubTypeB,
+                         "SUBFUNC and a keyword FUNC_CONST to FUNC_RANDOM (function B)");
+        if (!typeB)
+            return false;
+        element.subTypeB = *typeB;
+        element.subParamCountB = paramCountOf(element.subTypeB);
+        if (!readParams(element.subParamCountB, element.subParamsB))
+            return false;
+    }
+    element.duration = elementDuration(element);
+
+    // Finite parameters can still multiply to an infinite length; later start times would be
+    // meaningless.
+    startTime += element.duration;
+    if (!std::isfinite(startTime)) {
+        result_.status = SettingsReadStatus::InvalidContent;
+        result_.line = funcLine;
+        result_.expected = "an element whose parameters give a finite time";
+        return false;
+    }
+    // A list that could not fit the trace would lose its start, and a huge one would take
+    // billions of synthesis steps.
+    samples += sampleCountOf(element, doc_.sampleInterval);
+    if (samples + 1 > MaxTracePoints) {
+        result_.status = SettingsReadStatus::InvalidContent;
+        result_.line = funcLine;
+        result_.expected = "elements whose samples fit in 99999 points";
+        return false;
+    }
+    doc_.elements.push_back(element);
+    return true;
+}
+
+SettingsReadResult SettingsReader::read() {
+    const std::string headerExpected = "the header \"" + std::string(Header) + "\"";
+    if (!nextLine(headerExpected))
+        return result_;
+    if (!startsWith(line_, Header)) {
+        fail(headerExpected);
+        return result_;
+    }
+    if (!readIntLine("VER", std::numeric_limits<int>::min(), HighestVersion,
+                     "VER and a version of 1 or less"))
+        return result_;
+    clearElements(doc_);
+
+    const auto range =
+        readIntLine("OUTRANGE", 0, RangeCount - 1, "OUTRANGE and a range code 0 to 4");
+    if (!range)
+        return result_;
+    doc_.rangeCode = *range;
+
+    const auto code = readIntLine("RESOLUTION", 0, ResolutionCount - 1,
+                                  "RESOLUTION and a resolution code 0 to 3");
+    if (!code)
+        return result_;
+    doc_.resolutionCode = *code;
+    doc_.sampleInterval = resolution(*code).sampleInterval;
+
+    const auto count = readIntLine("ELEMENT", 1, std::numeric_limits<int>::max(),
+                                   "ELEMENTS and an element count of 1 or more");
+    if (!count)
+        return result_;
+    double startTime = 0.0;
+    std::int64_t samples = 0;
+    for (int i = 0; i < *count; ++i) {
+        if (!readElement(startTime, samples))
+            return result_;
+    }
+    return result_;
+}
+
+} // namespace
+
+std::string settingsFileText(const SignalDocument& doc) {
+    std::string out;
+    out.append(Header).append(LineEnd);
+    appendLine(out, "VER", "1");
+    appendLine(out, "OUTRANGE", std::to_string(doc.rangeCode));
+    appendLine(out, "RESOLUTION", std::to_string(doc.resolutionCode));
+    appendLine(out, "ELEMENTS", std::to_string(doc.elements.size()));
+    for (const SignalElement& element : doc.elements) {
+        appendLine(out, "FUNC", keywordOf(element.type));
+        if (element.type != FUNC_SUM) {
+            appendParams(out, element.params, paramCountOf(element.type));
+            continue;
+        }
+        appendLine(out, "SUBFUNC", keywordOf(element.subTypeA));
+        appendParams(out, element.subParamsA, paramCountOf(element.subTypeA));
+        appendLine(out, "SUBFUNC", keywordOf(element.subTypeB));
+        appendParams(out, element.subParamsB, paramCountOf(element.subTypeB));
+    }
+    return out;
+}
+
+WriteResult WriteSettingsFile(const std::filesystem::path& path, const SignalDocument& doc) {
+    return writeFileSafely(path, settingsFileText(doc));
+}
+
+SettingsReadResult readSettingsText(std::istream& in, SignalDocument& doc) {
+    return SettingsReader(in, doc).read();
+}
+
+SettingsReadResult ReadSettingsFile(const std::filesystem::path& path, SignalDocument& doc) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error))
+        return {SettingsReadStatus::CannotOpen, 0, {}};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {SettingsReadStatus::CannotOpen, 0, {}};
+    return readSettingsText(in, doc);
+}
