@@ -1,0 +1,108 @@
+#include "canvas/canvas_painter_win.h"
+
+#include "canvas/gdi_objects_win.h"
+#include "ui/text_win.h"
+
+namespace {
+
+// The standard Japanese fixed-pitch Gothic face, for every label on the chart.
+constexpr wchar_t LabelFace[] = L"ＭＳ ゴシック";
+
+HGDIOBJ CreatePenFor(const Pen& pen) {
+    return CreatePen(pen.style == PenStyle::Dotted ? PS_DOT : PS_SOLID, pen.width, pen.colour);
+}
+
+HGDIOBJ CreateLabelFont(int height) {
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
+                       FIXED_PITCH | FF_MODERN, LabelFace);
+}
+
+RECT ToRect(const PixelRect& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+void DrawTextItem(HDC dc, const TextItem& item) {
+    RECT rect = ToRect(item.rect);
+    SetTextColor(dc, item.colour);
+    const std::wstring text = Widen(item.text);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, item.format);
+}
+
+void DrawSegment(HDC dc, const LineSegment& segment) {
+    MoveToEx(dc, segment.from.x, segment.from.y, nullptr);
+    LineTo(dc, segment.to.x, segment.to.y);
+}
+
+void PaintBackground(HDC dc, const DrawList& list) {
+    ScopedSelect brush(dc, GetStockObject(BLACK_BRUSH));
+    ScopedSelect pen(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, list.background.left, list.background.top, list.background.right,
+              list.background.bottom);
+}
+
+void PaintFrame(HDC dc, const DrawList& list) {
+    ScopedGdiObject framePen(CreatePenFor(list.framePen));
+    ScopedSelect pen(dc, framePen.get());
+    ScopedSelect brush(dc, GetStockObject(NULL_BRUSH));
+    Rectangle(dc, list.frame.left, list.frame.top, list.frame.right, list.frame.bottom);
+}
+
+void PaintCaptionAndTimeGrid(HDC dc, const DrawList& list) {
+    ScopedGdiObject labelFont(CreateLabelFont(list.fontHeight));
+    ScopedSelect font(dc, labelFont.get());
+    DrawTextItem(dc, list.divisionCaption);
+
+    ScopedGdiObject gridPen(CreatePenFor(list.timeGrid.pen));
+    ScopedSelect pen(dc, gridPen.get());
+    for (const LineSegment& line : list.timeGrid.lines) {
+        DrawSegment(dc, line);
+    }
+    for (const TextItem& label : list.timeGrid.labels) {
+        DrawTextItem(dc, label);
+    }
+}
+
+void PaintValueAxis(HDC dc, const DrawList& list, const ValueAxis& axis) {
+    ScopedGdiObject gridPen(CreatePenFor(axis.pen));
+    ScopedSelect pen(dc, gridPen.get());
+    ScopedGdiObject labelFont(CreateLabelFont(list.fontHeight));
+    ScopedSelect font(dc, labelFont.get());
+    DrawTextItem(dc, axis.caption);
+    for (const LineSegment& line : axis.lines) {
+        DrawSegment(dc, line);
+    }
+    for (const TextItem& label : axis.labels) {
+        DrawTextItem(dc, label);
+    }
+}
+
+void PaintTrace(HDC dc, const TracePolyline& trace) {
+    if (trace.points.empty()) {
+        return;
+    }
+    ScopedGdiObject tracePen(CreatePenFor(trace.pen));
+    ScopedSelect pen(dc, tracePen.get());
+    MoveToEx(dc, trace.points.front().x, trace.points.front().y, nullptr);
+    for (size_t i = 1; i < trace.points.size(); ++i) {
+        LineTo(dc, trace.points[i].x, trace.points[i].y);
+    }
+}
+
+} // namespace
+
+void PaintDrawList(HDC dc, const DrawList& list) {
+    PaintBackground(dc, list);
+    SetBkMode(dc, TRANSPARENT);
+    if (!list.showsView) {
+        return;
+    }
+    PaintFrame(dc, list);
+    PaintCaptionAndTimeGrid(dc, list);
+    if (list.valueAxis) {
+        PaintValueAxis(dc, list, *list.valueAxis);
+    }
+    for (const TracePolyline& trace : list.traces) {
+        PaintTrace(dc, trace);
+    }
+}

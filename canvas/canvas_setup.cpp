@@ -1,0 +1,37 @@
+#include "canvas/canvas_setup.h"
+
+#include "canvas/view_scroll.h"
+#include "model/tables.h"
+
+#include <string>
+
+Trace* configureOutputCanvas(Canvas& canvas, CanvasEffects& effects) {
+    Trace* output = addTrace(canvas, -10, 10);
+    if (output == nullptr)
+        return nullptr;
+    Trace& trace = *output;
+    setTimePerDivision(canvas, 5);
+    trace.unit = "V";
+    trace.colour = OutputTraceColour;
+    trace.visible = true;
+    // The span of the display period the main window's list starts on, so that the chart and
+    // the list agree from the start.
+    canvas.showHundredths = false;
+    canvas.displaySpan = displayPeriod(InitialDisplayPeriod).span;
+    setView(canvas, 0, canvas.displaySpan, 0, effects);
+    return output;
+}
+
+void applyOutputRange(Trace& trace, int rangeCode) {
+    const OutputRange& range = outputRange(rangeCode);
+    setRange(trace, range.minimum, range.maximum);
+    trace.unit = std::string(range.unitText);
+}
+
+void applyDisplayPeriod(Canvas& canvas, int position, CanvasEffects& effects) {
+    const DisplayPeriod& period = displayPeriod(position);
+    canvas.displaySpan = period.span;
+    setTimePerDivision(canvas, period.gridStep);
+    canvas.showHundredths = period.hundredths;
+    setView(canvas, 0, canvas.displaySpan, 0, effects);
+}

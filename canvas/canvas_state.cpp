@@ -1,0 +1,75 @@
+#include "canvas/canvas_state.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int scaled(int pixelsAt96, int dpi) {
+    return pixelsAt96 * dpi / 96;
+}
+
+} // namespace
+
+Canvas initialCanvas(int dpi) {
+    Canvas canvas;
+    canvas.dpi = dpi;
+    canvas.x = scaled(20, dpi);
+    canvas.y = scaled(20, dpi);
+    canvas.width = scaled(700, dpi);
+    canvas.height = scaled(400, dpi);
+    return canvas;
+}
+
+int stripHeight(const Canvas& canvas) {
+    return canvas.height / 25;
+}
+
+Trace* addTrace(Canvas& canvas, double minValue, double maxValue) {
+    if (canvas.traces.size() >= MaxTraces)
+        return nullptr;
+    Trace& trace = canvas.traces.emplace_back();
+    trace.minValue = minValue;
+    trace.maxValue = maxValue;
+    return &trace;
+}
+
+void setRange(Trace& trace, double minValue, double maxValue) {
+    if (!(maxValue > minValue))
+        return;
+    trace.minValue = minValue;
+    trace.maxValue = maxValue;
+}
+
+void setTimePerDivision(Canvas& canvas, double seconds) {
+    if (!(seconds > 0) || !std::isfinite(seconds))
+        return;
+    // Whole units are counted in floating point so that no size of input can overflow.
+    const double s = std::trunc(seconds);
+    double snapped = seconds; // fractions of a second, such as 0.01, are kept as given
+    if (s >= 86400)
+        snapped = 86400 * std::trunc(s / 86400);
+    else if (s >= 3600)
+        snapped = 3600 * std::trunc(s / 3600);
+    else if (s >= 60)
+        snapped = 60 * std::trunc(s / 60);
+    else if (s >= 1)
+        snapped = s;
+    canvas.secondsPerDivision = snapped;
+}
+
+double dataStartTime(const Canvas& canvas) {
+    double start = 1e101;
+    for (const Trace& trace : canvas.traces)
+        if (trace.points.pointCount() > 0)
+            start = std::min(start, trace.points.pointAt(0).time);
+    return start > 1e100 ? 0 : start;
+}
+
+double dataEndTime(const Canvas& canvas) {
+    double end = 0;
+    for (const Trace& trace : canvas.traces)
+        if (trace.points.pointCount() > 0)
+            end = std::max(end, trace.points.lastPoint().time);
+    return end;
+}

@@ -1,0 +1,74 @@
+#include "canvas/draw_list.h"
+
+#include "canvas/axis_labels.h"
+#include "canvas/point_selection.h"
+#include "canvas/time_grid.h"
+#include "canvas/value_axis.h"
+
+namespace {
+
+constexpr Colour TimeGridColour = 0x00808080;
+
+TimeGrid buildTimeGrid(const Canvas& canvas, const PlotArea& area) {
+    TimeGrid grid;
+    grid.pen = {PenStyle::Dotted, 1, TimeGridColour};
+    for (const TimeGridLine& line : layoutTimeGrid(canvas)) {
+        grid.lines.push_back({{line.x, area.top}, {line.x, area.bottom}});
+        if (line.labelled)
+            grid.labels.push_back({timeLabel(line.time, canvas.showHundredths),
+                                   timeLabelRect(canvas.width, canvas.height, line.x),
+                                   TextSingleLine | TextCenter | TextTop, White});
+    }
+    return grid;
+}
+
+ValueAxis buildValueAxis(const Canvas& canvas, const Trace& trace, const PlotArea& area) {
+    const int w = canvas.width;
+    const int h = canvas.height;
+    ValueAxis axis;
+    axis.pen = {PenStyle::Dotted, 1, gridColour(trace.colour)};
+    axis.caption = {traceCaption(trace), traceCaptionRect(w, h), TextSingleLine | TextVCenter,
+                    trace.colour};
+    for (const ValueLine& line : layoutValueAxis(canvas, trace)) {
+        axis.lines.push_back({{area.left, line.y}, {valueLineRight(w), line.y}});
+        axis.labels.push_back({line.label, valueLabelRect(w, h, line.y),
+                               TextSingleLine | TextVCenter | TextLeft, trace.colour});
+    }
+    return axis;
+}
+
+void addPolyline(DrawList& list, const Canvas& canvas, const Trace& trace, int penWidth) {
+    if (!trace.visible || trace.points.pointCount() == 0)
+        return;
+    list.traces.push_back(
+        {{PenStyle::Solid, penWidth, trace.colour}, selectDrawPoints(canvas, trace)});
+}
+
+} // namespace
+
+DrawList buildDrawList(const Canvas& canvas) {
+    const int w = canvas.width;
+    const int h = canvas.height;
+    DrawList list;
+    list.width = w;
+    list.height = h;
+    list.background = {0, 0, w, h};
+    // Written as a negated comparison so that a NaN window also shows only the background.
+    if (!(canvas.viewEnd > canvas.viewStart))
+        return list;
+    const PlotArea area = plotArea(w, h);
+    list.showsView = true;
+    list.frame = frameRect(w, h);
+    list.framePen = {PenStyle::Solid, 1, White};
+    list.fontHeight = labelFontHeight(w, h);
+    list.divisionCaption = {divisionLabel(canvas.secondsPerDivision), divisionCaptionRect(w, h),
+                            TextSingleLine | TextVCenter | TextRight, White};
+    list.timeGrid = buildTimeGrid(canvas, area);
+    if (!canvas.traces.empty())
+        list.valueAxis = buildValueAxis(canvas, canvas.traces.front(), area);
+    for (std::size_t i = 1; i < canvas.traces.size(); ++i)
+        addPolyline(list, canvas, canvas.traces[i], 1);
+    if (!canvas.traces.empty())
+        addPolyline(list, canvas, canvas.traces.front(), canvas.traces.size() > 1 ? 2 : 1);
+    return list;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "canvas/canvas_state.h"
+#include "canvas/plot_geometry.h"
+
+#include <vector>
+
+// Binary searches on points in non-decreasing time order (at least one point).
+// Lowest index with time ≥ t; pointCount() when every point is earlier.
+int firstPointAtOrAfter(const TracePoints& points, double t);
+// Highest index with time ≤ t; -1 when every point is later.
+int lastPointAtOrBefore(const TracePoints& points, double t);
+
+inline constexpr int MaxDrawnPoints = 10000;
+
+// Indices first, first + stride, … last are drawn; count is how many (0: nothing in view).
+struct PointSelection {
+    int first = 0;
+    int last = -1;
+    int stride = 1;
+    int count = 0;
+};
+
+// The points of the view, every stride-th counted back from the last so that at most
+// MaxDrawnPoints are drawn and the last point in view always is.
+PointSelection selectPointRange(const Canvas& canvas, const Trace& trace);
+
+// The polyline of the trace in pixels: the selected points in order, values clamped to the plot.
+std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trace);

@@ -1,0 +1,139 @@
+#include "canvas/view_scroll.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Scroll units of a time within the whole signal, cut toward zero; out-of-range and NaN
+// quotients are kept to 0 … ScrollUnits before the conversion.
+int scrollUnitsOf(double time, double whole) {
+    const double units = time * ScrollUnits / whole;
+    if (!(units > 0))
+        return 0;
+    return static_cast<int>(std::min(units, double(ScrollUnits)));
+}
+
+void resetScroll(Canvas& canvas) {
+    canvas.scrollPos = 0;
+    canvas.scrollPage = ScrollUnits;
+}
+
+void followEnd(Canvas& canvas, double hi, double whole, double span) {
+    canvas.viewEnd = hi;
+    canvas.viewStart = hi - span;
+    canvas.gridAnchor = hi;
+    canvas.scrollPage = scrollUnitsOf(span, whole);
+    canvas.scrollPos = std::max(0, ScrollMaximum - canvas.scrollPage);
+}
+
+} // namespace
+
+void setView(Canvas& canvas, double start, double end, double anchor, CanvasEffects& effects) {
+    if (canvas.displaySpan != 0) {
+        if (dataEndTime(canvas) > dataStartTime(canvas)) {
+            updateViewFromScroll(canvas, false, effects);
+            return;
+        }
+        resetScroll(canvas);
+        effects.pushScrollState(canvas);
+    }
+    if (!(start < end))
+        return;
+    canvas.viewStart = start;
+    canvas.viewEnd = end;
+    canvas.gridAnchor = anchor < start || anchor > end ? end : anchor;
+    effects.requestRepaint(canvas);
+}
+
+void updateViewFromScroll(Canvas& canvas, bool fromScrollBar, CanvasEffects& effects) {
+    if (canvas.displaySpan == 0)
+        return;
+    const double lo = dataStartTime(canvas);
+    const double hi = dataEndTime(canvas);
+    if (!(lo < hi))
+        return;
+    const double whole = hi - lo;
+    const double span = canvas.displaySpan;
+    if (whole <= span) {
+        resetScroll(canvas);
+        canvas.viewStart = lo;
+        canvas.viewEnd = lo + span;
+        canvas.gridAnchor = hi; // the grid passes through the end of the signal
+    } else if (canvas.scrollPos + canvas.scrollPage >= ScrollMaximum) {
+        // A full page counts as the end too, so a signal that outgrows the window is followed.
+        followEnd(canvas, hi, whole, span);
+    } else if (span != canvas.lastAppliedSpan) {
+        canvas.viewEnd = canvas.viewStart + span;
+        canvas.gridAnchor = canvas.viewEnd;
+        canvas.scrollPage = scrollUnitsOf(span, whole);
+        canvas.scrollPos = scrollUnitsOf(canvas.viewStart - lo, whole);
+    } else if (canvas.scrollPos != canvas.lastAppliedPos) {
+        canvas.viewStart = lo + (whole / ScrollUnits) * canvas.scrollPos;
+        canvas.viewEnd = canvas.viewStart + span;
+        canvas.gridAnchor = canvas.viewEnd;
+    } else {
+        if (fromScrollBar)
+            return;
+        canvas.scrollPage = scrollUnitsOf(span, whole);
+        canvas.scrollPos = scrollUnitsOf(canvas.viewStart - lo, whole);
+    }
+    if (!fromScrollBar)
+        effects.pushScrollState(canvas);
+    canvas.lastAppliedSpan = span;
+    canvas.lastAppliedPos = canvas.scrollPos;
+    effects.requestRepaint(canvas);
+}
+
+void applyScrollAction(Canvas& canvas, int code, int thumbPosition, CanvasEffects& effects) {
+    int p = canvas.scrollPos;
+    const int g = canvas.scrollPage;
+    const bool atStart = p <= 0;
+    const bool atEnd = p + g >= ScrollMaximum;
+    switch (code) {
+    case SB_LINEUP:
+        if (atStart)
+            return;
+        p -= g / 16;
+        break;
+    case SB_LINEDOWN:
+        if (atEnd)
+            return;
+        p += g / 16;
+        break;
+    case SB_PAGEUP:
+        if (atStart)
+            return;
+        p -= 2 * g / 3;
+        break;
+    case SB_PAGEDOWN:
+        if (atEnd)
+            return;
+        p += 2 * g / 3;
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        p = thumbPosition;
+        break;
+    case SB_TOP:
+        if (atStart)
+            return;
+        p = 0;
+        break;
+    case SB_BOTTOM:
+        if (atEnd)
+            return;
+        p = ScrollUnits - g;
+        break;
+    default:
+        return;
+    }
+    // The position stays within the track: a full page leaves no room and keeps 0, not −1.
+    if (p < 0)
+        p = 0;
+    else if (p + g >= ScrollMaximum)
+        p = std::max(0, ScrollMaximum - g);
+    canvas.scrollPos = p;
+    effects.pushScrollState(canvas);
+    updateViewFromScroll(canvas, true, effects);
+}
