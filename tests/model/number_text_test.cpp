@@ -9,7 +9,7 @@ TEST(NumberText, FixedMatchesPrintfRounding) {
     EXPECT_EQ(formatFixed(0.0, 4), "0.0000");
     EXPECT_EQ(formatFixed(-2.34567, 4), "-2.3457");
     EXPECT_EQ(formatFixed(90.0, 0), "90");
-    EXPECT_EQ(formatFixed(0.5, 0), "0");   // exact half rounds to even, as printf does
+    EXPECT_EQ(formatFixed(0.5, 0), "0");      // exact half rounds to even, as printf does
     EXPECT_EQ(formatFixed(2.675, 2), "2.67"); // 2.675 is stored just below the half
     EXPECT_EQ(formatFixed(1e300, 1).size(), 303u);
 }

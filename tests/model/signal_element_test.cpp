@@ -1,0 +1,157 @@
+#include "model/signal_element.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+SignalElement make(FuncType type, std::initializer_list<double> params) {
+    SignalElement e;
+    e.type = type;
+    e.paramCount = paramCountOf(type);
+    std::size_t i = 0;
+    for (double p : params)
+        e.params[i++] = p;
+    e.duration = elementDuration(e);
+    return e;
+}
+
+SignalElement sum(FuncType a, std::initializer_list<double> pa, FuncType b,
+                  std::initializer_list<double> pb) {
+    SignalElement e;
+    e.type = FUNC_SUM;
+    e.paramCount = paramCountOf(FUNC_SUM);
+    e.subTypeA = a;
+    e.subParamCountA = paramCountOf(a);
+    e.subParamsA = make(a, pa).params;
+    e.subTypeB = b;
+    e.subParamCountB = paramCountOf(b);
+    e.subParamsB = make(b, pb).params;
+    e.duration = elementDuration(e);
+    return e;
+}
+
+bool isValidUtf8(const std::string& s) {
+    std::size_t i = 0;
+    while (i < s.size()) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t length = c < 0x80 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        if (i + length > s.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(SignalElement, NewElementIsAllZero) {
+    const SignalElement e;
+    EXPECT_EQ(e.type, FUNC_NONE);
+    EXPECT_EQ(e.paramCount + e.subParamCountA + e.subParamCountB, 0);
+    for (int i = 0; i < ParamSlots; ++i)
+        EXPECT_EQ(e.params[i] + e.subParamsA[i] + e.subParamsB[i], 0.0);
+    EXPECT_EQ(elementDuration(e), 0.0);
+    EXPECT_EQ(summaryText(e), "");
+}
+
+TEST(SignalElement, DurationByType) {
+    struct Row {
+        SignalElement element;
+        double duration;
+    };
+    const Row rows[] = {
+        {make(FUNC_CONST, {1, 10}), 10},
+        {make(FUNC_SLOPE, {0, 1, 7}), 7},
+        {make(FUNC_RECT, {0, 1, 5, 5, 3}), 30},
+        {make(FUNC_RECT, {0, 1, 5, 5, 2.5}), 25}, // the repeat count is not rounded
+        {make(FUNC_TRI, {0, 1, 0.3, 0.2, 4}), (0.2 + 0.3) * 4},
+        {make(FUNC_SIN, {0, 5, 5, 90, 30}), 30},
+        {make(FUNC_EXPO, {0, 10, 1, 12}), 12},
+        {make(FUNC_RANDOM, {0, 1, 42, 8}), 8},
+        {sum(FUNC_CONST, {1, 10}, FUNC_SIN, {0, 1, 1, 0, 30}), 10},
+        {make(FUNC_NONE, {1, 2, 3, 4, 5}), 0},
+        {make(9, {1, 2, 3, 4, 5}), 0},
+        {make(-1, {1, 2, 3, 4, 5}), 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.element.type);
+        EXPECT_EQ(elementDuration(row.element), row.duration);
+    }
+}
+
+TEST(SignalElement, SumOfSumHasNoLength) {
+    // Only a hand-edited file can nest a sum; its inner sub-functions are not carried over.
+    SignalElement e = sum(FUNC_CONST, {1, 10}, FUNC_CONST, {1, 10});
+    e.subTypeA = FUNC_SUM;
+    EXPECT_EQ(elementDuration(e), 0.0);
+}
+
+TEST(SignalElement, SubElementCopiesOneSideOnly) {
+    SignalElement e = sum(FUNC_SLOPE, {1, 2, 3}, FUNC_RANDOM, {4, 5, 6, 7});
+    e.subParamsA[9] = 99; // slots past the count come along unchanged
+    const SignalElement a = subElement(e, SubFunction::A);
+    EXPECT_EQ(a.type, FUNC_SLOPE);
+    EXPECT_EQ(a.paramCount, 3);
+    EXPECT_EQ(a.params, e.subParamsA);
+    EXPECT_EQ(a.duration, 0.0);
+    EXPECT_EQ(a.subTypeA, FUNC_NONE);
+    EXPECT_EQ(a.subTypeB, FUNC_NONE);
+    EXPECT_EQ(a.subParamCountA + a.subParamCountB, 0);
+    EXPECT_EQ(a.subParamsA, SignalElement{}.subParamsA);
+
+    const SignalElement b = subElement(e, SubFunction::B);
+    EXPECT_EQ(b.type, FUNC_RANDOM);
+    EXPECT_EQ(b.paramCount, 4);
+    EXPECT_EQ(b.params, e.subParamsB);
+}
+
+TEST(SignalElement, SummaryFormats) {
+    EXPECT_EQ(summaryText(make(FUNC_CONST, {1.5, 10})), "値=1.5000, 期間=10.000秒");
+    EXPECT_EQ(summaryText(make(FUNC_SLOPE, {-2.34567, 10, 0.0005})),
+              "始点=-2.3457, 終点=10.0000, 期間=0.001秒");
+    EXPECT_EQ(summaryText(make(FUNC_RECT, {0, 1, 0.05, 0.05, 2})),
+              "値A=0.0000, 値B=1.0000, 期間A=0.050秒, 期間B=0.050秒, x2回");
+    EXPECT_EQ(summaryText(make(FUNC_TRI, {-1, 1, 1, 2, 2.5})),
+              "値A=-1.0000, 値B=1.0000, 期間A=1.000秒, 期間B=2.000秒, x2回");
+    EXPECT_EQ(summaryText(make(FUNC_SIN, {0, 5, 5, 90, 30})),
+              "基値=0.0000, 振幅=5.0000, 周期=5.000秒, 初期位相=90°, 総時間30.000秒");
+    EXPECT_EQ(summaryText(make(FUNC_EXPO, {0, 10, 1, 12})),
+              "始点=0.0000, 終点=10.0000, 時定数=1.000秒, 総時間12.000秒");
+    EXPECT_EQ(summaryText(make(FUNC_RANDOM, {0, 1, 12345678, 8})),
+              "基値=0.0000, 振幅=1.0000, シード=12345678, 期間8.000秒");
+    EXPECT_EQ(summaryText(sum(FUNC_CONST, {1, 10}, FUNC_SIN, {0, 1, 1, 0, 30})),
+              "関数A=固定値, 関数B=正弦波");
+    EXPECT_EQ(summaryText(make(9, {1})), "");
+}
+
+TEST(SignalElement, SummaryOfHugeValuesIsCutAtACharacter) {
+    // 1e300 takes 301 digits before the point: the text must stop within 255 bytes.
+    for (double huge : {1e300, -1e300, 1e200, 1e120}) {
+        for (FuncType type : {FUNC_CONST, FUNC_RECT, FUNC_SIN, FUNC_RANDOM}) {
+            const std::string text = summaryText(make(type, {huge, huge, huge, huge, huge}));
+            EXPECT_LE(text.size(), 255u);
+            EXPECT_TRUE(isValidUtf8(text)) << text;
+        }
+    }
+    // Cutting lands right inside a three-byte character for some lengths; try them all.
+    for (int digits = 200; digits < 260; ++digits) {
+        SignalElement e = make(FUNC_CONST, {1, 1});
+        e.params[1] = std::stod("1e" + std::to_string(digits));
+        const std::string text = summaryText(e);
+        EXPECT_LE(text.size(), 255u);
+        EXPECT_TRUE(isValidUtf8(text)) << digits;
+    }
+}
+
+TEST(SignalElement, SummaryOfNonFiniteValues) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(summaryText(make(FUNC_CONST, {inf, -inf})), "値=inf, 期間=-inf秒");
+    EXPECT_TRUE(isValidUtf8(summaryText(make(FUNC_RANDOM, {nan, nan, nan, nan}))));
+}

@@ -1,0 +1,43 @@
+#include "model/trace_points.h"
+
+#include <gtest/gtest.h>
+
+TEST(TracePoints, KeepsOrderAndValues) {
+    TracePoints trace;
+    EXPECT_EQ(trace.pointCount(), 0);
+    trace.appendPoint(0.0, -1.5);
+    trace.appendPoint(0.5, 2.0);
+    ASSERT_EQ(trace.pointCount(), 2);
+    EXPECT_EQ(trace.pointAt(0).time, 0.0);
+    EXPECT_EQ(trace.pointAt(0).value, -1.5);
+    EXPECT_EQ(trace.lastPoint().time, 0.5);
+    EXPECT_EQ(trace.lastPoint().value, 2.0);
+    trace.clearPoints();
+    EXPECT_EQ(trace.pointCount(), 0);
+}
+
+TEST(TracePoints, DropsTheOldestAtTheCapacity) {
+    TracePoints trace;
+    for (int i = 0; i < MaxTracePoints; ++i)
+        trace.appendPoint(i, -i);
+    EXPECT_EQ(trace.pointCount(), MaxTracePoints);
+    EXPECT_EQ(trace.pointAt(0).time, 0.0);
+
+    // The 100,000th append reaches the limit and pushes out the first point.
+    trace.appendPoint(MaxTracePoints, -MaxTracePoints);
+    EXPECT_EQ(trace.pointCount(), 99'999);
+    EXPECT_EQ(trace.pointAt(0).time, 1.0);
+    EXPECT_EQ(trace.lastPoint().time, MaxTracePoints);
+
+    for (int i = 0; i < 250'000; ++i)
+        trace.appendPoint(MaxTracePoints + 1 + i, 0.0);
+    EXPECT_EQ(trace.pointCount(), MaxTracePoints);
+    EXPECT_EQ(trace.pointAt(0).time, 250'001.0);
+    for (int i = 1; i < trace.pointCount(); ++i)
+        ASSERT_EQ(trace.pointAt(i).time, trace.pointAt(i - 1).time + 1.0);
+
+    trace.clearPoints();
+    trace.appendPoint(7.0, 8.0);
+    EXPECT_EQ(trace.pointCount(), 1);
+    EXPECT_EQ(trace.pointAt(0).value, 8.0);
+}
