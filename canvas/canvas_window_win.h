@@ -1,9 +1,5 @@
 #pragma once
 
-// The chart arithmetic names the scroll requests like the window system's macros; it has to be
-// seen before <windows.h> turns those names into numbers.
-#include "canvas/view_scroll.h"
-
 #include "canvas/canvas_state.h"
 
 #include <windows.h>

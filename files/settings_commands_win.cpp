@@ -1,0 +1,5 @@
+#include "files/settings_commands_win.h"
+
+void CmdSaveSettings() {}
+
+void CmdLoadSettings() {}

@@ -1,0 +1,3 @@
+#include "ui/param_dialog_win.h"
+
+void OpenParamDialog(ParamDialogMode, HWND) {}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The core keeps text in UTF-8; the window system takes UTF-16. These convert at the boundary.
+// Invalid sequences become U+FFFD rather than cutting the text short.
+std::wstring Widen(std::string_view utf8);
+std::string Narrow(std::wstring_view utf16);
