@@ -1,3 +1,351 @@
 #include "ui/param_dialog_win.h"
 
-void OpenParamDialog(ParamDialogMode, HWND) {}
+#include "model/number_text.h"
+#include "model/param_fields.h"
+#include "resources/resource.h"
+#include "ui/app_state_win.h"
+#include "ui/main_controls_win.h"
+#include "ui/message_box_win.h"
+#include "ui/text_win.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace {
+
+constexpr int FieldCount = 20;
+constexpr int ColumnFields = 10;
+constexpr int SumTypeIndex = FUNC_SUM - 1;
+// Combo entries of the sub-functions: A may be any type up to FUNC_EXPO, B up to FUNC_RANDOM.
+constexpr int SubTypeEntries[2] = {HighestSubTypeA, HighestSubTypeB};
+// What a new FUNC_SUM starts with: a slope plus a sine.
+constexpr int NewSumEntryA = FUNC_SLOPE - 1;
+constexpr int NewSumEntryB = FUNC_SIN - 1;
+
+constexpr char TypeChangeQuestion[] = "タイプを変更すると入力数値が失われますがよろしいですか?";
+constexpr char BudgetExceeded[] =
+    "現在の設定における総時間制限を超過していますので追加できません。";
+
+// Lives from one opening to the next, like the dialog's own memory of the last use.
+struct ParamDialogState {
+    ParamDialogMode mode = ParamDialogMode::Append;
+    int typeIndex = -1; // entry of the type combo: FuncType - 1, or -1 while none is chosen
+    SignalElement working;
+    std::array<FieldRule, FieldCount> rules{};
+    int pictureId = 0; // 0: no picture
+    HBITMAP loadedPicture = nullptr;
+};
+
+ParamDialogState State;
+
+HWND Item(HWND dialog, int id) {
+    return GetDlgItem(dialog, id);
+}
+
+void ShowItem(HWND dialog, int id, bool shown) {
+    ShowWindow(Item(dialog, id), shown ? SW_SHOW : SW_HIDE);
+}
+
+void SetItemText(HWND dialog, int id, std::string_view text) {
+    SetDlgItemTextW(dialog, id, Widen(text).c_str());
+}
+
+std::string ItemText(HWND dialog, int id) {
+    wchar_t buffer[256] = {};
+    GetDlgItemTextW(dialog, id, buffer, static_cast<int>(std::size(buffer)));
+    return Narrow(buffer);
+}
+
+int ComboSelection(HWND dialog, int id) {
+    // CB_ERR (-1) when nothing is selected.
+    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
+void SelectComboEntry(HWND dialog, int id, int entry) {
+    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+}
+
+void FillTypeCombo(HWND dialog, int id, FuncType highest) {
+    for (FuncType type = FUNC_CONST; type <= highest; ++type) {
+        const std::wstring name = Widen(displayNameOf(type));
+        SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    }
+}
+
+double FieldNumber(HWND dialog, int field) {
+    return readFieldNumber(ItemText(dialog, IDC_FIELD_FIRST + field));
+}
+
+// Slots of a stored element, never more than the record holds even if a file said otherwise.
+int UsedSlots(int count) {
+    return std::clamp(count, 0, ParamSlots);
+}
+
+void NormalizeField(HWND dialog, int field) {
+    const int id = IDC_FIELD_FIRST + field;
+    SetItemText(dialog, id,
+                normalizeFieldText(ItemText(dialog, id), State.rules[static_cast<size_t>(field)]));
+}
+
+void NormalizeFields(HWND dialog, int first, int count) {
+    for (int field = first; field < first + count; ++field)
+        NormalizeField(dialog, field);
+}
+
+void SetFieldRules(HWND dialog, int column, FuncType type) {
+    const std::vector<FieldRow> rows = fieldRows(type, Document);
+    for (size_t slot = 0; slot < rows.size(); ++slot) {
+        const int field = column * ColumnFields + static_cast<int>(slot);
+        SetItemText(dialog, IDC_FIELD_LABEL_FIRST + field, rows[slot].label);
+        SetItemText(dialog, IDC_FIELD_FIRST + field, rows[slot].defaultText);
+        State.rules[static_cast<size_t>(field)] = rows[slot].rule;
+    }
+}
+
+void FillColumn(HWND dialog, int column, const std::array<double, ParamSlots>& values, int count) {
+    for (int slot = 0; slot < UsedSlots(count); ++slot)
+        SetItemText(dialog, IDC_FIELD_FIRST + column * ColumnFields + slot,
+                    formatFixed(values[static_cast<size_t>(slot)], 4));
+}
+
+void FillFieldsFromElement(HWND dialog) {
+    const SignalElement& element = State.working;
+    if (element.type == FUNC_SUM) {
+        FillColumn(dialog, 0, element.subParamsA, element.subParamCountA);
+        FillColumn(dialog, 1, element.subParamsB, element.subParamCountB);
+    } else {
+        FillColumn(dialog, 0, element.params, element.paramCount);
+    }
+}
+
+void ShowFields(HWND dialog, int first, int count, int shownCount) {
+    for (int field = first; field < first + count; ++field) {
+        const bool shown = field - first < shownCount;
+        SetItemText(dialog, IDC_FIELD_LABEL_FIRST + field, "");
+        SetItemText(dialog, IDC_FIELD_FIRST + field, "");
+        ShowItem(dialog, IDC_FIELD_LABEL_FIRST + field, shown);
+        ShowItem(dialog, IDC_FIELD_FIRST + field, shown);
+    }
+}
+
+void ApplySubTypeLayout(HWND dialog, int column, bool useDefaults) {
+    const int entry = ComboSelection(dialog, IDC_SUBTYPE_A + column);
+    const int count = entry >= 0 ? paramCountOf(entry + 1) : 0;
+    const int first = column * ColumnFields;
+    ShowFields(dialog, first, ColumnFields, count);
+    if (entry < 0)
+        return;
+    SetFieldRules(dialog, column, entry + 1);
+    if (!useDefaults)
+        FillFieldsFromElement(dialog);
+    NormalizeFields(dialog, first, count);
+}
+
+// The picture loaded last stays loaded between openings and is released when the next one is.
+void ShowPicture(HWND dialog) {
+    const HWND picture = Item(dialog, IDC_PICTURE);
+    HBITMAP bitmap = nullptr;
+    if (State.pictureId != 0)
+        bitmap = static_cast<HBITMAP>(LoadImageW(AppInstance, MAKEINTRESOURCEW(State.pictureId),
+                                                 IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+    if (bitmap == nullptr) {
+        ShowWindow(picture, SW_HIDE);
+        return;
+    }
+    SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    if (State.loadedPicture != nullptr)
+        DeleteObject(State.loadedPicture);
+    State.loadedPicture = bitmap;
+    ShowWindow(picture, SW_SHOW);
+}
+
+// The dialog template gives the picture control a bitmap of its own, which the control does not
+// release when it is replaced; take it out and release it so that no opening leaves one behind.
+void ReleaseTemplatePicture(HWND dialog) {
+    const HANDLE previous = reinterpret_cast<HANDLE>(
+        SendDlgItemMessageW(dialog, IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0));
+    if (previous != nullptr && previous != State.loadedPicture)
+        DeleteObject(previous);
+}
+
+void ApplyTypeLayout(HWND dialog, bool useDefaults) {
+    const bool sum = State.typeIndex == SumTypeIndex;
+    for (const int id : {IDC_SUBTYPE_A_LABEL, IDC_SUBTYPE_B_LABEL, IDC_SUBTYPE_A, IDC_SUBTYPE_B})
+        ShowItem(dialog, id, sum);
+    const int count = State.typeIndex >= 0 ? paramCountOf(State.typeIndex + 1) : 0;
+    ShowFields(dialog, 0, FieldCount, sum ? 0 : count);
+    if (sum) {
+        ApplySubTypeLayout(dialog, 0, useDefaults);
+        ApplySubTypeLayout(dialog, 1, useDefaults);
+    } else if (State.typeIndex >= 0) {
+        SetFieldRules(dialog, 0, State.typeIndex + 1);
+        if (!useDefaults)
+            FillFieldsFromElement(dialog);
+        NormalizeFields(dialog, 0, count);
+    }
+    ShowPicture(dialog);
+}
+
+// A stored type outside the catalogue opens like a new element, with no type chosen.
+int EntryOfType(FuncType type, FuncType highest) {
+    return type >= FUNC_CONST && type <= highest ? type - 1 : -1;
+}
+
+void InitParamDialog(HWND dialog) {
+    FillTypeCombo(dialog, IDC_TYPE, HighestFuncType);
+    FillTypeCombo(dialog, IDC_SUBTYPE_A, HighestSubTypeA);
+    FillTypeCombo(dialog, IDC_SUBTYPE_B, HighestSubTypeB);
+    ReleaseTemplatePicture(dialog);
+    State.pictureId = 0;
+    State.typeIndex = -1;
+    if (State.mode == ParamDialogMode::Edit) {
+        const SignalElement& element = State.working;
+        State.typeIndex = EntryOfType(element.type, HighestFuncType);
+        SelectComboEntry(dialog, IDC_TYPE, State.typeIndex);
+        if (State.typeIndex == SumTypeIndex) {
+            SelectComboEntry(dialog, IDC_SUBTYPE_A, EntryOfType(element.subTypeA, HighestSubTypeA));
+            SelectComboEntry(dialog, IDC_SUBTYPE_B, EntryOfType(element.subTypeB, HighestSubTypeB));
+        } else if (State.typeIndex >= 0) {
+            State.pictureId = IDB_PICTURE_FIRST + State.typeIndex;
+        }
+    }
+    ApplyTypeLayout(dialog, State.mode != ParamDialogMode::Edit);
+    SetFocus(Item(dialog, IDC_TYPE));
+}
+
+void OnTypeChanged(HWND dialog) {
+    const int entry = ComboSelection(dialog, IDC_TYPE);
+    if (entry < 0 || entry == State.typeIndex)
+        return;
+    if (State.typeIndex >= 0 && !AskYesNo(dialog, TypeChangeQuestion, "確認")) {
+        SelectComboEntry(dialog, IDC_TYPE, State.typeIndex);
+        return;
+    }
+    if (entry == SumTypeIndex) {
+        SelectComboEntry(dialog, IDC_SUBTYPE_A, NewSumEntryA);
+        SelectComboEntry(dialog, IDC_SUBTYPE_B, NewSumEntryB);
+        State.pictureId = 0;
+    } else {
+        State.pictureId = IDB_PICTURE_FIRST + entry;
+    }
+    State.typeIndex = entry;
+    ApplyTypeLayout(dialog, true);
+}
+
+void ReadColumn(HWND dialog, int column, std::array<double, ParamSlots>& values, int count) {
+    for (int slot = 0; slot < count; ++slot)
+        values[static_cast<size_t>(slot)] = FieldNumber(dialog, column * ColumnFields + slot);
+}
+
+bool ReadFieldsIntoElement(HWND dialog) {
+    if (State.typeIndex < 0)
+        return false;
+    SignalElement& element = State.working;
+    const FuncType type = State.typeIndex + 1;
+    if (type == FUNC_SUM) {
+        const int entryA = ComboSelection(dialog, IDC_SUBTYPE_A);
+        const int entryB = ComboSelection(dialog, IDC_SUBTYPE_B);
+        // Only an edited element whose stored sub-types were unknown gets here without them.
+        if (entryA < 0 || entryB < 0)
+            return false;
+        element.subTypeA = entryA + 1;
+        element.subParamCountA = paramCountOf(element.subTypeA);
+        element.subTypeB = entryB + 1;
+        element.subParamCountB = paramCountOf(element.subTypeB);
+        ReadColumn(dialog, 0, element.subParamsA, element.subParamCountA);
+        ReadColumn(dialog, 1, element.subParamsB, element.subParamCountB);
+    } else {
+        ReadColumn(dialog, 0, element.params, paramCountOf(type));
+    }
+    element.type = type;
+    element.paramCount = paramCountOf(type);
+    // A FUNC_SUM lasts as long as its sub-function A.
+    element.duration = elementDuration(element);
+    return true;
+}
+
+bool ApplyToList() {
+    const int row = SelectedIndex();
+    switch (State.mode) {
+    case ParamDialogMode::Insert:
+        return insertElement(Document, State.working, row);
+    case ParamDialogMode::Edit:
+        return replaceElement(Document, State.working, row);
+    case ParamDialogMode::Append:
+        break;
+    }
+    return appendElement(Document, State.working);
+}
+
+bool CommitElement(HWND dialog) {
+    if (!ReadFieldsIntoElement(dialog))
+        return false;
+    if (!ApplyToList()) {
+        ShowError(dialog, BudgetExceeded);
+        return false;
+    }
+    RefreshElementList();
+    UpdateButtonStates();
+    return true;
+}
+
+void OnParamCommand(HWND dialog, int id, int code) {
+    switch (id) {
+    case IDC_PARAM_OK:
+        if (code == BN_CLICKED && CommitElement(dialog))
+            EndDialog(dialog, 0);
+        break;
+    case IDC_PARAM_CANCEL:
+        if (code == BN_CLICKED)
+            EndDialog(dialog, 0);
+        break;
+    case IDC_TYPE:
+        if (code == CBN_SELCHANGE)
+            OnTypeChanged(dialog);
+        break;
+    case IDC_SUBTYPE_A:
+    case IDC_SUBTYPE_B:
+        // A new sub-type replaces only its own column, without a question.
+        if (code == CBN_SELCHANGE)
+            ApplySubTypeLayout(dialog, id - IDC_SUBTYPE_A, true);
+        break;
+    default:
+        if (code == EN_KILLFOCUS && id >= IDC_FIELD_FIRST && id < IDC_FIELD_FIRST + FieldCount)
+            NormalizeField(dialog, id - IDC_FIELD_FIRST);
+        break;
+    }
+}
+
+// Enter and Esc arrive as IDOK and IDCANCEL, which the dialog leaves alone: only the two buttons
+// and the close box end it.
+INT_PTR CALLBACK ParamDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    try {
+        switch (message) {
+        case WM_INITDIALOG:
+            InitParamDialog(dialog);
+            return FALSE;
+        case WM_COMMAND:
+            OnParamCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+            return FALSE;
+        case WM_CLOSE:
+            EndDialog(dialog, 0);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+} // namespace
+
+void OpenParamDialog(ParamDialogMode mode, HWND owner) {
+    State.mode = mode;
+    DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_PARAM), owner, ParamDialogProc, 0);
+}
+
+SignalElement& ParamWorkingElement() {
+    return State.working;
+}
