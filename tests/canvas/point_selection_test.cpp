@@ -1,0 +1,97 @@
+#include "canvas/point_selection.h"
+
+#include "chart_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+TracePoints pointsAt(std::initializer_list<double> times) {
+    TracePoints points;
+    for (double t : times)
+        points.appendPoint(t, 0);
+    return points;
+}
+
+} // namespace
+
+TEST(PointSearch, FindsTheVisibleIndexRange) {
+    const TracePoints points = pointsAt({1, 2, 2, 2, 5, 8});
+    struct Case {
+        double t;
+        int first, last;
+    };
+    const Case cases[] = {{0, 0, -1}, {1, 0, 0}, {1.5, 1, 0}, {2, 1, 3},
+                          {3, 4, 3},  {8, 5, 5}, {9, 6, 5}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(firstPointAtOrAfter(points, c.t), c.first) << c.t;
+        EXPECT_EQ(lastPointAtOrBefore(points, c.t), c.last) << c.t;
+    }
+    const TracePoints one = pointsAt({4});
+    EXPECT_EQ(firstPointAtOrAfter(one, 4), 0);
+    EXPECT_EQ(lastPointAtOrBefore(one, 4), 0);
+}
+
+TEST(SelectPointRange, ThinsByStrideCountedBackFromTheLastPoint) {
+    struct Case {
+        int inView, stride, count;
+    };
+    const Case cases[] = {
+        {10000, 1, 10000}, {10001, 2, 5000}, {25000, 3, 8333}, {86400, 9, 9600}, {99999, 10, 9999}};
+    for (const Case& c : cases) {
+        Canvas canvas = initialCanvas(96);
+        Trace& trace = *addTrace(canvas, -1, 1);
+        for (int i = 0; i < c.inView; ++i)
+            trace.points.appendPoint(i, 0);
+        canvas.viewEnd = c.inView;
+        const PointSelection s = selectPointRange(canvas, trace);
+        EXPECT_EQ(s.stride, c.stride) << c.inView;
+        EXPECT_EQ(s.count, c.count) << c.inView;
+        EXPECT_EQ(s.last, c.inView - 1) << c.inView;
+        EXPECT_EQ(s.first, s.last - s.stride * (s.count - 1)) << c.inView;
+        EXPECT_LE(s.count, MaxDrawnPoints);
+    }
+}
+
+TEST(SelectPointRange, DayLongSignalDrawsNinethousandSixHundredPoints) {
+    Chart chart(Period24h);
+    chart.load(86400, 1); // 86401 points, all in view
+    const PointSelection s = selectPointRange(chart.canvas, *chart.trace);
+    EXPECT_EQ(s.stride, 9);
+    EXPECT_EQ(s.last, 86400);
+    EXPECT_EQ(s.first, 86400 - 86391);
+    EXPECT_EQ(s.count, 9600);
+    EXPECT_EQ(selectDrawPoints(chart.canvas, *chart.trace).size(), 9600u);
+}
+
+TEST(SelectDrawPoints, OnlyThePointsInsideTheWindow) {
+    Chart chart(Period30s);
+    chart.load(100, 10); // points at 0, 10 … 100
+    const std::vector<PixelPoint> pixels = selectDrawPoints(chart.canvas, *chart.trace);
+    // View 70 … 100: points 70, 80, 90, 100, not extended to the edges.
+    ASSERT_EQ(pixels.size(), 4u);
+    EXPECT_EQ(pixels.front().x, 70);
+    EXPECT_EQ(pixels.back().x, 651);
+    chart.canvas.viewStart = 71;
+    chart.canvas.viewEnd = 79;
+    EXPECT_TRUE(selectDrawPoints(chart.canvas, *chart.trace).empty());
+}
+
+// A hand-edited file can carry finite but enormous values, and arithmetic can make infinities
+// and NaN: each lands on an edge of the plot area without an overflowing conversion.
+TEST(SelectDrawPoints, ExtremeValuesLandOnThePlotEdges) {
+    const double inf = std::numeric_limits<double>::infinity();
+    Chart chart(Period30s);
+    const double values[] = {1e300, -1e300, inf, -inf, std::nan(""), 1.7976931348623157e308, 5};
+    const int rows[] = {24, 360, 24, 360, 360, 24, 108};
+    for (int i = 0; i < 7; ++i)
+        chart.trace->points.appendPoint(i, values[i]);
+    setView(chart.canvas, 0, chart.canvas.displaySpan, 0, chart.effects);
+    const std::vector<PixelPoint> pixels = selectDrawPoints(chart.canvas, *chart.trace);
+    ASSERT_EQ(pixels.size(), 8u); // with the synthesized point at 0 s
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(pixels[i + 1].y, rows[i]) << values[i];
+}
