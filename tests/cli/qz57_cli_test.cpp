@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeFile(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+class Qz57 : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("qz57_cli_" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Runs qz57 with the arguments (already quoted for the shell where needed).
+    Outcome run(const std::string& arguments) const {
+        const fs::path out = folder_ / "stdout";
+        const fs::path err = folder_ / "stderr";
+        const std::string command = std::string(QZ57_PROGRAM) + " " + arguments + " >" +
+                                    out.string() + " 2>" + err.string();
+        const int status = std::system(command.c_str());
+        Outcome result;
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        result.out = readFile(out);
+        result.err = readFile(err);
+        return result;
+    }
+
+    fs::path folder_;
+};
+
+const std::string Settings = "### QZ570 series output editor data file ###\r\n"
+                             "VER\t1\r\nOUTRANGE\t0\r\nRESOLUTION\t0\r\nELEMENTS\t2\r\n"
+                             "FUNC\tFUNC_CONST\r\nPAR0\t1.5\r\nPAR1\t10\r\n"
+                             "FUNC\tFUNC_SLOPE\r\nPAR0\t-12\r\nPAR1\t-11\r\nPAR2\t0.05\r\n";
+
+} // namespace
+
+TEST_F(Qz57, HelpVersionAndUsageErrors) {
+    Outcome r = run("--help");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("export SETTINGS.dat OUT.csv"), std::string::npos);
+    r = run("--version");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out.rfind("qz57 ", 0), 0u);
+    EXPECT_EQ(run("").status, 2);
+    EXPECT_EQ(run("frobnicate").status, 2);
+    EXPECT_EQ(run("export only-one.dat").status, 2);
+    EXPECT_EQ(run("check").status, 2);
+    EXPECT_EQ(run("check a.dat b.dat").status, 2);
+}
+
+TEST_F(Qz57, ExportWritesTheReplayFile) {
+    writeFile(folder_ / "in.dat", Settings);
+    const Outcome r = run((folder_ / "in.dat").string() + " " + (folder_ / "out.csv").string());
+    EXPECT_EQ(r.status, 2); // no command word
+    const Outcome e =
+        run("export " + (folder_ / "in.dat").string() + " " + (folder_ / "out.csv").string());
+    EXPECT_EQ(e.status, 0) << e.err;
+    EXPECT_TRUE(e.err.empty());
+    EXPECT_EQ(readFile(folder_ / "out.csv"), "AI1,\x81\x7D"
+                                             "10[V]\r\n"
+                                             "2020/1/1,0:00:00.00,1.5000\r\n"
+                                             "2020/1/1,0:00:10.00,-10.0000\r\n"
+                                             "2020/1/1,0:00:10.05,-10.0000\r\n");
+}
+
+TEST_F(Qz57, ExportFailures) {
+    writeFile(folder_ / "in.dat", Settings);
+    writeFile(folder_ / "empty.dat", Settings.substr(0, Settings.find("ELEMENTS")) +
+                                         "ELEMENTS\t1\r\n" +
+                                         "FUNC\tFUNC_CONST\r\nPAR0\t1\r\nPAR1\t0\r\n");
+    writeFile(folder_ / "bad.dat", Settings.substr(0, Settings.find("PAR1\t10")));
+    const std::string out = (folder_ / "out.csv").string();
+
+    Outcome r = run("export " + (folder_ / "empty.dat").string() + " " + out);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("出力できるデータがありません。"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(out));
+
+    r = run("export " + (folder_ / "bad.dat").string() + " " + out);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("bad.dat:8:"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(out));
+
+    r = run("export " + (folder_ / "missing.dat").string() + " " + out);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("cannot open"), std::string::npos) << r.err;
+
+    writeFile(out, "old");
+    r = run("export " + (folder_ / "in.dat").string() + " /dev/full");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(r.err.empty());
+    r = run("export " + (folder_ / "in.dat").string() + " " + (folder_ / "no" / "x.csv").string());
+    EXPECT_EQ(r.status, 1);
+    r = run("export " + (folder_ / "in.dat").string() + " " + folder_.string());
+    EXPECT_EQ(r.status, 1);
+    // A file-size limit fails the write after the open; the program reports it and the old file
+    // stays.
+    const std::string limited = "sh -c 'ulimit -f 0; exec " + std::string(QZ57_PROGRAM) +
+                                " export " + (folder_ / "in.dat").string() + " " + out +
+                                "' 2>/dev/null";
+    const int status = std::system(limited.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
+    EXPECT_EQ(readFile(out), "old");
+}
+
+TEST_F(Qz57, CheckListsTheDocument) {
+    writeFile(folder_ / "in.dat", Settings);
+    const Outcome r = run("check " + (folder_ / "in.dat").string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("range: ±10V (code 0)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("resolution: 10m秒 / 15分 (code 0)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("   1  00:00.000  固定値  値=1.5000, 期間=10.000秒"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("   2  00:10.000  スロープ"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("total time: 10.050 s of 900 s\n"), std::string::npos) << r.out;
+}
+
+TEST_F(Qz57, CheckNamesTheBadLine) {
+    writeFile(folder_ / "bad.dat",
+              Settings.substr(0, Settings.find("OUTRANGE")) + "OUTRANGE\t7\r\n");
+    const Outcome r = run("check " + (folder_ / "bad.dat").string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_NE(
+        r.err.find("bad.dat:3: invalid settings file: expected OUTRANGE and a range code 0 to 4"),
+        std::string::npos)
+        << r.err;
+}
