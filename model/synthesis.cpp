@@ -20,6 +20,12 @@ double timeInCycle(double t, double cycle) {
     return t - n * cycle;
 }
 
+double slopeValue(const Params& p, double t) {
+    if (t <= p[2])
+        return (p[1] - p[0]) * t / p[2] + p[0];
+    return p[1];
+}
+
 double rectangleValue(const Params& p, double t) {
     const double tau = timeInCycle(t, p[3] + p[2]);
     return tau + Epsilon >= p[2] ? p[1] : p[0];
@@ -31,6 +37,15 @@ double triangleValue(const Params& p, double t) {
     if (p[2] - Epsilon > tau)
         return delta * tau / p[2] + p[0];
     return p[1] - (tau - p[2]) * delta / p[3];
+}
+
+// The phase slot is in degrees.
+double sineValue(const Params& p, double t) {
+    return p[0] + p[1] * std::sin(2.0 * Pi * t / p[2] + Pi * p[3] / 180.0);
+}
+
+double exponentialValue(const Params& p, double t) {
+    return p[1] - (p[1] - p[0]) * std::exp(-t / p[2]);
 }
 
 bool isSampled(FuncType type) {
@@ -71,17 +86,15 @@ double valueAt(const SignalElement& element, double t) {
     case FUNC_CONST:
         return p[0];
     case FUNC_SLOPE:
-        if (t <= p[2])
-            return (p[1] - p[0]) * t / p[2] + p[0];
-        return p[1];
+        return slopeValue(p, t);
     case FUNC_RECT:
         return rectangleValue(p, t);
     case FUNC_TRI:
         return triangleValue(p, t);
     case FUNC_SIN:
-        return p[0] + p[1] * std::sin(2.0 * Pi * t / p[2] + Pi * p[3] / 180.0);
+        return sineValue(p, t);
     case FUNC_EXPO:
-        return p[1] - (p[1] - p[0]) * std::exp(-t / p[2]);
+        return exponentialValue(p, t);
     default:
         return 0.0;
     }
@@ -89,20 +102,26 @@ double valueAt(const SignalElement& element, double t) {
 
 double sampleElement(const SignalElement& element, double t0, double dt, TracePoints& trace) {
     const double duration = element.duration;
+    const auto& p = element.params;
+    // One loop per type, so the type is looked at once per element rather than once per sample.
     switch (element.type) {
     case FUNC_CONST:
+        return sampleLoop(duration, t0, dt, trace, [&](double) { return p[0]; });
     case FUNC_SLOPE:
+        return sampleLoop(duration, t0, dt, trace, [&](double t) { return slopeValue(p, t); });
     case FUNC_RECT:
+        return sampleLoop(duration, t0, dt, trace, [&](double t) { return rectangleValue(p, t); });
     case FUNC_TRI:
+        return sampleLoop(duration, t0, dt, trace, [&](double t) { return triangleValue(p, t); });
     case FUNC_SIN:
+        return sampleLoop(duration, t0, dt, trace, [&](double t) { return sineValue(p, t); });
     case FUNC_EXPO:
-        return sampleLoop(duration, t0, dt, trace, [&](double t) { return valueAt(element, t); });
-    case FUNC_RANDOM: {
-        const auto& p = element.params;
+        return sampleLoop(duration, t0, dt, trace,
+                          [&](double t) { return exponentialValue(p, t); });
+    case FUNC_RANDOM:
         seedNoise(noiseSeedFromSlot(p[2]));
         return sampleLoop(duration, t0, dt, trace,
                           [&](double) { return nextNoiseValue(p[0], p[1]); });
-    }
     case FUNC_SUM: {
         const SignalElement a = subElement(element, SubFunction::A);
         const SignalElement b = subElement(element, SubFunction::B);
@@ -122,6 +141,7 @@ double sampleElement(const SignalElement& element, double t0, double dt, TracePo
 
 void rebuildSamples(const std::vector<SignalElement>& elements, double dt, TracePoints& trace) {
     trace.clearPoints();
+    trace.reservePoints(static_cast<std::size_t>(listSampleCount(elements, dt)));
     double t0 = 0.0;
     double last = 0.0;
     for (const SignalElement& element : elements) {

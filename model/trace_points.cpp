@@ -1,13 +1,16 @@
 #include "model/trace_points.h"
 
-void TracePoints::clearPoints() {
-    std::deque<SamplePoint>().swap(points_);
-}
+#include <algorithm>
 
-void TracePoints::appendPoint(double time, double value) {
-    points_.push_back({time, value});
-    if (points_.size() >= MaxTracePoints + 1)
-        points_.pop_front();
+namespace {
+
+constexpr std::size_t Capacity = MaxTracePoints;
+
+} // namespace
+
+void TracePoints::clearPoints() {
+    std::vector<SamplePoint>().swap(points_);
+    oldest_ = 0;
 }
 
 int TracePoints::pointCount() const {
@@ -15,9 +18,16 @@ int TracePoints::pointCount() const {
 }
 
 SamplePoint TracePoints::pointAt(int index) const {
-    return points_[static_cast<std::size_t>(index)];
+    std::size_t slot = oldest_ + static_cast<std::size_t>(index);
+    if (slot >= points_.size())
+        slot -= points_.size();
+    return points_[slot];
 }
 
 SamplePoint TracePoints::lastPoint() const {
-    return points_.back();
+    return oldest_ == 0 ? points_.back() : points_[oldest_ - 1];
+}
+
+void TracePoints::reservePoints(std::size_t count) {
+    points_.reserve(std::min(count, Capacity));
 }

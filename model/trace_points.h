@@ -1,6 +1,7 @@
 #pragma once
 
-#include <deque>
+#include <cstddef>
+#include <vector>
 
 struct SamplePoint {
     double time; // seconds from the start of the signal
@@ -14,11 +15,25 @@ inline constexpr int MaxTracePoints = 99'999;
 class TracePoints {
   public:
     void clearPoints();
-    void appendPoint(double time, double value);
+    void appendPoint(double time, double value) {
+        if (points_.size() < MaxTracePoints) {
+            points_.push_back({time, value});
+            return;
+        }
+        // Appending the 100,000th point drops the oldest: the new one takes its place.
+        points_[oldest_] = {time, value};
+        oldest_ = oldest_ + 1 == MaxTracePoints ? 0 : oldest_ + 1;
+    }
     int pointCount() const;
     SamplePoint pointAt(int index) const; // 0 <= index < pointCount()
     SamplePoint lastPoint() const;        // pointCount() > 0
 
+    // Makes room for this many points (at most MaxTracePoints) in one allocation, so a rebuild
+    // that knows its count neither copies nor holds unused space.
+    void reservePoints(std::size_t count);
+
   private:
-    std::deque<SamplePoint> points_;
+    // A ring once full: the newest point overwrites the oldest, which sits at oldest_.
+    std::vector<SamplePoint> points_;
+    std::size_t oldest_ = 0;
 };

@@ -35,9 +35,29 @@ TEST(TracePoints, DropsTheOldestAtTheCapacity) {
     EXPECT_EQ(trace.pointAt(0).time, 250'001.0);
     for (int i = 1; i < trace.pointCount(); ++i)
         ASSERT_EQ(trace.pointAt(i).time, trace.pointAt(i - 1).time + 1.0);
+    EXPECT_EQ(trace.lastPoint().time, MaxTracePoints + 250'000.0);
 
     trace.clearPoints();
     trace.appendPoint(7.0, 8.0);
     EXPECT_EQ(trace.pointCount(), 1);
     EXPECT_EQ(trace.pointAt(0).value, 8.0);
+}
+
+TEST(TracePoints, EveryAppendCountAroundTheLimit) {
+    // The newest point is last and the count stops at 99,999 whatever the number of appends.
+    for (int extra : {0, 1, 2, 7, MaxTracePoints - 1, MaxTracePoints, MaxTracePoints + 3}) {
+        TracePoints trace;
+        trace.reservePoints(1'000'000); // more than the store ever holds
+        const int appends = MaxTracePoints + extra;
+        for (int i = 0; i < appends; ++i)
+            trace.appendPoint(i, 0.5 * i);
+        ASSERT_EQ(trace.pointCount(), MaxTracePoints) << extra;
+        EXPECT_EQ(trace.pointAt(0).time, extra);
+        EXPECT_EQ(trace.pointAt(MaxTracePoints - 1).time, appends - 1);
+        EXPECT_EQ(trace.lastPoint().value, 0.5 * (appends - 1));
+        trace.clearPoints();
+        trace.appendPoint(-1.0, 3.0);
+        EXPECT_EQ(trace.pointAt(0).time, -1.0);
+        EXPECT_EQ(trace.lastPoint().value, 3.0);
+    }
 }
