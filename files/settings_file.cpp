@@ -7,6 +7,7 @@
 #include "model/tables.h"
 #include "model/trace_points.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
@@ -104,6 +105,31 @@ std::optional<double> leadingFiniteNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+// The value a save writes and a later read gets back: six significant digits.
+std::optional<double> savedValue(double value) {
+    return leadingFiniteNumber(formatGeneral(value));
+}
+
+bool roundAsSaved(std::array<double, ParamSlots>& params, int count) {
+    for (int j = 0; j < count; ++j) {
+        const auto value = savedValue(params[static_cast<std::size_t>(j)]);
+        if (!value)
+            return false;
+        params[static_cast<std::size_t>(j)] = *value;
+    }
+    return true;
+}
+
+// The element as it reads back after a save; none when a value would not read back.
+std::optional<SignalElement> savedForm(SignalElement element) {
+    if (!roundAsSaved(element.params, element.paramCount) ||
+        !roundAsSaved(element.subParamsA, element.subParamCountA) ||
+        !roundAsSaved(element.subParamsB, element.subParamCountB))
+        return std::nullopt;
+    element.duration = elementDuration(element);
+    return element;
+}
+
 enum class LineStatus { Read, End, TooLong };
 
 // Hands out the lines of the file one at a time, without their CR LF or LF ends.
@@ -160,22 +186,32 @@ class SettingsReader {
     // Reads the next line; on failure records what was expected there.
     bool nextLine(std::string_view expected);
     bool fail(std::string_view expected);
+    bool failAt(int line, std::string_view expected);
     std::optional<int> readIntLine(std::string_view key, int lowest, int highest,
                                    std::string_view expected);
     std::optional<FuncType> readTypeLine(std::string_view key, FuncType highest,
                                          std::string_view expected);
     bool readParams(int count, std::array<double, ParamSlots>& params);
-    bool readElement(double& startTime, std::int64_t& samples);
+    bool readElement();
 
     LineSource lines_;
     SignalDocument& doc_;
     std::string line_;
     SettingsReadResult result_;
+    // Running totals of the list as read and as it would be after a save.
+    double startTime_ = 0.0;
+    double savedStartTime_ = 0.0;
+    std::int64_t samples_ = 0;
+    std::int64_t savedSamples_ = 0;
 };
 
 bool SettingsReader::fail(std::string_view expected) {
+    return failAt(lines_.number(), expected);
+}
+
+bool SettingsReader::failAt(int line, std::string_view expected) {
     result_.status = SettingsReadStatus::InvalidContent;
-    result_.line = lines_.number();
+    result_.line = line;
     result_.expected = expected;
     return false;
 }
@@ -242,7 +278,7 @@ bool SettingsReader::readParams(int count, std::array<double, ParamSlots>& param
     return true;
 }
 
-bool SettingsReader::readElement(double& startTime, std::int64_t& samples) {
+bool SettingsReader::readElement() {
     SignalElement element;
     const auto type =
         readTypeLine("FUNC", HighestFuncType, "FUNC and a keyword FUNC_CONST to FUNC_SUM");
@@ -276,24 +312,21 @@ bool SettingsReader::readElement(double& startTime, std::int64_t& samples) {
     }
     element.duration = elementDuration(element);
 
-    // Finite parameters can still multiply to an infinite length; later start times would be
-    // meaningless.
-    startTime += element.duration;
-    if (!std::isfinite(startTime)) {
-        result_.status = SettingsReadStatus::InvalidContent;
-        result_.line = funcLine;
-        result_.expected = "an element whose parameters give a finite time";
-        return false;
-    }
-    // A list that could not fit the trace would lose its start, and a huge one would take
-    // billions of synthesis steps.
-    samples += sampleCountOf(element, doc_.sampleInterval);
-    if (samples + 1 > MaxTracePoints) {
-        result_.status = SettingsReadStatus::InvalidContent;
-        result_.line = funcLine;
-        result_.expected = "elements whose samples fit in 99999 points";
-        return false;
-    }
+    // A loaded list must also survive being saved, which rounds every parameter: both forms
+    // must have a finite length and fit the trace, or a save would write a file that no longer
+    // loads. Finite parameters can still multiply to an infinite length, and a list that could
+    // not fit the trace would lose its start (a huge one would take billions of synthesis steps).
+    const std::optional<SignalElement> saved = savedForm(element);
+    if (!saved)
+        return failAt(funcLine, "parameters that keep their value when saved");
+    startTime_ += element.duration;
+    savedStartTime_ += saved->duration;
+    if (!std::isfinite(startTime_) || !std::isfinite(savedStartTime_))
+        return failAt(funcLine, "an element whose parameters give a finite time");
+    samples_ += sampleCountOf(element, doc_.sampleInterval);
+    savedSamples_ += sampleCountOf(*saved, doc_.sampleInterval);
+    if (std::max(samples_, savedSamples_) + 1 > MaxTracePoints)
+        return failAt(funcLine, "elements whose samples fit in 99999 points");
     doc_.elements.push_back(element);
     return true;
 }
@@ -328,10 +361,8 @@ SettingsReadResult SettingsReader::read() {
                                    "ELEMENTS and an element count of 1 or more");
     if (!count)
         return result_;
-    double startTime = 0.0;
-    std::int64_t samples = 0;
     for (int i = 0; i < *count; ++i) {
-        if (!readElement(startTime, samples))
+        if (!readElement())
             return result_;
     }
     return result_;

@@ -202,6 +202,13 @@ TEST(SettingsRead, ValidationRules) {
                  "FUNC\tFUNC_RECT\r\nPAR0\t1\r\nPAR1\t2\r\nPAR2\t1e308\r\nPAR3\t1e308\r\nPAR4\t1"),
              "ELEMENTS\t2", "ELEMENTS\t1"),
          6},
+        {"negative duration loads", edited(Valid, "PAR1\t10", "PAR1\t-5"), 0},
+        {"length that overflows only once saved",
+         edited(edited(Valid, "FUNC\tFUNC_CONST\r\nPAR0\t1.5\r\nPAR1\t10",
+                       "FUNC\tFUNC_RECT\r\nPAR0\t1\r\nPAR1\t2\r\nPAR2\t8.98846567431157e307\r\n"
+                       "PAR3\t8.98846567431157e307\r\nPAR4\t-1"),
+                "ELEMENTS\t2", "ELEMENTS\t1"),
+         6},
         {"samples beyond the trace store", edited(Valid, "PAR1\t10", "PAR1\t1000"), 6},
         {"samples just within the store", edited(Valid, "PAR1\t10", "PAR1\t989.98"), 0},
         {"samples one past the store", edited(Valid, "PAR1\t10", "PAR1\t989.99"), 9},
