@@ -1,0 +1,172 @@
+#include "tests/win/win_test_support_win.h"
+
+#include "resources/resource.h"
+#include "ui/app_state_win.h"
+#include "ui/help_win.h"
+#include "ui/main_window_win.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr auto Briefly = std::chrono::seconds(2);
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_NE(OpenMainWindow(), nullptr); }
+    void TearDown() override { CloseMainWindow(); }
+
+    static void Command(int id) { SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+};
+
+TEST_F(MainWindowTest, ExitAnsweredNoKeepsTheProgramRunning) {
+    DialogAnswerer answer(PressButton(IDNO));
+    Command(IDM_EXIT);
+    const auto seen = answer.finish();
+
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, "終了確認");
+    EXPECT_EQ(seen[0].text, "保存していないデータは失われますがよろしいですか?");
+    EXPECT_FALSE(PumpMessages());
+    EXPECT_TRUE(IsWindow(MainWindow));
+}
+
+TEST_F(MainWindowTest, ExitAnsweredYesEndsTheMessageLoopWithTheWindowStillThere) {
+    DialogAnswerer answer(PressButton(IDYES));
+    Command(IDM_EXIT);
+    EXPECT_EQ(answer.finish().size(), 1u);
+
+    EXPECT_TRUE(PumpMessages());
+    EXPECT_TRUE(IsWindow(MainWindow));
+}
+
+TEST_F(MainWindowTest, ExitAsksEveryTime) {
+    for (int i = 0; i < 3; ++i) {
+        DialogAnswerer answer(PressButton(IDNO));
+        Command(IDM_EXIT);
+        EXPECT_EQ(answer.finish().size(), 1u);
+    }
+    EXPECT_FALSE(PumpMessages());
+}
+
+TEST_F(MainWindowTest, CloseBoxEndsTheProgramWithoutAQuestion) {
+    DialogAnswerer answer(PressButton(IDNO), Briefly);
+    SendMessageW(MainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(answer.finish().empty());
+
+    EXPECT_FALSE(IsWindow(MainWindow));
+    EXPECT_TRUE(PumpMessages());
+}
+
+TEST_F(MainWindowTest, IsAFixedSizeWindowWithItsTitleAndClass) {
+    const LONG style = GetWindowLongW(MainWindow, GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    EXPECT_EQ(WindowText(MainWindow), "QZ-570 series Singal Editor");
+
+    wchar_t className[16] = {};
+    GetClassNameW(MainWindow, className, 16);
+    EXPECT_STREQ(className, L"MYMAIN");
+}
+
+struct MenuEntry {
+    int popup;
+    int position;
+    int id;
+    const char* text;
+};
+
+std::string MenuText(HMENU menu, UINT item, UINT flag) {
+    wchar_t text[64] = {};
+    GetMenuStringW(menu, item, text, 64, flag);
+    std::wstring wide = text;
+    std::string narrow;
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    narrow.resize(static_cast<size_t>(size));
+    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, narrow.data(), size, nullptr, nullptr);
+    narrow.pop_back();
+    return narrow;
+}
+
+TEST_F(MainWindowTest, MenuHasTheCommandsInOrder) {
+    HMENU menu = GetMenu(MainWindow);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(menu), 2);
+    EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), "ファイル");
+    EXPECT_EQ(MenuText(menu, 1, MF_BYPOSITION), "ヘルプ");
+
+    const MenuEntry entries[] = {
+        {0, 0, IDM_EXPORT_CSV, "CSVファイル出力"},
+        {0, 1, IDM_SAVE_SETTINGS, "設定保存"},
+        {0, 2, IDM_LOAD_SETTINGS, "設定読込"},
+        {0, 3, IDM_EXIT, "終了"},
+        {1, 0, IDM_HELP, "使用方法"},
+        {1, 1, IDM_ABOUT, "バージョン情報"},
+    };
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 4);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 2);
+    for (const MenuEntry& entry : entries) {
+        HMENU popup = GetSubMenu(menu, entry.popup);
+        EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, entry.position)), entry.id) << entry.text;
+        EXPECT_EQ(MenuText(popup, entry.position, MF_BYPOSITION), entry.text);
+    }
+}
+
+TEST_F(MainWindowTest, MenuExportIsRoutedToTheExportCommand) {
+    DialogAnswerer answer(PressButton(IDOK));
+    Command(IDM_EXPORT_CSV);
+    const auto seen = answer.finish();
+
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, "エラー");
+    EXPECT_EQ(seen[0].text, "出力できるデータがありません。");
+}
+
+TEST_F(MainWindowTest, MenuHelpShowsNoMessage) {
+    DialogAnswerer answer(PressButton(IDOK), Briefly);
+    Command(IDM_HELP);
+    EXPECT_TRUE(answer.finish().empty());
+    EXPECT_TRUE(IsWindow(MainWindow));
+}
+
+TEST(HelpFile, IsLookedForBesideTheProgramFile) {
+    wchar_t program[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+    std::wstring folder(program, length);
+    folder.erase(folder.find_last_of(L'\\') + 1);
+
+    EXPECT_EQ(HelpFilePath(), folder + L"QZ57editor.chm");
+}
+
+class AboutBoxTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};
+
+// 0 stands for the caption's close box.
+const int AboutCloseWays[] = {IDC_ABOUT_OK, VK_RETURN, VK_ESCAPE, 0};
+
+TEST_P(AboutBoxTest, ShowsTheVersionAndCloses) {
+    const int way = GetParam();
+    DialogAction close = way == IDC_ABOUT_OK ? PressButton(IDC_ABOUT_OK)
+                         : way == 0          ? PressCloseBox()
+                                             : PressKey(static_cast<UINT>(way));
+    DialogAnswerer answer(close);
+    Command(IDM_ABOUT);
+    const auto seen = answer.finish();
+
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, "バージョン情報");
+    EXPECT_EQ(seen[0].controlTexts.at(IDC_ABOUT_TITLE), "TAMBREL QZ57 OutputEditor");
+    EXPECT_EQ(seen[0].controlTexts.at(IDC_ABOUT_VERSION), "バージョン 1.10");
+    EXPECT_NE(seen[0].controlTexts.at(IDC_ABOUT_TEXT).find('\n'), std::string::npos);
+    EXPECT_EQ(seen[0].controlTexts.at(IDC_ABOUT_OK), "OK");
+    EXPECT_FALSE(PumpMessages());
+}
+
+INSTANTIATE_TEST_SUITE_P(ClosedBy, AboutBoxTest, ::testing::ValuesIn(AboutCloseWays));
+
+} // namespace

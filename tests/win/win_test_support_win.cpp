@@ -1,0 +1,226 @@
+#include "tests/win/win_test_support_win.h"
+
+#include "ui/app_state_win.h"
+#include "ui/main_window_win.h"
+#include "ui/text_win.h"
+
+#include <algorithm>
+
+namespace {
+
+// A run under Wine must never stop at a system error box that nobody answers.
+const bool QuietErrorModes =
+    (SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX), true);
+
+// The static text of a message box has this id.
+constexpr int MessageBoxTextId = 0xFFFF;
+// File name box of the common file dialogs: an edit in the old layout, a combo box in Explorer's.
+constexpr int FileNameEditId = 0x480;
+constexpr int FileNameComboId = 0x47C;
+
+constexpr auto PollInterval = std::chrono::milliseconds(20);
+
+std::string ClassName(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return Narrow(name);
+}
+
+struct DialogSearch {
+    const std::vector<HWND>* skipped;
+    HWND found = nullptr;
+};
+
+// A visible dialog box of the thread that has not been answered yet; the box on top comes first,
+// so a question a dialog asks about itself is found before the dialog.
+HWND FindOpenDialog(DWORD thread, const std::vector<HWND>& answered) {
+    DialogSearch search{&answered};
+    EnumThreadWindows(
+        thread,
+        [](HWND window, LPARAM state) -> BOOL {
+            auto& search = *reinterpret_cast<DialogSearch*>(state);
+            if (ClassName(window) == "#32770" && IsWindowVisible(window) &&
+                std::find(search.skipped->begin(), search.skipped->end(), window) ==
+                    search.skipped->end()) {
+                search.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+SeenDialog ReadDialog(HWND dialog) {
+    SeenDialog seen;
+    seen.title = WindowText(dialog);
+    if (HWND text = GetDlgItem(dialog, MessageBoxTextId)) {
+        seen.text = WindowText(text);
+    }
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        seen.controlTexts[GetDlgCtrlID(child)] = WindowText(child);
+    }
+    return seen;
+}
+
+void SendKey(HWND target, UINT virtualKey) {
+    PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(target, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+} // namespace
+
+HWND OpenMainWindow(int dpi) {
+    static const bool registered = RegisterMainClass(GetModuleHandleW(nullptr));
+    if (!registered) {
+        return nullptr;
+    }
+    AppInstance = GetModuleHandleW(nullptr);
+    Document = SignalDocument{};
+    ScreenDpi = dpi;
+    UiFont = CreateUiFont(dpi);
+    HWND window = CreateMainWindow(AppInstance, dpi);
+    if (window != nullptr) {
+        ShowWindow(window, SW_SHOW);
+        UpdateWindow(window);
+    }
+    PumpMessages();
+    return window;
+}
+
+void CloseMainWindow() {
+    if (MainWindow != nullptr && IsWindow(MainWindow)) {
+        DestroyWindow(MainWindow);
+    }
+    PumpMessages();
+    MainWindow = nullptr;
+    MainCanvas = nullptr;
+    OutputTrace = nullptr;
+    if (UiFont != nullptr) {
+        DeleteObject(UiFont);
+        UiFont = nullptr;
+    }
+}
+
+bool PumpMessages() {
+    bool quit = false;
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            quit = true;
+            continue;
+        }
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return quit;
+}
+
+HWND FindControl(HWND parent, int id) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) == id) {
+            return child;
+        }
+        if (HWND found = FindControl(child, id)) {
+            return found;
+        }
+    }
+    return nullptr;
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return Narrow(text);
+}
+
+RECT RectInParent(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+DialogAction PressButton(int id) {
+    return [id](HWND dialog) {
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+    };
+}
+
+DialogAction PressKey(UINT virtualKey) {
+    return [virtualKey](HWND dialog) {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+        SendKey(info.hwndFocus != nullptr ? info.hwndFocus : dialog, virtualKey);
+    };
+}
+
+DialogAction PressCloseBox() {
+    return [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); };
+}
+
+DialogAction ChooseFile(const std::filesystem::path& path) {
+    return [path](HWND dialog) {
+        HWND name = GetDlgItem(dialog, FileNameEditId);
+        if (name == nullptr) {
+            name = GetDlgItem(dialog, FileNameComboId);
+        }
+        SetWindowTextW(name, path.wstring().c_str());
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+    };
+}
+
+DialogAnswerer::DialogAnswerer(std::vector<DialogAction> actions,
+                               std::chrono::milliseconds patience)
+    : guiThread_(GetCurrentThreadId()),
+      watcher_([this, actions = std::move(actions), patience] { watch(actions, patience); }) {}
+
+DialogAnswerer::DialogAnswerer(DialogAction action, std::chrono::milliseconds patience)
+    : DialogAnswerer(std::vector<DialogAction>{std::move(action)}, patience) {}
+
+DialogAnswerer::~DialogAnswerer() {
+    finish();
+}
+
+std::vector<SeenDialog> DialogAnswerer::finish() {
+    stop_ = true;
+    if (watcher_.joinable()) {
+        watcher_.join();
+    }
+    return seen_;
+}
+
+void DialogAnswerer::watch(std::vector<DialogAction> actions, std::chrono::milliseconds patience) {
+    std::vector<HWND> answered;
+    for (const DialogAction& action : actions) {
+        // Boxes answered earlier may still be open (a file dialog behind its own question).
+        std::erase_if(answered, [](HWND window) { return !IsWindow(window); });
+        const auto deadline = std::chrono::steady_clock::now() + patience;
+        HWND dialog = nullptr;
+        while (dialog == nullptr && !stop_ && std::chrono::steady_clock::now() < deadline) {
+            dialog = FindOpenDialog(guiThread_, answered);
+            if (dialog == nullptr) {
+                std::this_thread::sleep_for(PollInterval);
+            }
+        }
+        if (dialog == nullptr) {
+            return;
+        }
+        // Give the box time to finish laying out its controls before reading them.
+        std::this_thread::sleep_for(PollInterval * 5);
+        seen_.push_back(ReadDialog(dialog));
+        answered.push_back(dialog);
+        action(dialog);
+        while (IsWindow(dialog) && IsWindowVisible(dialog) &&
+               FindOpenDialog(guiThread_, answered) == nullptr &&
+               std::chrono::steady_clock::now() < deadline + patience) {
+            std::this_thread::sleep_for(PollInterval);
+        }
+    }
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <thread>
+#include <vector>
+
+// Support for tests that drive the program's real windows in the test's own process.
+
+// Creates the main window as the program's start does (class, ScreenDpi, UiFont, the window
+// with its chart and controls, shown), at the given dpi instead of the screen's, with a fresh
+// document. One main window at a time.
+HWND OpenMainWindow(int dpi = 96);
+
+// Destroys the main window, deletes its font and takes the quit message its end posts.
+void CloseMainWindow();
+
+// Dispatches every message waiting for this thread; true when a quit message was among them.
+bool PumpMessages();
+
+// A descendant of parent with this control id (searched depth-first), or nullptr.
+HWND FindControl(HWND parent, int id);
+
+// The window's text, as UTF-8.
+std::string WindowText(HWND window);
+
+// Outer rectangle of a window relative to its parent's client area.
+RECT RectInParent(HWND window);
+
+// What a test saw of one dialog box (message box, about box, file dialog).
+struct SeenDialog {
+    std::string title;
+    std::string text;                        // a message box's text (control 0xFFFF)
+    std::map<int, std::string> controlTexts; // every child control by id
+};
+
+// What the test does with a dialog box; runs on the watching thread while the box is open.
+using DialogAction = std::function<void(HWND dialog)>;
+
+DialogAction PressButton(int id);                           // e.g. IDYES, IDNO, IDOK
+DialogAction PressKey(UINT virtualKey);                     // to the control with the focus
+DialogAction PressCloseBox();                               // the caption's close box
+DialogAction ChooseFile(const std::filesystem::path& path); // file dialog: name typed, OK pressed
+
+// Answers the next dialog boxes of the calling thread, one action per box in order, from a
+// thread of its own, so the test can send the message that opens them and block as a user's
+// click would. Each box is read before its action runs.
+class DialogAnswerer {
+  public:
+    explicit DialogAnswerer(std::vector<DialogAction> actions,
+                            std::chrono::milliseconds patience = std::chrono::seconds(20));
+    explicit DialogAnswerer(DialogAction action,
+                            std::chrono::milliseconds patience = std::chrono::seconds(20));
+    ~DialogAnswerer();
+    DialogAnswerer(const DialogAnswerer&) = delete;
+    DialogAnswerer& operator=(const DialogAnswerer&) = delete;
+
+    // Stops waiting for further boxes and returns those seen, in order.
+    std::vector<SeenDialog> finish();
+
+  private:
+    void watch(std::vector<DialogAction> actions, std::chrono::milliseconds patience);
+
+    DWORD guiThread_;
+    std::atomic<bool> stop_{false};
+    std::vector<SeenDialog> seen_;
+    std::thread watcher_;
+};
