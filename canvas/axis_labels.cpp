@@ -44,8 +44,10 @@ std::string timeLabel(double t, bool showHundredths) {
         ofDay = 0;
     const int s = static_cast<int>(ofDay);
     std::string text = twoDigits(s / 3600) + ":" + twoDigits(s / 60 % 60) + ":" + twoDigits(s % 60);
-    if (showHundredths)
-        text += "." + twoDigits(static_cast<int>((t - whole) * 100));
+    if (showHundredths) {
+        text += '.';
+        text += twoDigits(static_cast<int>((t - whole) * 100));
+    }
     return text;
 }
 

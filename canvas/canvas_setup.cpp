@@ -11,7 +11,7 @@ Trace* configureOutputCanvas(Canvas& canvas, CanvasEffects& effects) {
         return nullptr;
     Trace& trace = *output;
     setTimePerDivision(canvas, 5);
-    trace.unit = "V";
+    applyOutputRange(trace, -1); // before a range is chosen: the first one's −10 … 10 V
     trace.colour = OutputTraceColour;
     trace.visible = true;
     // The span of the display period the main window's list starts on, so that the chart and

@@ -69,17 +69,18 @@ void addText(std::string& svg, std::string_view cls, const TextItem& item, int f
         x = r.right;
         anchor = "end";
     }
+    // The shift from the anchor to the baseline goes in dy, which every renderer honours, so that
+    // x and y stay the anchor itself.
     int y = r.top;
-    std::string_view baseline = "text-before-edge";
+    std::string_view shift = "0.8em";
     if (item.format & TextVCenter) {
         y = (r.top + r.bottom) / 2;
-        baseline = "central";
+        shift = "0.35em";
     }
     svg += "<text class=\"" + std::string(cls) + "\" x=\"" + number(x) + "\" y=\"" + number(y) +
-           "\" text-anchor=\"" + std::string(anchor) + "\" dominant-baseline=\"" +
-           std::string(baseline) + "\" font-size=\"" + number(fontHeight) + "\" fill=\"" +
-           colourText(item.colour) + "\" xml:space=\"preserve\">" + escaped(item.text) +
-           "</text>\n";
+           "\" dy=\"" + std::string(shift) + "\" text-anchor=\"" + std::string(anchor) +
+           "\" font-size=\"" + number(fontHeight) + "\" fill=\"" + colourText(item.colour) +
+           "\" xml:space=\"preserve\">" + escaped(item.text) + "</text>\n";
 }
 
 void addPolyline(std::string& svg, const TracePolyline& trace) {
