@@ -1,0 +1,83 @@
+#include "files/csv_file.h"
+#include "files/settings_file.h"
+#include "model/number_text.h"
+#include "model/synthesis.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+
+namespace {
+
+// 90 s of noise at 1 ms: a row for nearly every one of the 90,001 points, the largest export.
+TracePoints largestSignal() {
+    SignalElement noise;
+    noise.type = FUNC_RANDOM;
+    noise.paramCount = paramCountOf(FUNC_RANDOM);
+    noise.params = {0, 3, 7, 90};
+    noise.duration = elementDuration(noise);
+    TracePoints trace;
+    rebuildSamples({noise}, 0.001, trace);
+    return trace;
+}
+
+SignalDocument thousandElements() {
+    SignalDocument doc;
+    doc.rangeCode = 0;
+    doc.resolutionCode = 2;
+    doc.sampleInterval = 1.0;
+    for (int i = 0; i < 1000; ++i) {
+        SignalElement e;
+        e.type = FUNC_SIN;
+        e.paramCount = paramCountOf(FUNC_SIN);
+        e.params = {0.1 * i, 2.5, 10, 45, 50};
+        e.duration = elementDuration(e);
+        doc.elements.push_back(e);
+    }
+    return doc;
+}
+
+void csvExport(benchmark::State& state) {
+    const TracePoints trace = largestSignal();
+    std::string text;
+    for (auto _ : state) {
+        csvFileText(trace, 0, 3, text);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetItemsProcessed(state.iterations() * trace.pointCount());
+}
+BENCHMARK(csvExport)->Unit(benchmark::kMillisecond);
+
+// The floor for the export: the same values formatted "%.4f" and nothing else.
+void formatValuesAlone(benchmark::State& state) {
+    const TracePoints trace = largestSignal();
+    for (auto _ : state) {
+        std::size_t bytes = 0;
+        for (int i = 0; i < trace.pointCount(); ++i)
+            bytes += formatFixed(trace.pointAt(i).value, 4).size();
+        benchmark::DoNotOptimize(bytes);
+    }
+    state.SetItemsProcessed(state.iterations() * trace.pointCount());
+}
+BENCHMARK(formatValuesAlone)->Unit(benchmark::kMillisecond);
+
+void settingsWrite(benchmark::State& state) {
+    const SignalDocument doc = thousandElements();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(settingsFileText(doc));
+}
+BENCHMARK(settingsWrite)->Unit(benchmark::kMillisecond);
+
+void settingsRead(benchmark::State& state) {
+    const std::string text = settingsFileText(thousandElements());
+    for (auto _ : state) {
+        std::istringstream in(text);
+        SignalDocument doc;
+        if (!readSettingsText(in, doc).ok())
+            state.SkipWithError("the file did not read");
+        benchmark::DoNotOptimize(doc.elements.data());
+    }
+}
+BENCHMARK(settingsRead)->Unit(benchmark::kMillisecond);
+
+} // namespace
