@@ -94,6 +94,12 @@ void CloseMainWindow() {
         DestroyWindow(MainWindow);
     }
     PumpMessages();
+    // The program's chart lives as long as the process; a test's chart gives its slot back.
+    for (auto& slot : canvasRegistry().slots) {
+        if (slot.get() == MainCanvas) {
+            slot.reset();
+        }
+    }
     MainWindow = nullptr;
     MainCanvas = nullptr;
     OutputTrace = nullptr;

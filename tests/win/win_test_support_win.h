@@ -18,7 +18,8 @@
 // document. One main window at a time.
 HWND OpenMainWindow(int dpi = 96);
 
-// Destroys the main window, deletes its font and takes the quit message its end posts.
+// Destroys the main window and its chart, deletes its font and takes the quit message its end
+// posts.
 void CloseMainWindow();
 
 // Dispatches every message waiting for this thread; true when a quit message was among them.
