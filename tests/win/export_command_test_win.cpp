@@ -1,0 +1,227 @@
+#include "tests/win/win_test_support_win.h"
+
+#include "files/settings_file.h"
+#include "resources/resource.h"
+#include "ui/app_state_win.h"
+#include "ui/main_controls_win.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Taken before any test changes the current folder.
+const fs::path Golden = fs::absolute(QZ57_GOLDEN_DIR);
+
+constexpr char Completion[] = "CSVファイルを書き出しました。\r\n"
+                              "再現出力を実行するには、SDカード内の指定フォルダに格納する必要が"
+                              "あります。";
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+SignalElement Constant(double value, double seconds) {
+    SignalElement element;
+    element.type = FUNC_CONST;
+    element.paramCount = 2;
+    element.params[0] = value;
+    element.params[1] = seconds;
+    element.duration = elementDuration(element);
+    return element;
+}
+
+// The export runs in a folder of its own, which is also the current folder, so nothing the
+// dialog might write lands elsewhere.
+class ExportCommandTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("qz57_export_" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        previous_ = fs::current_path();
+        fs::current_path(folder_);
+        ASSERT_NE(OpenMainWindow(), nullptr);
+    }
+    void TearDown() override {
+        CloseMainWindow();
+        fs::current_path(previous_);
+        fs::remove_all(folder_);
+    }
+
+    // One element at 10 ms resolution in the ±10 V range, synthesized into the chart's trace.
+    static void ShowConstant(double value, double seconds) {
+        Document.rangeCode = 0;
+        Document.resolutionCode = 0;
+        Document.sampleInterval = 0.01;
+        Document.elements = {Constant(value, seconds)};
+        RefreshElementList();
+    }
+
+    static std::vector<SeenDialog> Export(std::vector<DialogAction> answers) {
+        DialogAnswerer answer(std::move(answers));
+        SendMessageW(MainWindow, WM_COMMAND, IDM_EXPORT_CSV, 0);
+        return answer.finish();
+    }
+
+    fs::path folder_;
+    fs::path previous_;
+};
+
+constexpr char OneConstantFile[] = "AI1,\x81\x7d"
+                                   "10[V]\r\n"
+                                   "2020/1/1,0:00:00.00,1.5000\r\n"
+                                   "2020/1/1,0:00:10.00,1.5000\r\n";
+
+TEST_F(ExportCommandTest, WritesTheChosenFileAndReportsCompletion) {
+    ShowConstant(1.5, 10);
+    const fs::path file = folder_ / "signal.csv";
+    const auto seen = Export({ChooseFile(file), PressButton(IDOK)});
+
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].title, "出力完了");
+    EXPECT_EQ(seen[1].text, Completion);
+    EXPECT_EQ(ReadFile(file), OneConstantFile);
+}
+
+TEST_F(ExportCommandTest, OffersTheInstrumentsFileName) {
+    ShowConstant(1.5, 10);
+    const auto seen = Export({PressButton(IDCANCEL)});
+
+    ASSERT_EQ(seen.size(), 1u);
+    bool offered = false;
+    for (const auto& [id, text] : seen[0].controlTexts) {
+        offered = offered || text == "00000000.csv";
+    }
+    EXPECT_TRUE(offered);
+}
+
+TEST_F(ExportCommandTest, CancelWritesNothingAndSaysNothing) {
+    ShowConstant(1.5, 10);
+    const auto seen = Export({PressButton(IDCANCEL), PressButton(IDOK)});
+
+    EXPECT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+TEST_F(ExportCommandTest, ANewNameWithoutExtensionGetsCsv) {
+    ShowConstant(1.5, 10);
+    const auto seen = Export({ChooseFile(folder_ / "replay"), PressButton(IDOK)});
+
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(ReadFile(folder_ / "replay.csv"), OneConstantFile);
+}
+
+TEST_F(ExportCommandTest, WritesIntoAFolderWithAJapaneseName) {
+    ShowConstant(1.5, 10);
+    const fs::path japanese = folder_ / fs::path(L"出力データ");
+    fs::create_directories(japanese);
+    const fs::path file = japanese / fs::path(L"再現信号.csv");
+    const auto seen = Export({ChooseFile(file), PressButton(IDOK)});
+
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].title, "出力完了");
+    EXPECT_EQ(ReadFile(file), OneConstantFile);
+}
+
+TEST_F(ExportCommandTest, AFileThatCannotBeReplacedIsReportedAndKept) {
+    ShowConstant(1.5, 10);
+    const fs::path file = folder_ / "locked.csv";
+    std::ofstream(file, std::ios::binary) << "previous";
+    // Held open without sharing, as another program holding the file would.
+    const HANDLE holder =
+        CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+
+    const auto seen = Export({ChooseFile(file), PressButton(IDYES), PressButton(IDOK)});
+    CloseHandle(holder);
+
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2].title, "エラー");
+    EXPECT_TRUE(seen[2].text == "ファイルを開けませんでした。" ||
+                seen[2].text == "ファイルの書き込みに失敗しました。")
+        << seen[2].text;
+    EXPECT_EQ(ReadFile(file), "previous");
+}
+
+struct Refusal {
+    const char* name;
+    std::vector<SamplePoint> points;
+    int rangeCode;
+    const char* message;
+};
+
+const double NotANumber = std::nan("");
+
+const Refusal Refusals[] = {
+    {"single point", {{0, 0}}, 0, "出力できるデータがありません。"},
+    {"no points", {}, 0, "出力できるデータがありません。"},
+    {"no range chosen", {{0, 1}, {1, 1}}, -1, "出力レンジと分解能を選択してください。"},
+    {"value not a number",
+     {{0, 1}, {0.01, NotANumber}, {0.02, 1}},
+     0,
+     "数値として表せない値を含むため出力できません。"},
+    {"infinite value",
+     {{0, 1}, {0.01, HUGE_VAL}},
+     0,
+     "数値として表せない値を含むため出力できません。"},
+    {"time going backwards",
+     {{0, 1}, {5, 2}, {3, 1}},
+     0,
+     "負の時間または逆行する時間を含むため出力できません。"},
+};
+
+TEST_F(ExportCommandTest, RefusalsAreReportedBeforeAnyDialog) {
+    for (const Refusal& refusal : Refusals) {
+        Document.rangeCode = refusal.rangeCode;
+        Document.resolutionCode = 0;
+        OutputTrace->points.clearPoints();
+        for (const SamplePoint& point : refusal.points) {
+            OutputTrace->points.appendPoint(point.time, point.value);
+        }
+        const auto seen = Export({PressButton(IDOK), PressButton(IDCANCEL)});
+
+        ASSERT_EQ(seen.size(), 1u) << refusal.name;
+        EXPECT_EQ(seen[0].title, "エラー") << refusal.name;
+        EXPECT_EQ(seen[0].text, refusal.message) << refusal.name;
+    }
+    EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+// The files of the formats' golden set, loaded and exported the way the user does it.
+TEST_F(ExportCommandTest, ReproducesTheGoldenFilesByteForByte) {
+    for (const char* name : {"functions_10ms", "current_1ms"}) {
+        Document = SignalDocument{};
+        const fs::path settings = Golden / (std::string(name) + ".dat");
+        ASSERT_TRUE(ReadSettingsFile(settings, Document).ok()) << name;
+        RefreshElementList();
+
+        for (int round = 1; round <= 2; ++round) {
+            const fs::path file = folder_ / (std::string(name) + std::to_string(round) + ".csv");
+            const auto seen = Export({ChooseFile(file), PressButton(IDOK)});
+            ASSERT_EQ(seen.size(), 2u) << name;
+            EXPECT_EQ(seen[1].title, "出力完了") << name;
+
+            const std::string written = ReadFile(file);
+            const std::string expected = ReadFile(Golden / (std::string(name) + ".csv"));
+            ASSERT_FALSE(expected.empty()) << name;
+            const auto [mismatch, unused] =
+                std::mismatch(written.begin(), written.end(), expected.begin(), expected.end());
+            EXPECT_TRUE(mismatch == written.end() && written.size() == expected.size())
+                << name << ".csv differs on line "
+                << std::count(written.begin(), mismatch, '\n') + 1;
+        }
+        EXPECT_EQ(settingsFileText(Document), ReadFile(settings)) << name;
+    }
+}
+
+} // namespace
