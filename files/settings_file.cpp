@@ -148,10 +148,11 @@ class LineSource {
             anyCharacter_ = true;
             if (c == '\n')
                 return finish(line);
-            // One character beyond the limit and a CR are all that is needed to judge it.
-            if (line.size() > MaxLineLength + 1)
-                continue;
             line.push_back(static_cast<char>(c));
+            // Even if the last of these is the CR of a CR LF end, the line is too long: stop
+            // reading a line that may be gigabytes.
+            if (line.size() > MaxLineLength + 1)
+                return LineStatus::TooLong;
         }
     }
 
