@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -142,6 +143,39 @@ TEST(HelpFile, IsLookedForBesideTheProgramFile) {
     folder.erase(folder.find_last_of(L'\\') + 1);
 
     EXPECT_EQ(HelpFilePath(), folder + L"QZ57editor.chm");
+}
+
+// The help control's wide entry point, reached by ordinal.
+TEST(HelpFile, ControlExportFifteenIsHtmlHelpW) {
+    HMODULE control = LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (control == nullptr) {
+        GTEST_SKIP() << "no HTML Help control on this system";
+    }
+    EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(control, MAKEINTRESOURCEA(15))),
+              reinterpret_cast<void*>(GetProcAddress(control, "HtmlHelpW")));
+    FreeLibrary(control);
+}
+
+// The controls' face must have the Japanese glyphs, or every label shows empty boxes.
+TEST(UiFontGlyphs, CoverTheJapaneseTexts) {
+    HFONT font = CreateUiFont(96);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, font);
+    const std::wstring text = L"出力レンジ分解能/最大時間表示期間末尾に追加挿入編集削除";
+    std::vector<WORD> glyphs(text.size());
+    GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    DeleteObject(font);
+
+    for (size_t i = 0; i < text.size(); ++i) {
+        EXPECT_NE(glyphs[i], 0xFFFF) << "character " << i;
+    }
+    EXPECT_EQ(metrics.tmCharSet, SHIFTJIS_CHARSET);
+    EXPECT_EQ(metrics.tmHeight, 12);
 }
 
 class AboutBoxTest : public MainWindowTest, public ::testing::WithParamInterface<int> {};
