@@ -15,17 +15,12 @@ constexpr UINT HH_DISPLAY_TOPIC = 0;
 constexpr wchar_t HelpControlKey[] =
     L"CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 
-// The registered control by its full path (environment variables expanded by the registry call);
-// a relative value is not trusted, since it would be searched for beside the program.
 HMODULE LoadRegisteredHelpControl() {
-    wchar_t path[MAX_PATH];
-    DWORD size = sizeof path;
-    if (RegGetValueW(HKEY_CLASSES_ROOT, HelpControlKey, nullptr,
-                     RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr, path, &size) != ERROR_SUCCESS ||
-        PathIsRelativeW(path)) {
+    const std::wstring path = RegisteredHelpControlPath();
+    if (path.empty()) {
         return nullptr;
     }
-    return LoadLibraryExW(path, nullptr,
+    return LoadLibraryExW(path.c_str(), nullptr,
                           LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
 }
 
@@ -50,6 +45,21 @@ HtmlHelpProc HtmlHelpEntry() {
 }
 
 } // namespace
+
+std::wstring LibraryPathFromRegistry(HKEY root, const wchar_t* subKey) {
+    wchar_t path[MAX_PATH];
+    DWORD size = sizeof path;
+    // Asking for a plain string also accepts an expandable one, returned expanded.
+    if (RegGetValueW(root, subKey, nullptr, RRF_RT_REG_SZ, nullptr, path, &size) != ERROR_SUCCESS ||
+        PathIsRelativeW(path)) {
+        return {};
+    }
+    return path;
+}
+
+std::wstring RegisteredHelpControlPath() {
+    return LibraryPathFromRegistry(HKEY_CLASSES_ROOT, HelpControlKey);
+}
 
 std::wstring HelpFilePath() {
     std::wstring path(MAX_PATH, L'\0');

@@ -176,6 +176,55 @@ TEST(HelpFile, IsLookedForBesideTheProgramFile) {
     EXPECT_EQ(HelpFilePath(), folder + L"QZ57editor.chm");
 }
 
+// A key of the test's own naming a library, removed again at the end.
+class LibraryKey {
+  public:
+    static constexpr wchar_t Name[] = L"Software\\QZ57 tests\\InprocServer32";
+
+    LibraryKey(DWORD type, const std::wstring& path) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, Name, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key_,
+                        nullptr);
+        RegSetValueExW(key_, nullptr, 0, type, reinterpret_cast<const BYTE*>(path.c_str()),
+                       static_cast<DWORD>((path.size() + 1) * sizeof(wchar_t)));
+    }
+    ~LibraryKey() {
+        RegCloseKey(key_);
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QZ57 tests");
+    }
+    LibraryKey(const LibraryKey&) = delete;
+    LibraryKey& operator=(const LibraryKey&) = delete;
+
+  private:
+    HKEY key_ = nullptr;
+};
+
+std::wstring SystemFolder() {
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, length);
+}
+
+TEST(HelpControl, RegisteredPathIsExpanded) {
+    LibraryKey key(REG_EXPAND_SZ, L"%SystemRoot%\\system32\\hhctrl.ocx");
+    EXPECT_EQ(LibraryPathFromRegistry(HKEY_CURRENT_USER, LibraryKey::Name),
+              SystemFolder() + L"\\hhctrl.ocx");
+}
+
+TEST(HelpControl, RegisteredFullPathIsTakenAsItStands) {
+    LibraryKey key(REG_SZ, L"D:\\Programs\\hhctrl.ocx");
+    EXPECT_EQ(LibraryPathFromRegistry(HKEY_CURRENT_USER, LibraryKey::Name),
+              L"D:\\Programs\\hhctrl.ocx");
+}
+
+TEST(HelpControl, RegisteredRelativeNameIsNotTrusted) {
+    LibraryKey key(REG_SZ, L"hhctrl.ocx");
+    EXPECT_EQ(LibraryPathFromRegistry(HKEY_CURRENT_USER, LibraryKey::Name), L"");
+}
+
+TEST(HelpControl, MissingRegistrationGivesNoPath) {
+    EXPECT_EQ(LibraryPathFromRegistry(HKEY_CURRENT_USER, LibraryKey::Name), L"");
+}
+
 // The help control's wide entry point, reached by ordinal.
 TEST(HelpFile, ControlExportFifteenIsHtmlHelpW) {
     HMODULE control = LoadLibraryExW(L"hhctrl.ocx", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
