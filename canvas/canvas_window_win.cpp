@@ -179,8 +179,8 @@ CanvasWindow* CreateCanvasPane(HWND parent, int dpi) {
     registerCanvasClass();
     canvasRegistry().dpi = dpi;
     CanvasWindow* pane = createCanvas(parent);
-    if (pane != nullptr) {
-        configureOutputCanvas(pane->canvas, *pane);
+    if (pane == nullptr || configureOutputCanvas(pane->canvas, *pane) == nullptr) {
+        return nullptr;
     }
     return pane;
 }

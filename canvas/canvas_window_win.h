@@ -40,7 +40,8 @@ void registerCanvasClass();
 // taken or a window cannot be created (then nothing is left behind).
 CanvasWindow* createCanvas(HWND parent);
 
-// The program's one chart: created at dpi, with the output trace and the start-up display period.
+// The program's one chart: created at dpi, with the output trace (its first trace) and the
+// start-up display period; nullptr when it cannot be made.
 CanvasWindow* CreateCanvasPane(HWND parent, int dpi);
 
 LRESULT CALLBACK CanvasWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
