@@ -28,10 +28,22 @@ void appendLine(std::string& out, std::string_view key, std::string_view value) 
     out.append(key).append("\t").append(value).append(LineEnd);
 }
 
+// Six significant digits, as settings files have always held them. A whole number that would
+// lose digits that way (a noise seed has up to eight) is written in full, so a saved signal
+// replays the same noise after loading.
+std::string settingsNumber(double value) {
+    std::string text = formatGeneral(value);
+    double readBack = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), readBack);
+    if (readBack != value && value == std::trunc(value) && std::fabs(value) < 1e15)
+        return formatFixed(value, 0);
+    return text;
+}
+
 void appendParams(std::string& out, const std::array<double, ParamSlots>& params, int count) {
     for (int j = 0; j < count && j < ParamSlots; ++j) {
         const char key[] = {'P', 'A', 'R', static_cast<char>('0' + j), '\0'};
-        appendLine(out, key, formatGeneral(params[static_cast<std::size_t>(j)]));
+        appendLine(out, key, settingsNumber(params[static_cast<std::size_t>(j)]));
     }
 }
 
@@ -105,9 +117,9 @@ std::optional<double> leadingFiniteNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-// The value a save writes and a later read gets back: six significant digits.
+// The value a save writes and a later read gets back.
 std::optional<double> savedValue(double value) {
-    return leadingFiniteNumber(formatGeneral(value));
+    return leadingFiniteNumber(settingsNumber(value));
 }
 
 bool roundAsSaved(std::array<double, ParamSlots>& params, int count) {

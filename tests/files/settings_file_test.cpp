@@ -265,10 +265,19 @@ TEST(SettingsWrite, ExampleDocumentGivesTheExampleFile) {
 
 TEST(SettingsWrite, NumbersHaveSixSignificantDigits) {
     const std::pair<double, const char*> cases[] = {
-        {10, "10"},           {0.5, "0.5"},     {-32, "-32"},
-        {0.001, "0.001"},     {86400, "86400"}, {0.123456789, "0.123457"},
-        {1e6, "1e+06"},       {1e-5, "1e-05"},  {123456.7, "123457"},
+        {10, "10"},
+        {0.5, "0.5"},
+        {-32, "-32"},
+        {0.001, "0.001"},
+        {86400, "86400"},
+        {0.123456789, "0.123457"},
+        {1e6, "1e+06"},
+        {1e-5, "1e-05"},
+        {123456.7, "123457"},
         {-0.0001, "-0.0001"},
+        {-5e6, "-5e+06"},
+        {99999999, "99999999"},
+        {12345678, "12345678"},
     };
     for (const auto& [value, text] : cases) {
         SignalDocument doc;
@@ -290,7 +299,8 @@ TEST(SettingsFile, RoundTripRoundsToSixDigits) {
                     make(FUNC_TRI, {-1, 1, 1, 1, 3}),
                     make(FUNC_EXPO, {0, 10, 1, 5}),
                     sum(make(FUNC_EXPO, {1, 2, 3, 4}), make(FUNC_SLOPE, {0, 1, 2})),
-                    make(FUNC_RANDOM, {0, 1, 1234, 3})};
+                    make(FUNC_RANDOM, {0, 1, 1234, 3}),
+                    sum(make(FUNC_CONST, {0, 1}), make(FUNC_RANDOM, {0, 1, 87654321, 3}))};
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / "qz57_settings_round_trip.dat";
     ASSERT_EQ(WriteSettingsFile(path, doc), WriteResult::Written);
