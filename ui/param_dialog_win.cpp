@@ -109,14 +109,15 @@ void FillColumn(HWND dialog, int column, const std::array<double, ParamSlots>& v
                     formatFixed(values[static_cast<size_t>(slot)], 4));
 }
 
-void FillFieldsFromElement(HWND dialog) {
+// One column at a time, so that a column laid out and normalised earlier keeps its texts.
+void FillFieldsFromElement(HWND dialog, int column) {
     const SignalElement& element = State.working;
-    if (element.type == FUNC_SUM) {
-        FillColumn(dialog, 0, element.subParamsA, element.subParamCountA);
-        FillColumn(dialog, 1, element.subParamsB, element.subParamCountB);
-    } else {
+    if (element.type != FUNC_SUM)
         FillColumn(dialog, 0, element.params, element.paramCount);
-    }
+    else if (column == 0)
+        FillColumn(dialog, 0, element.subParamsA, element.subParamCountA);
+    else
+        FillColumn(dialog, 1, element.subParamsB, element.subParamCountB);
 }
 
 void ShowFields(HWND dialog, int first, int count, int shownCount) {
@@ -138,7 +139,7 @@ void ApplySubTypeLayout(HWND dialog, int column, bool useDefaults) {
         return;
     SetFieldRules(dialog, column, entry + 1);
     if (!useDefaults)
-        FillFieldsFromElement(dialog);
+        FillFieldsFromElement(dialog, column);
     NormalizeFields(dialog, first, count);
 }
 
@@ -181,7 +182,7 @@ void ApplyTypeLayout(HWND dialog, bool useDefaults) {
     } else if (State.typeIndex >= 0) {
         SetFieldRules(dialog, 0, State.typeIndex + 1);
         if (!useDefaults)
-            FillFieldsFromElement(dialog);
+            FillFieldsFromElement(dialog, 0);
         NormalizeFields(dialog, 0, count);
     }
     ShowPicture(dialog);
