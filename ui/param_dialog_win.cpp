@@ -17,8 +17,6 @@ namespace {
 constexpr int FieldCount = 20;
 constexpr int ColumnFields = 10;
 constexpr int SumTypeIndex = FUNC_SUM - 1;
-// Combo entries of the sub-functions: A may be any type up to FUNC_EXPO, B up to FUNC_RANDOM.
-constexpr int SubTypeEntries[2] = {HighestSubTypeA, HighestSubTypeB};
 // What a new FUNC_SUM starts with: a slope plus a sine.
 constexpr int NewSumEntryA = FUNC_SLOPE - 1;
 constexpr int NewSumEntryB = FUNC_SIN - 1;
