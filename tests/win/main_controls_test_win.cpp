@@ -36,7 +36,7 @@ SignalElement Constant(double value, double seconds) {
 }
 
 class MainControls : public testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_NE(OpenMainWindow(), nullptr); }
     void TearDown() override { CloseMainWindow(); }
 
@@ -119,7 +119,7 @@ TEST_F(MainControls, ControlsAsCreated) {
         {IDC_LABEL_RESOLUTION, "Static", "分解能/最大時間", 0x50000000, {730, 93, 1030, 113}},
         {IDC_RESOLUTION, "ComboBox", "", 0x50210003, {830, 90, 970, 0}},
         {IDC_LABEL_DISPLAY_PERIOD, "Static", "表示期間", 0x50000000, {730, 133, 1030, 153}},
-        {IDC_DISPLAY_PERIOD, "ComboBox", "", 0x50210003, {830, 130, 970, 0}},
+        {IDC_DISPLAY_PERIOD, "ComboBox", "30秒", 0x50210003, {830, 130, 970, 0}},
         {IDC_ELEMENT_LIST, "SysListView32", "", 0x50008009, {20, 450, 720, 635}},
         {IDC_APPEND, "Button", "末尾に追加", 0x50000000, {750, 480, 870, 504}},
         {IDC_INSERT, "Button", "挿入", 0x50000000, {750, 520, 870, 544}},
@@ -134,7 +134,10 @@ TEST_F(MainControls, ControlsAsCreated) {
         GetClassNameW(control, className, 64);
         EXPECT_STRCASEEQ(Narrow(className).c_str(), row.className) << row.id;
         EXPECT_EQ(WindowText(control), row.text) << row.id;
-        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & ~WS_DISABLED, row.style) << row.id;
+        // A combo box hands WS_VSCROLL on to its drop-down list when it is created.
+        const LONG handedOn = row.className == std::string("ComboBox") ? WS_VSCROLL : 0;
+        EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & ~WS_DISABLED, row.style & ~handedOn)
+            << row.id;
         EXPECT_EQ(GetWindowLongW(control, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY, 0) << row.id;
         EXPECT_EQ(GetParent(control), MainWindow) << row.id;
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), font);
@@ -415,8 +418,8 @@ TEST_F(MainControls, TraceFollowsTheRange) {
         const char* unit;
     };
     const Row rows[] = {
-        {0, -32, 32, "V"}, {1, -10, 10, "V"}, {2, -100, 100, "mV"}, {3, 0, 20, "mA"},
-        {4, 0, 20, "mA"},
+        {0, -32, 32, "V"}, {1, -10, 10, "V"}, {2, -100, 100, "mV"},
+        {3, 0, 20, "mA"},  {4, 0, 20, "mA"},
     };
     for (const Row& row : rows) {
         Choose(IDC_OUTPUT_RANGE, row.entry);
