@@ -277,6 +277,37 @@ TEST_F(SettingsCommands, SaveAsksBeforeReplacingAndAddsTheExtension) {
     EXPECT_EQ(ReadBytes(Place("bare.dat")), ReadBytes(Golden / "current_1ms.dat"));
 }
 
+TEST_F(SettingsCommands, SaveIntoAMissingFolderSaysTheFileCannotBeOpened) {
+    ShowGolden("current_1ms");
+    DialogAnswerer answerer({ChooseFile(Place("missing") / L"x.dat"), PressButton(IDOK)});
+    Command(IDM_SAVE_SETTINGS);
+    const std::vector<SeenDialog> seen = answerer.finish();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].title, "エラー");
+    EXPECT_EQ(seen[1].text, "ファイルを開けませんでした。");
+    EXPECT_TRUE(fs::is_empty(folder_));
+}
+
+TEST_F(SettingsCommands, SaveAndLoadUnderAJapaneseName) {
+    ShowGolden("functions_10ms");
+    const fs::path folder = folder_ / L"波形データ";
+    fs::create_directories(folder);
+    const fs::path file = folder / L"設定ファイル.dat";
+    {
+        DialogAnswerer answerer({ChooseFile(file), PressButton(IDOK)});
+        Command(IDM_SAVE_SETTINGS);
+        EXPECT_EQ(answerer.finish().size(), 2u);
+    }
+    EXPECT_EQ(ReadBytes(file), ReadBytes(Golden / "functions_10ms.dat"));
+    const ElementList saved = Document.elements;
+    DialogAnswerer answerer({PressButton(IDYES), ChooseFile(file), PressButton(IDOK)});
+    Command(IDM_LOAD_SETTINGS);
+    const std::vector<SeenDialog> seen = answerer.finish();
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2].text, "波形設定ファイルを読み込みました。");
+    EXPECT_EQ(Document.elements, saved);
+}
+
 TEST_F(SettingsCommands, SaveCancelledSaysNothing) {
     ShowGolden("current_1ms");
     DialogAnswerer answerer({PressButton(IDCANCEL), PressButton(IDOK)}, ShortPatience);
