@@ -176,6 +176,7 @@ void ShowRangeOnTrace(int rangeCode) {
 } // namespace
 
 void CreateMainControls(HWND parent) {
+    Controls = {};
     CreateSelectionCombos(parent);
     Controls.elementList =
         CreateControl(parent, WC_LISTVIEWW, "", ListStyle, IDC_ELEMENT_LIST, {20, 450, 700, 185});
