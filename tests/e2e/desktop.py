@@ -282,7 +282,7 @@ class Editor:
     def settle(self):
         """Lets the editor finish what the last input started (painting included)."""
         self.windows()
-        time.sleep(0.3)
+        time.sleep(0.15)
 
     def control(self, control_id, window_title=None):
         title = window_title or self.MAIN_TITLE
@@ -327,7 +327,7 @@ class Editor:
         self.settle()
 
     def type_text(self, text):
-        xdotool("type", "--delay", 15, text)
+        xdotool("type", "--delay", 15, "--", text)
         self.settle()
 
     def click_control(self, control):
