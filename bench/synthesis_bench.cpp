@@ -141,6 +141,12 @@ void* operator new(std::size_t size) {
     return block + Header;
 }
 
+// GCC takes the free() of a block that this very replacement allocated with malloc() for a
+// mismatched pair.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void operator delete(void* p) noexcept {
     if (p == nullptr)
         return;
@@ -148,6 +154,9 @@ void operator delete(void* p) noexcept {
     liveBytes -= *reinterpret_cast<std::size_t*>(block);
     std::free(block);
 }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 void operator delete(void* p, std::size_t) noexcept {
     operator delete(p);
