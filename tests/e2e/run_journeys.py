@@ -114,9 +114,22 @@ class Journeys:
                 ed.set_field(field, text, DIALOG)
         return fields
 
+    def readme_shot(self, ed, journey, shot, title, name):
+        """With --readme-shots, the window of that title cut out of a screenshot, for the README."""
+        if not self.args.readme_shots:
+            return
+        left, top, right, bottom = ed.find(title).rect
+        folder = Path(self.args.readme_shots)
+        folder.mkdir(parents=True, exist_ok=True)
+        subprocess.run(["convert", str(self.out / journey / f"{shot}.png"), "-crop",
+                        f"{right - left}x{bottom - top}+{left}+{top}", "+repage",
+                        str(folder / f"{name}.png")], check=True)
+
     def commit(self, ed, shot=None):
         if shot:
             ed.shot(shot)
+            if shot.endswith("FUNC_SIN"):
+                self.readme_shot(ed, "journey1", shot, DIALOG, "parameter-dialog")
         ed.press_button(OK, DIALOG)
         ed.wait_until_gone(DIALOG)
 
@@ -277,6 +290,7 @@ class Journeys:
             self.check(texts == ["±10V", "10m秒 / 15分", "30秒"], f"the combos show {texts}")
             self.check(self.list_count(ed) == 8, f"the list has {self.list_count(ed)} rows")
             loaded = ed.shot("01-loaded")
+            self.readme_shot(ed, "journey2", "01-loaded", Editor.MAIN_TITLE, "main-window")
             j1 = Picture.from_file(self.out / "journey1" / "08-saved-and-exported.png")
             rect = self.list_rect(ed)
             diff = differing_pixels(loaded.crop(rect), j1.crop(rect))
@@ -455,6 +469,7 @@ def main():
     parser.add_argument("--probe", required=True)
     parser.add_argument("--out", required=True)
     parser.add_argument("--only", default="1,2,3")
+    parser.add_argument("--readme-shots", help="also save the README's screenshots here")
     args = parser.parse_args()
     for name in ("editor", "qz57", "probe"):
         setattr(args, name, str(Path(getattr(args, name)).resolve()))
