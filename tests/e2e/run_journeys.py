@@ -93,6 +93,15 @@ class Journeys:
         if not condition:
             raise JourneyError(what)
 
+    def eventually(self, condition, what, timeout=5):
+        """Waits for the editor to show what the last input should bring; condition is a
+        function, what a text or a function giving the text for the failure."""
+        deadline = time.monotonic() + timeout
+        while not condition():
+            if time.monotonic() > deadline:
+                raise JourneyError(what() if callable(what) else what)
+            time.sleep(0.1)
+
     # --- steps a user takes --------------------------------------------------------------
 
     def add_element(self, ed, element, button=APPEND):
@@ -194,32 +203,36 @@ class Journeys:
             ed.choose_combo_entry(RANGE, RANGE_10V)
             self.check(not ed.control(APPEND).enabled, "append is enabled with only a range")
             ed.choose_combo_entry(RESOLUTION, RESOLUTION_10MS)
-            texts = self.combo_texts(ed)
-            self.check(texts[:2] == ["±10V", "10m秒 / 15分"], f"the combos show {texts}")
-            self.check(ed.control(APPEND).enabled, "append stays disabled after both choices")
+            self.eventually(lambda: self.combo_texts(ed)[:2] == ["±10V", "10m秒 / 15分"],
+                            lambda: f"the combos show {self.combo_texts(ed)}")
+            self.eventually(lambda: ed.control(APPEND).enabled,
+                            "append stays disabled after both choices")
             ed.shot("02-range-and-resolution")
 
             elements = self.journey1_elements()
             for number, element in enumerate(elements, 1):
                 self.add_element(ed, element)
                 self.commit(ed, shot=f"03-dialog-{number}-{element.keyword}")
-                self.check(self.list_count(ed) == number,
-                           f"the list has {self.list_count(ed)} rows after {number} appends")
+                self.eventually(lambda: self.list_count(ed) == number,
+                                lambda: f"the list has {self.list_count(ed)} rows after "
+                                f"{number} appends")
             self.log(f"appended {len(elements)} elements, one of every type")
             ed.shot("04-all-types")
 
             # Insert before the second row.
             inserted = Element("FUNC_CONST", ["-7.25", "5"])
             ed.select_row(1)
-            self.check(ed.control(INSERT).enabled, "insert stays disabled with a row selected")
+            self.eventually(lambda: ed.control(INSERT).enabled,
+                            "insert stays disabled with a row selected")
             self.add_element(ed, inserted, INSERT)
             self.commit(ed, shot="05-insert-dialog")
             elements.insert(1, inserted)
-            self.check(self.list_count(ed) == 9, "the insert did not add a row")
+            self.eventually(lambda: self.list_count(ed) == 9, "the insert did not add a row")
             self.check(not ed.control(EDIT).enabled, "a row stays selected after the insert")
 
             # Edit the sine (now row 6): amplitude and total time.
             ed.select_row(5)
+            self.eventually(lambda: ed.control(EDIT).enabled, "edit stays disabled")
             sine = elements[5]
             self.check(sine.keyword == "FUNC_SIN", "row 6 is not the sine")
             edited = Element("FUNC_SIN", [None, "4.5", None, None, "25"], [1, 4.5, 4, 90, 25])
@@ -234,9 +247,10 @@ class Journeys:
 
             # Delete the rectangle (row 4).
             ed.select_row(3)
+            self.eventually(lambda: ed.control(DELETE).enabled, "delete stays disabled")
             ed.press_button(DELETE)
             del elements[3]
-            self.check(self.list_count(ed) == 8, "the delete did not remove a row")
+            self.eventually(lambda: self.list_count(ed) == 8, "the delete did not remove a row")
             ed.shot("07-after-delete")
 
             dat, csv = files / "journey1.dat", files / "00000000.csv"
@@ -286,9 +300,10 @@ class Journeys:
         ed = self.editor("journey2")
         try:
             self.load_settings(ed, dat)
-            texts = self.combo_texts(ed)
-            self.check(texts == ["±10V", "10m秒 / 15分", "30秒"], f"the combos show {texts}")
-            self.check(self.list_count(ed) == 8, f"the list has {self.list_count(ed)} rows")
+            self.eventually(lambda: self.combo_texts(ed) == ["±10V", "10m秒 / 15分", "30秒"],
+                            lambda: f"the combos show {self.combo_texts(ed)}")
+            self.eventually(lambda: self.list_count(ed) == 8,
+                            lambda: f"the list has {self.list_count(ed)} rows")
             loaded = ed.shot("01-loaded")
             self.readme_shot(ed, "journey2", "01-loaded", Editor.MAIN_TITLE, "main-window")
             j1 = Picture.from_file(self.out / "journey1" / "08-saved-and-exported.png")
@@ -300,7 +315,7 @@ class Journeys:
             self.log(f"the list shows the rows of journey 1 ({diff} pixels differ)")
 
             origin = self.canvas_origin(ed)
-            self.compare_with_render(dat, loaded, origin, 30, folder / "files")
+            self.compare_with_render(ed, dat, "01-loaded", origin, 30, folder / "files")
 
             samples = samples_from_csv(csv.read_bytes(), 0.01)
             total = samples[-1][0]
@@ -308,8 +323,8 @@ class Journeys:
             view.update(False)
             ed.choose_combo_entry(PERIOD, PERIOD_10S)
             view.change_period(10, 1)
+            self.compare_with_render(ed, dat, "02-period-10s", origin, 10, folder / "files")
             shot = ed.shot("02-period-10s")
-            self.compare_with_render(dat, shot, origin, 10, folder / "files")
 
             left, width, middle = self.scroll_bar_points(ed)
             # At the end the right arrow does nothing.
@@ -336,26 +351,34 @@ class Journeys:
             self.check(view.start == 0, "the thumb at the start does not show time 0")
             ed.drag(self.thumb_centre(ed, view), (left + width - 2, middle))
             view.scroll("thumb", 10000 - view.page)
-            shot = ed.shot("08-thumb-to-end")
-            self.compare_with_render(dat, shot, origin, 10, folder / "files")
+            self.compare_with_render(ed, dat, "08-thumb-to-end", origin, 10, folder / "files")
         finally:
             ed.close()
 
     def canvas_rect(self, origin):
         return (origin[0], origin[1], origin[0] + 700, origin[1] + 400)
 
-    def compare_with_render(self, dat, picture, origin, period, folder):
+    def compare_with_render(self, ed, dat, name, origin, period, folder):
         svg = folder / f"render-{period}s.svg"
         result = self.qz57("render", dat, svg, "--period", period)
         self.check(result.returncode == 0, f"qz57 render failed: {result.stderr!r}")
-        self.log(compare_chart(picture, origin, chart_from_svg(svg.read_text("utf-8")),
-                               f"chart vs qz57 render --period {period}"))
+        self.compare_shot(ed, name, origin, chart_from_svg(svg.read_text("utf-8")),
+                          f"{name} vs qz57 render --period {period}")
 
     def compare_view(self, ed, name, view, samples, origin):
-        picture = ed.shot(name)
-        expected = view.chart(samples, -10, 10)
-        self.log(compare_chart(picture, origin, expected,
-                               f"{name} (view {view.start:.2f} … {view.end:.2f} s)"))
+        self.compare_shot(ed, name, origin, view.chart(samples, -10, 10),
+                          f"{name} (view {view.start:.2f} … {view.end:.2f} s)")
+
+    def compare_shot(self, ed, name, origin, expected, what):
+        """Compares a screenshot of the chart; a repaint still under way gets two more looks."""
+        for attempt in range(3):
+            try:
+                self.log(compare_chart(ed.shot(name), origin, expected, what))
+                return
+            except JourneyError:
+                if attempt == 2:
+                    raise
+                time.sleep(0.5)
 
     # --- journey 3 -----------------------------------------------------------------------
 
@@ -392,7 +415,7 @@ class Journeys:
             self.check(kept == ["-3.0000", "20.000"], f"the dialog lost the values: {kept}")
             ed.set_field(FIELD_A + 1, "10", DIALOG)
             self.commit(ed)
-            self.check(self.list_count(ed) == 2, "the element of 10 s was not added")
+            self.eventually(lambda: self.list_count(ed) == 2, "the element of 10 s was not added")
             self.log("the time budget refuses 100 s, keeps the dialog open, accepts 90 s")
             full = ed.shot("03-budget-full")
             list_rect = self.list_rect(ed)
@@ -408,8 +431,9 @@ class Journeys:
             ed.choose_combo_entry(RANGE, RANGE_32V)
             ed.expect_message(QUESTION, "レンジを変更すると", IDYES)
             ed.shot("05-range-yes")
-            self.check(self.combo_texts(ed)[0] == "±32V", "Yes did not take the new range")
-            self.check(self.list_count(ed) == 0, "Yes kept the elements")
+            self.eventually(lambda: self.combo_texts(ed)[0] == "±32V",
+                            "Yes did not take the new range")
+            self.eventually(lambda: self.list_count(ed) == 0, "Yes kept the elements")
             self.log("range change: No keeps everything, Yes empties the list")
 
             # Export and save of an empty list are refused before any file dialog.
