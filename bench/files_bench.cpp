@@ -2,6 +2,7 @@
 #include "files/settings_file.h"
 #include "model/number_text.h"
 #include "model/synthesis.h"
+#include "tests/support/element_builders.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,13 +12,8 @@ namespace {
 
 // 90 s of noise at 1 ms: a row for nearly every one of the 90,001 points, the largest export.
 TracePoints largestSignal() {
-    SignalElement noise;
-    noise.type = FUNC_RANDOM;
-    noise.paramCount = paramCountOf(FUNC_RANDOM);
-    noise.params = {0, 3, 7, 90};
-    noise.duration = elementDuration(noise);
     TracePoints trace;
-    rebuildSamples({noise}, 0.001, trace);
+    rebuildSamples({makeElement(FUNC_RANDOM, {0, 3, 7, 90})}, 0.001, trace);
     return trace;
 }
 
@@ -26,14 +22,8 @@ SignalDocument thousandElements() {
     doc.rangeCode = 0;
     doc.resolutionCode = 2;
     doc.sampleInterval = 1.0;
-    for (int i = 0; i < 1000; ++i) {
-        SignalElement e;
-        e.type = FUNC_SIN;
-        e.paramCount = paramCountOf(FUNC_SIN);
-        e.params = {0.1 * i, 2.5, 10, 45, 50};
-        e.duration = elementDuration(e);
-        doc.elements.push_back(e);
-    }
+    for (int i = 0; i < 1000; ++i)
+        doc.elements.push_back(makeElement(FUNC_SIN, {0.1 * i, 2.5, 10, 45, 50}));
     return doc;
 }
 

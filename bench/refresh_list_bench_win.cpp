@@ -6,6 +6,7 @@
 #include "canvas/view_scroll.h"
 
 #include "model/tables.h"
+#include "tests/support/element_builders.h"
 #include "ui/app_state_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/main_window_win.h"
@@ -19,24 +20,13 @@ namespace {
 
 constexpr int Runs = 15;
 
-SignalElement make(FuncType type, std::initializer_list<double> params) {
-    SignalElement e;
-    e.type = type;
-    e.paramCount = paramCountOf(type);
-    std::size_t i = 0;
-    for (double p : params)
-        e.params[i++] = p;
-    e.duration = elementDuration(e);
-    return e;
-}
-
 // rows elements sharing 90 s at 1 ms: 90,000 samples whatever the number of rows.
 ElementList ninetySeconds(int rows) {
     const double each = 90.0 / rows;
     ElementList list;
     for (int i = 0; i < rows; ++i)
-        list.push_back(i % 2 == 0 ? make(FUNC_SIN, {0, 8, each / 4, 0, each})
-                                  : make(FUNC_RANDOM, {1, 2, 42, each}));
+        list.push_back(i % 2 == 0 ? makeElement(FUNC_SIN, {0, 8, each / 4, 0, each})
+                                  : makeElement(FUNC_RANDOM, {1, 2, 42, each}));
     return list;
 }
 

@@ -2,6 +2,7 @@
 // closed forms into a plain array: the difference is what the point store and the loop cost.
 
 #include "model/synthesis.h"
+#include "tests/support/element_builders.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,31 +20,9 @@ std::size_t liveBytes = 0;
 constexpr double Pi = 3.141592653589793;
 constexpr double Epsilon = 0.0001;
 
-SignalElement make(FuncType type, std::initializer_list<double> params) {
-    SignalElement e;
-    e.type = type;
-    e.paramCount = paramCountOf(type);
-    std::size_t i = 0;
-    for (double p : params)
-        e.params[i++] = p;
-    e.duration = elementDuration(e);
-    return e;
-}
-
 SignalElement triangleAndNoise() {
-    const SignalElement a = make(FUNC_TRI, {-5, 5, 600, 600, 72});
-    const SignalElement b = make(FUNC_RANDOM, {0, 0.5, 42, 86400});
-    SignalElement e;
-    e.type = FUNC_SUM;
-    e.paramCount = paramCountOf(FUNC_SUM);
-    e.subTypeA = a.type;
-    e.subParamCountA = a.paramCount;
-    e.subParamsA = a.params;
-    e.subTypeB = b.type;
-    e.subParamCountB = b.paramCount;
-    e.subParamsB = b.params;
-    e.duration = elementDuration(e);
-    return e;
+    return makeSum(makeElement(FUNC_TRI, {-5, 5, 600, 600, 72}),
+                   makeElement(FUNC_RANDOM, {0, 0.5, 42, 86400}));
 }
 
 double noise(std::mt19937& engine, double base, double rms) {
@@ -87,7 +66,7 @@ void bare(benchmark::State& state, double duration, double dt, Value value) {
 }
 
 void RebuildSine90sAt1ms(benchmark::State& state) {
-    rebuild(state, make(FUNC_SIN, {0, 5, 1, 30, 90}), 0.001);
+    rebuild(state, makeElement(FUNC_SIN, {0, 5, 1, 30, 90}), 0.001);
 }
 
 void BareSine90sAt1ms(benchmark::State& state) {
@@ -96,7 +75,7 @@ void BareSine90sAt1ms(benchmark::State& state) {
 }
 
 void RebuildNoise900sAt10ms(benchmark::State& state) {
-    rebuild(state, make(FUNC_RANDOM, {1, 0.5, 42, 900}), 0.01);
+    rebuild(state, makeElement(FUNC_RANDOM, {1, 0.5, 42, 900}), 0.01);
 }
 
 void BareNoise900sAt10ms(benchmark::State& state) {

@@ -1,6 +1,7 @@
 #include "files/csv_file.h"
 
 #include "model/synthesis.h"
+#include "tests/support/element_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -32,16 +33,6 @@ std::string rows(const TracePoints& points, int rangeCode, int resolutionCode) {
     return text.substr(text.find("\r\n") + 2);
 }
 
-SignalElement constant(double value, double time) {
-    SignalElement e;
-    e.type = FUNC_CONST;
-    e.paramCount = paramCountOf(FUNC_CONST);
-    e.params[0] = value;
-    e.params[1] = time;
-    e.duration = elementDuration(e);
-    return e;
-}
-
 std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
@@ -67,7 +58,7 @@ TEST(CsvFile, HeaderLabelsInShiftJis) {
 
 TEST(CsvFile, ConstantOfTenSecondsGivesTwoRows) {
     TracePoints trace;
-    rebuildSamples({constant(1.5, 10)}, 0.01, trace);
+    rebuildSamples({constantElement(1.5, 10)}, 0.01, trace);
     EXPECT_EQ(csv(trace, 0, 0), "AI1,\x81\x7D"
                                 "10[V]\r\n"
                                 "2020/1/1,0:00:00.00,1.5000\r\n"
@@ -76,11 +67,11 @@ TEST(CsvFile, ConstantOfTenSecondsGivesTwoRows) {
 
 TEST(CsvFile, RowsOnlyWhereTheValueChanges) {
     TracePoints same;
-    rebuildSamples({constant(2, 1), constant(2, 1)}, 0.1, same);
+    rebuildSamples({constantElement(2, 1), constantElement(2, 1)}, 0.1, same);
     EXPECT_EQ(rows(same, 0, 1), "2020/1/1,0:00:00.00,2.0000\r\n"
                                 "2020/1/1,0:00:02.00,2.0000\r\n");
     TracePoints different;
-    rebuildSamples({constant(2, 1), constant(-2.5, 1)}, 0.1, different);
+    rebuildSamples({constantElement(2, 1), constantElement(-2.5, 1)}, 0.1, different);
     EXPECT_EQ(rows(different, 0, 1), "2020/1/1,0:00:00.00,2.0000\r\n"
                                      "2020/1/1,0:00:01.00,-2.5000\r\n"
                                      "2020/1/1,0:00:02.00,-2.5000\r\n");

@@ -1,6 +1,7 @@
 #include "files/settings_file.h"
 
 #include "model/synthesis.h"
+#include "tests/support/element_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -56,31 +57,6 @@ std::string edited(std::string text, const std::string& from, const std::string&
     return text;
 }
 
-SignalElement make(FuncType type, std::initializer_list<double> params) {
-    SignalElement e;
-    e.type = type;
-    e.paramCount = paramCountOf(type);
-    std::size_t i = 0;
-    for (double p : params)
-        e.params[i++] = p;
-    e.duration = elementDuration(e);
-    return e;
-}
-
-SignalElement sum(const SignalElement& a, const SignalElement& b) {
-    SignalElement e;
-    e.type = FUNC_SUM;
-    e.paramCount = paramCountOf(FUNC_SUM);
-    e.subTypeA = a.type;
-    e.subParamCountA = a.paramCount;
-    e.subParamsA = a.params;
-    e.subTypeB = b.type;
-    e.subParamCountB = b.paramCount;
-    e.subParamsB = b.params;
-    e.duration = elementDuration(e);
-    return e;
-}
-
 } // namespace
 
 TEST(SettingsRead, ExampleFile) {
@@ -91,9 +67,10 @@ TEST(SettingsRead, ExampleFile) {
     EXPECT_EQ(doc.resolutionCode, 0);
     EXPECT_EQ(doc.sampleInterval, 0.01);
     ASSERT_EQ(doc.elements.size(), 2u);
-    EXPECT_EQ(doc.elements[0], make(FUNC_CONST, {1.5, 10}));
+    EXPECT_EQ(doc.elements[0], makeElement(FUNC_CONST, {1.5, 10}));
     const SignalElement& s = doc.elements[1];
-    EXPECT_EQ(s, sum(make(FUNC_SIN, {0, 1, 2, 0, 10}), make(FUNC_RANDOM, {0, 0.1, 5, 10})));
+    EXPECT_EQ(s, makeSum(makeElement(FUNC_SIN, {0, 1, 2, 0, 10}),
+                         makeElement(FUNC_RANDOM, {0, 0.1, 5, 10})));
     EXPECT_EQ(s.paramCount, 2);
     EXPECT_EQ(s.params, (std::array<double, ParamSlots>{}));
     EXPECT_EQ(s.duration, 10.0);
@@ -245,7 +222,7 @@ TEST(SettingsRead, FailureMessagesNameWhatWasExpected) {
 TEST(SettingsRead, DocumentUntouchedUntilTheVersionIsAccepted) {
     SignalDocument doc;
     doc.rangeCode = 4;
-    doc.elements.push_back(make(FUNC_CONST, {1, 1}));
+    doc.elements.push_back(makeElement(FUNC_CONST, {1, 1}));
     const SignalDocument before = doc;
     EXPECT_FALSE(readText(edited(Valid, "VER\t1", "VER\t2"), doc).ok());
     EXPECT_EQ(doc.elements, before.elements);
@@ -258,8 +235,9 @@ TEST(SettingsWrite, ExampleDocumentGivesTheExampleFile) {
     SignalDocument doc;
     doc.rangeCode = 0;
     doc.resolutionCode = 0;
-    doc.elements = {make(FUNC_CONST, {1.5, 10}),
-                    sum(make(FUNC_SIN, {0, 1, 2, 0, 10}), make(FUNC_RANDOM, {0, 0.1, 5, 10}))};
+    doc.elements = {makeElement(FUNC_CONST, {1.5, 10}),
+                    makeSum(makeElement(FUNC_SIN, {0, 1, 2, 0, 10}),
+                            makeElement(FUNC_RANDOM, {0, 0.1, 5, 10}))};
     EXPECT_EQ(settingsFileText(doc), Valid);
 }
 
@@ -283,7 +261,7 @@ TEST(SettingsWrite, NumbersHaveSixSignificantDigits) {
         SignalDocument doc;
         doc.rangeCode = 1;
         doc.resolutionCode = 3;
-        doc.elements = {make(FUNC_CONST, {value, 1})};
+        doc.elements = {makeElement(FUNC_CONST, {value, 1})};
         EXPECT_NE(settingsFileText(doc).find(std::string("PAR0\t") + text + "\r\n"),
                   std::string::npos)
             << text;
@@ -294,13 +272,14 @@ TEST(SettingsFile, RoundTripRoundsToSixDigits) {
     SignalDocument doc;
     doc.rangeCode = 4;
     doc.resolutionCode = 1;
-    doc.elements = {make(FUNC_SLOPE, {0.123456789, -31.9999999, 12.3}),
-                    make(FUNC_RECT, {1, 2, 0.5, 0.25, 2.5}),
-                    make(FUNC_TRI, {-1, 1, 1, 1, 3}),
-                    make(FUNC_EXPO, {0, 10, 1, 5}),
-                    sum(make(FUNC_EXPO, {1, 2, 3, 4}), make(FUNC_SLOPE, {0, 1, 2})),
-                    make(FUNC_RANDOM, {0, 1, 1234, 3}),
-                    sum(make(FUNC_CONST, {0, 1}), make(FUNC_RANDOM, {0, 1, 87654321, 3}))};
+    doc.elements = {
+        makeElement(FUNC_SLOPE, {0.123456789, -31.9999999, 12.3}),
+        makeElement(FUNC_RECT, {1, 2, 0.5, 0.25, 2.5}),
+        makeElement(FUNC_TRI, {-1, 1, 1, 1, 3}),
+        makeElement(FUNC_EXPO, {0, 10, 1, 5}),
+        makeSum(makeElement(FUNC_EXPO, {1, 2, 3, 4}), makeElement(FUNC_SLOPE, {0, 1, 2})),
+        makeElement(FUNC_RANDOM, {0, 1, 1234, 3}),
+        makeSum(makeElement(FUNC_CONST, {0, 1}), makeElement(FUNC_RANDOM, {0, 1, 87654321, 3}))};
     const std::filesystem::path path =
         std::filesystem::temp_directory_path() / "qz57_settings_round_trip.dat";
     ASSERT_EQ(WriteSettingsFile(path, doc), WriteResult::Written);

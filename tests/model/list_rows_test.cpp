@@ -1,22 +1,11 @@
 #include "model/list_rows.h"
+#include "tests/support/element_builders.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 
-namespace {
-
-SignalElement constant(double value, double seconds) {
-    SignalElement e;
-    e.type = FUNC_CONST;
-    e.paramCount = paramCountOf(FUNC_CONST);
-    e.params[0] = value;
-    e.params[1] = seconds;
-    e.duration = elementDuration(e);
-    return e;
-}
-
-} // namespace
+namespace {} // namespace
 
 TEST(ListRows, StartTimeText) {
     struct Row {
@@ -52,8 +41,8 @@ TEST(ListRows, StartTimeText) {
 }
 
 TEST(ListRows, RowsShowNumberTypeStartAndSummary) {
-    const ElementList elements = {constant(1.5, 75.5), constant(-2, 3524.5), constant(0, 3600),
-                                  constant(3, 1)};
+    const ElementList elements = {constantElement(1.5, 75.5), constantElement(-2, 3524.5),
+                                  constantElement(0, 3600), constantElement(3, 1)};
     const std::vector<ListRow> rows = listRows(elements);
     ASSERT_EQ(rows.size(), 4u);
     const char* starts[] = {"00:00.000", "01:15.500", "60:00.000", "120:00.000"};
@@ -67,16 +56,17 @@ TEST(ListRows, RowsShowNumberTypeStartAndSummary) {
 }
 
 TEST(ListRows, NonFiniteDurationDoesNotBreakLaterRows) {
-    SignalElement broken = constant(0, 1);
+    SignalElement broken = constantElement(0, 1);
     broken.duration = std::numeric_limits<double>::quiet_NaN();
-    const std::vector<ListRow> rows = listRows({constant(0, 2), broken, constant(0, 1)});
+    const std::vector<ListRow> rows =
+        listRows({constantElement(0, 2), broken, constantElement(0, 1)});
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1].startTime, "00:02.000");
     EXPECT_EQ(rows[2].startTime, "00:00.000");
 }
 
 TEST(ListRows, ElementAtRow) {
-    const ElementList elements = {constant(1, 1), constant(2, 2)};
+    const ElementList elements = {constantElement(1, 1), constantElement(2, 2)};
     EXPECT_EQ(elementAtRow(elements, 1), elements[1]);
     EXPECT_EQ(elementAtRow(elements, 0), elements[0]);
     EXPECT_FALSE(elementAtRow(elements, -1));
@@ -104,7 +94,7 @@ TEST(ListRows, EditButtonStates) {
         doc.rangeCode = row.range;
         doc.resolutionCode = row.resolution;
         if (row.hasElements)
-            doc.elements.push_back(constant(1, 1));
+            doc.elements.push_back(constantElement(1, 1));
         EXPECT_EQ(editButtonStates(doc, row.selected), row.expected)
             << row.range << " " << row.resolution << " " << row.selected;
     }

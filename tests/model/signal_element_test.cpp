@@ -1,4 +1,5 @@
 #include "model/signal_element.h"
+#include "tests/support/element_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -6,30 +7,9 @@
 
 namespace {
 
-SignalElement make(FuncType type, std::initializer_list<double> params) {
-    SignalElement e;
-    e.type = type;
-    e.paramCount = paramCountOf(type);
-    std::size_t i = 0;
-    for (double p : params)
-        e.params[i++] = p;
-    e.duration = elementDuration(e);
-    return e;
-}
-
 SignalElement sum(FuncType a, std::initializer_list<double> pa, FuncType b,
                   std::initializer_list<double> pb) {
-    SignalElement e;
-    e.type = FUNC_SUM;
-    e.paramCount = paramCountOf(FUNC_SUM);
-    e.subTypeA = a;
-    e.subParamCountA = paramCountOf(a);
-    e.subParamsA = make(a, pa).params;
-    e.subTypeB = b;
-    e.subParamCountB = paramCountOf(b);
-    e.subParamsB = make(b, pb).params;
-    e.duration = elementDuration(e);
-    return e;
+    return makeSum(makeElement(a, pa), makeElement(b, pb));
 }
 
 bool isValidUtf8(const std::string& s) {
@@ -66,18 +46,18 @@ TEST(SignalElement, DurationByType) {
         double duration;
     };
     const Row rows[] = {
-        {make(FUNC_CONST, {1, 10}), 10},
-        {make(FUNC_SLOPE, {0, 1, 7}), 7},
-        {make(FUNC_RECT, {0, 1, 5, 5, 3}), 30},
-        {make(FUNC_RECT, {0, 1, 5, 5, 2.5}), 25}, // the repeat count is not rounded
-        {make(FUNC_TRI, {0, 1, 0.3, 0.2, 4}), (0.2 + 0.3) * 4},
-        {make(FUNC_SIN, {0, 5, 5, 90, 30}), 30},
-        {make(FUNC_EXPO, {0, 10, 1, 12}), 12},
-        {make(FUNC_RANDOM, {0, 1, 42, 8}), 8},
+        {makeElement(FUNC_CONST, {1, 10}), 10},
+        {makeElement(FUNC_SLOPE, {0, 1, 7}), 7},
+        {makeElement(FUNC_RECT, {0, 1, 5, 5, 3}), 30},
+        {makeElement(FUNC_RECT, {0, 1, 5, 5, 2.5}), 25}, // the repeat count is not rounded
+        {makeElement(FUNC_TRI, {0, 1, 0.3, 0.2, 4}), (0.2 + 0.3) * 4},
+        {makeElement(FUNC_SIN, {0, 5, 5, 90, 30}), 30},
+        {makeElement(FUNC_EXPO, {0, 10, 1, 12}), 12},
+        {makeElement(FUNC_RANDOM, {0, 1, 42, 8}), 8},
         {sum(FUNC_CONST, {1, 10}, FUNC_SIN, {0, 1, 1, 0, 30}), 10},
-        {make(FUNC_NONE, {1, 2, 3, 4, 5}), 0},
-        {make(9, {1, 2, 3, 4, 5}), 0},
-        {make(-1, {1, 2, 3, 4, 5}), 0},
+        {makeElement(FUNC_NONE, {1, 2, 3, 4, 5}), 0},
+        {makeElement(9, {1, 2, 3, 4, 5}), 0},
+        {makeElement(-1, {1, 2, 3, 4, 5}), 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.element.type);
@@ -112,36 +92,36 @@ TEST(SignalElement, SubElementCopiesOneSideOnly) {
 }
 
 TEST(SignalElement, SummaryFormats) {
-    EXPECT_EQ(summaryText(make(FUNC_CONST, {1.5, 10})), "値=1.5000, 期間=10.000秒");
-    EXPECT_EQ(summaryText(make(FUNC_SLOPE, {-2.34567, 10, 0.0005})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_CONST, {1.5, 10})), "値=1.5000, 期間=10.000秒");
+    EXPECT_EQ(summaryText(makeElement(FUNC_SLOPE, {-2.34567, 10, 0.0005})),
               "始点=-2.3457, 終点=10.0000, 期間=0.001秒");
-    EXPECT_EQ(summaryText(make(FUNC_RECT, {0, 1, 0.05, 0.05, 2})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_RECT, {0, 1, 0.05, 0.05, 2})),
               "値A=0.0000, 値B=1.0000, 期間A=0.050秒, 期間B=0.050秒, x2回");
-    EXPECT_EQ(summaryText(make(FUNC_TRI, {-1, 1, 1, 2, 2.5})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_TRI, {-1, 1, 1, 2, 2.5})),
               "値A=-1.0000, 値B=1.0000, 期間A=1.000秒, 期間B=2.000秒, x2回");
-    EXPECT_EQ(summaryText(make(FUNC_SIN, {0, 5, 5, 90, 30})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_SIN, {0, 5, 5, 90, 30})),
               "基値=0.0000, 振幅=5.0000, 周期=5.000秒, 初期位相=90°, 総時間30.000秒");
-    EXPECT_EQ(summaryText(make(FUNC_EXPO, {0, 10, 1, 12})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_EXPO, {0, 10, 1, 12})),
               "始点=0.0000, 終点=10.0000, 時定数=1.000秒, 総時間12.000秒");
-    EXPECT_EQ(summaryText(make(FUNC_RANDOM, {0, 1, 12345678, 8})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_RANDOM, {0, 1, 12345678, 8})),
               "基値=0.0000, 振幅=1.0000, シード=12345678, 期間8.000秒");
     EXPECT_EQ(summaryText(sum(FUNC_CONST, {1, 10}, FUNC_SIN, {0, 1, 1, 0, 30})),
               "関数A=固定値, 関数B=正弦波");
-    EXPECT_EQ(summaryText(make(9, {1})), "");
+    EXPECT_EQ(summaryText(makeElement(9, {1})), "");
 }
 
 TEST(SignalElement, SummaryOfHugeValuesIsCutAtACharacter) {
     // 1e300 takes 301 digits before the point: the text must stop within 255 bytes.
     for (double huge : {1e300, -1e300, 1e200, 1e120}) {
         for (FuncType type : {FUNC_CONST, FUNC_RECT, FUNC_SIN, FUNC_RANDOM}) {
-            const std::string text = summaryText(make(type, {huge, huge, huge, huge, huge}));
+            const std::string text = summaryText(makeElement(type, {huge, huge, huge, huge, huge}));
             EXPECT_LE(text.size(), 255u);
             EXPECT_TRUE(isValidUtf8(text)) << text;
         }
     }
     // Cutting lands right inside a three-byte character for some lengths; try them all.
     for (int digits = 200; digits < 260; ++digits) {
-        SignalElement e = make(FUNC_CONST, {1, 1});
+        SignalElement e = makeElement(FUNC_CONST, {1, 1});
         e.params[1] = std::stod("1e" + std::to_string(digits));
         const std::string text = summaryText(e);
         EXPECT_LE(text.size(), 255u);
@@ -152,6 +132,6 @@ TEST(SignalElement, SummaryOfHugeValuesIsCutAtACharacter) {
 TEST(SignalElement, SummaryOfNonFiniteValues) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(summaryText(make(FUNC_CONST, {inf, -inf})), "値=inf, 期間=-inf秒");
-    EXPECT_TRUE(isValidUtf8(summaryText(make(FUNC_RANDOM, {nan, nan, nan, nan}))));
+    EXPECT_EQ(summaryText(makeElement(FUNC_CONST, {inf, -inf})), "値=inf, 期間=-inf秒");
+    EXPECT_TRUE(isValidUtf8(summaryText(makeElement(FUNC_RANDOM, {nan, nan, nan, nan}))));
 }

@@ -1,6 +1,7 @@
 #include "model/synthesis.h"
 
 #include "model/noise.h"
+#include "tests/support/element_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -12,31 +13,6 @@ namespace {
 
 const double Inf = std::numeric_limits<double>::infinity();
 const double NaN = std::numeric_limits<double>::quiet_NaN();
-
-SignalElement make(FuncType type, std::initializer_list<double> params) {
-    SignalElement e;
-    e.type = type;
-    e.paramCount = paramCountOf(type);
-    std::size_t i = 0;
-    for (double p : params)
-        e.params[i++] = p;
-    e.duration = elementDuration(e);
-    return e;
-}
-
-SignalElement sum(const SignalElement& a, const SignalElement& b) {
-    SignalElement e;
-    e.type = FUNC_SUM;
-    e.paramCount = paramCountOf(FUNC_SUM);
-    e.subTypeA = a.type;
-    e.subParamCountA = a.paramCount;
-    e.subParamsA = a.params;
-    e.subTypeB = b.type;
-    e.subParamCountB = b.paramCount;
-    e.subParamsB = b.params;
-    e.duration = elementDuration(e);
-    return e;
-}
 
 std::vector<double> valuesOf(const TracePoints& trace) {
     std::vector<double> values;
@@ -54,8 +30,8 @@ TracePoints rebuilt(const std::vector<SignalElement>& list, double dt) {
 } // namespace
 
 TEST(ValueAt, ConstAndSlope) {
-    EXPECT_EQ(valueAt(make(FUNC_CONST, {1.5, 1}), 123.0), 1.5);
-    const SignalElement slope = make(FUNC_SLOPE, {1, 4, 3});
+    EXPECT_EQ(valueAt(makeElement(FUNC_CONST, {1.5, 1}), 123.0), 1.5);
+    const SignalElement slope = makeElement(FUNC_SLOPE, {1, 4, 3});
     EXPECT_EQ(valueAt(slope, 0.0), 1.0);
     EXPECT_EQ(valueAt(slope, 0.7), (4.0 - 1.0) * 0.7 / 3.0 + 1.0);
     EXPECT_EQ(valueAt(slope, 3.0), 4.0); // t = p[2] still on the ramp
@@ -64,7 +40,7 @@ TEST(ValueAt, ConstAndSlope) {
 }
 
 TEST(ValueAt, RectangleSwitchesAnEpsilonEarly) {
-    const SignalElement rect = make(FUNC_RECT, {-1, 1, 0.05, 0.03, 10});
+    const SignalElement rect = makeElement(FUNC_RECT, {-1, 1, 0.05, 0.03, 10});
     struct Row {
         double t, value;
     };
@@ -80,7 +56,7 @@ TEST(ValueAt, RectangleSwitchesAnEpsilonEarly) {
 }
 
 TEST(ValueAt, TriangleRisesAndFalls) {
-    const SignalElement tri = make(FUNC_TRI, {0, 2, 1, 3, 5});
+    const SignalElement tri = makeElement(FUNC_TRI, {0, 2, 1, 3, 5});
     EXPECT_EQ(valueAt(tri, 0.0), 0.0);
     EXPECT_EQ(valueAt(tri, 0.5), 2.0 * 0.5 / 1.0 + 0.0);
     // Within 0.1 ms of the peak the falling formula already applies, and slightly overshoots B.
@@ -95,32 +71,33 @@ TEST(ValueAt, TriangleRisesAndFalls) {
 }
 
 TEST(ValueAt, SineAndExponential) {
-    const SignalElement sine = make(FUNC_SIN, {0.5, 2, 4, 90, 8});
+    const SignalElement sine = makeElement(FUNC_SIN, {0.5, 2, 4, 90, 8});
     for (double t : {0.0, 0.3, 1.0, 7.7})
         EXPECT_EQ(valueAt(sine, t), 0.5 + 2.0 * std::sin(2.0 * 3.141592653589793 * t / 4.0 +
                                                          3.141592653589793 * 90.0 / 180.0));
-    const SignalElement expo = make(FUNC_EXPO, {0, 10, 1, 5});
+    const SignalElement expo = makeElement(FUNC_EXPO, {0, 10, 1, 5});
     EXPECT_EQ(valueAt(expo, 0.0), 0.0);
     EXPECT_NEAR(valueAt(expo, 1.0), 6.3212, 1e-4);
     EXPECT_EQ(valueAt(expo, 1.0), 10.0 - 10.0 * std::exp(-1.0));
-    EXPECT_EQ(valueAt(make(FUNC_EXPO, {10, 0, 2, 5}), 2.0), 0.0 - (0.0 - 10.0) * std::exp(-1.0));
+    EXPECT_EQ(valueAt(makeElement(FUNC_EXPO, {10, 0, 2, 5}), 2.0),
+              0.0 - (0.0 - 10.0) * std::exp(-1.0));
 }
 
 TEST(ValueAt, UnsampledTypesAreZero) {
     for (FuncType type : {FUNC_NONE, FUNC_RANDOM, FUNC_SUM, 9, -1})
-        EXPECT_EQ(valueAt(make(type, {5, 5, 5, 5, 5}), 1.0), 0.0);
+        EXPECT_EQ(valueAt(makeElement(type, {5, 5, 5, 5, 5}), 1.0), 0.0);
 }
 
 TEST(ValueAt, DegenerateParametersGiveNonFiniteValues) {
     // Only a hand-edited file gets here: the value may be NaN or infinite, nothing worse.
-    EXPECT_TRUE(std::isnan(valueAt(make(FUNC_SLOPE, {0, 1, 0}), 0.0)));
-    EXPECT_TRUE(std::isnan(valueAt(make(FUNC_SIN, {0, 1, 0, 0, 1}), 0.0)));
-    EXPECT_TRUE(std::isnan(valueAt(make(FUNC_TRI, {0, 1, 0, 0, 1}), 1.5)));
-    EXPECT_TRUE(std::isinf(valueAt(make(FUNC_EXPO, {0, 1, -1e-300, 1}), 1.0)));
-    EXPECT_EQ(valueAt(make(FUNC_RECT, {3, 4, 0, 0, 1}), 0.5), 3.0);
+    EXPECT_TRUE(std::isnan(valueAt(makeElement(FUNC_SLOPE, {0, 1, 0}), 0.0)));
+    EXPECT_TRUE(std::isnan(valueAt(makeElement(FUNC_SIN, {0, 1, 0, 0, 1}), 0.0)));
+    EXPECT_TRUE(std::isnan(valueAt(makeElement(FUNC_TRI, {0, 1, 0, 0, 1}), 1.5)));
+    EXPECT_TRUE(std::isinf(valueAt(makeElement(FUNC_EXPO, {0, 1, -1e-300, 1}), 1.0)));
+    EXPECT_EQ(valueAt(makeElement(FUNC_RECT, {3, 4, 0, 0, 1}), 0.5), 3.0);
     for (double bad : {0.0, NaN, Inf, -Inf, 1e300, -1e300, 5e-324}) {
         for (FuncType type : {FUNC_RECT, FUNC_TRI, FUNC_SIN, FUNC_EXPO, FUNC_SLOPE}) {
-            SignalElement e = make(type, {1, 2, 3, 4, 5});
+            SignalElement e = makeElement(type, {1, 2, 3, 4, 5});
             for (int slot = 0; slot < 5; ++slot) {
                 SignalElement f = e;
                 f.params[slot] = bad;
@@ -143,7 +120,7 @@ TEST(SampleElement, CountRoundsHalvesDown) {
     };
     for (const Row& row : rows) {
         TracePoints trace;
-        const SignalElement e = make(FUNC_CONST, {1, row.duration});
+        const SignalElement e = makeElement(FUNC_CONST, {1, row.duration});
         sampleElement(e, 0.0, row.dt, trace);
         EXPECT_EQ(trace.pointCount(), row.count) << row.duration << " at " << row.dt;
         EXPECT_EQ(sampleCountOf(e, row.dt), row.count);
@@ -152,7 +129,7 @@ TEST(SampleElement, CountRoundsHalvesDown) {
 
 TEST(SampleElement, LocalTimeIsAccumulated) {
     TracePoints trace;
-    const double last = sampleElement(make(FUNC_CONST, {1.5, 1}), 3.0, 0.1, trace);
+    const double last = sampleElement(makeElement(FUNC_CONST, {1.5, 1}), 3.0, 0.1, trace);
     EXPECT_EQ(last, 1.5);
     ASSERT_EQ(trace.pointCount(), 10);
     double t = 0.0;
@@ -164,15 +141,15 @@ TEST(SampleElement, LocalTimeIsAccumulated) {
 
     // Repeated addition drifts from k * dt: the 10th local time is not 0.9.
     TracePoints fromZero;
-    sampleElement(make(FUNC_CONST, {1.5, 1}), 0.0, 0.1, fromZero);
+    sampleElement(makeElement(FUNC_CONST, {1.5, 1}), 0.0, 0.1, fromZero);
     EXPECT_NE(fromZero.pointAt(9).time, 9 * 0.1);
 }
 
 TEST(SampleElement, NothingAppendedReturnsZero) {
     TracePoints trace;
-    EXPECT_EQ(sampleElement(make(FUNC_CONST, {7, 0.004}), 0.0, 0.01, trace), 0.0);
-    EXPECT_EQ(sampleElement(make(FUNC_NONE, {7, 1}), 0.0, 0.01, trace), 0.0);
-    EXPECT_EQ(sampleElement(make(12, {7, 1}), 0.0, 0.01, trace), 0.0);
+    EXPECT_EQ(sampleElement(makeElement(FUNC_CONST, {7, 0.004}), 0.0, 0.01, trace), 0.0);
+    EXPECT_EQ(sampleElement(makeElement(FUNC_NONE, {7, 1}), 0.0, 0.01, trace), 0.0);
+    EXPECT_EQ(sampleElement(makeElement(12, {7, 1}), 0.0, 0.01, trace), 0.0);
     EXPECT_EQ(trace.pointCount(), 0);
 }
 
@@ -184,25 +161,25 @@ TEST(RebuildSamples, EmptyListIsOnePoint) {
 }
 
 TEST(RebuildSamples, ClosingPointRepeatsTheLastValue) {
-    const TracePoints trace = rebuilt({make(FUNC_CONST, {1.5, 1})}, 0.1);
+    const TracePoints trace = rebuilt({makeElement(FUNC_CONST, {1.5, 1})}, 0.1);
     ASSERT_EQ(trace.pointCount(), 11);
     EXPECT_EQ(trace.lastPoint().time, 1.0);
     EXPECT_EQ(trace.lastPoint().value, 1.5);
 
-    const TracePoints slope = rebuilt({make(FUNC_SLOPE, {0, 10, 10})}, 1.0);
+    const TracePoints slope = rebuilt({makeElement(FUNC_SLOPE, {0, 10, 10})}, 1.0);
     EXPECT_EQ(valuesOf(slope), (std::vector<double>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 9}));
     EXPECT_EQ(slope.lastPoint().time, 10.0);
 
     // A last element too short for a sample closes with 0, not the value before it.
     const TracePoints shortLast =
-        rebuilt({make(FUNC_CONST, {4, 0.02}), make(FUNC_CONST, {5, 0.004})}, 0.01);
+        rebuilt({makeElement(FUNC_CONST, {4, 0.02}), makeElement(FUNC_CONST, {5, 0.004})}, 0.01);
     EXPECT_EQ(valuesOf(shortLast), (std::vector<double>{4, 4, 0}));
     EXPECT_EQ(shortLast.lastPoint().time, 0.02 + 0.004);
 }
 
 TEST(RebuildSamples, StartTimesFollowTheDurationsOffTheGrid) {
     const TracePoints trace =
-        rebuilt({make(FUNC_CONST, {1, 0.015}), make(FUNC_CONST, {2, 0.02})}, 0.01);
+        rebuilt({makeElement(FUNC_CONST, {1, 0.015}), makeElement(FUNC_CONST, {2, 0.02})}, 0.01);
     ASSERT_EQ(trace.pointCount(), 4);
     EXPECT_EQ(trace.pointAt(0).time, 0.0);
     EXPECT_EQ(trace.pointAt(1).time, 0.015);
@@ -213,14 +190,14 @@ TEST(RebuildSamples, StartTimesFollowTheDurationsOffTheGrid) {
 }
 
 TEST(RebuildSamples, RectangleWave) {
-    const TracePoints trace = rebuilt({make(FUNC_RECT, {0, 1, 0.05, 0.05, 2})}, 0.01);
+    const TracePoints trace = rebuilt({makeElement(FUNC_RECT, {0, 1, 0.05, 0.05, 2})}, 0.01);
     EXPECT_EQ(valuesOf(trace),
               (std::vector<double>{0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1}));
     EXPECT_EQ(trace.lastPoint().time, 0.2);
 }
 
 TEST(RebuildSamples, SineQuarterPeriods) {
-    const TracePoints trace = rebuilt({make(FUNC_SIN, {0, 1, 4, 90, 8})}, 1.0);
+    const TracePoints trace = rebuilt({makeElement(FUNC_SIN, {0, 1, 4, 90, 8})}, 1.0);
     const double expected[] = {1, 0, -1, 0, 1, 0, -1, 0};
     ASSERT_EQ(trace.pointCount(), 9);
     for (int i = 0; i < 8; ++i)
@@ -228,13 +205,14 @@ TEST(RebuildSamples, SineQuarterPeriods) {
 }
 
 TEST(RebuildSamples, SumAddsBAtTheSameLocalTimes) {
-    const SignalElement s =
-        sum(make(FUNC_CONST, {2, 5}), make(FUNC_SLOPE, {0, 1, 2})); // B holds 1 after 2 s
+    const SignalElement s = makeSum(makeElement(FUNC_CONST, {2, 5}),
+                                    makeElement(FUNC_SLOPE, {0, 1, 2})); // B holds 1 after 2 s
     EXPECT_EQ(s.duration, 5.0);
     EXPECT_EQ(valuesOf(rebuilt({s}, 1.0)), (std::vector<double>{2, 2.5, 3, 3, 3, 3}));
 
     // A rectangle B shorter than A keeps cycling.
-    const SignalElement cycling = sum(make(FUNC_CONST, {0, 6}), make(FUNC_RECT, {0, 1, 1, 1, 1}));
+    const SignalElement cycling =
+        makeSum(makeElement(FUNC_CONST, {0, 6}), makeElement(FUNC_RECT, {0, 1, 1, 1, 1}));
     EXPECT_EQ(valuesOf(rebuilt({cycling}, 1.0)), (std::vector<double>{0, 1, 0, 1, 0, 1, 1}));
 
     // Noise as A (only from a hand-edited file) has no closed form and adds nothing.
@@ -245,8 +223,8 @@ TEST(RebuildSamples, SumAddsBAtTheSameLocalTimes) {
 }
 
 TEST(RebuildSamples, NoiseIsReproducible) {
-    const SignalElement noise = make(FUNC_RANDOM, {1, 0.5, 42, 1});
-    const std::vector<SignalElement> list{noise, make(FUNC_CONST, {0, 1}), noise};
+    const SignalElement noise = makeElement(FUNC_RANDOM, {1, 0.5, 42, 1});
+    const std::vector<SignalElement> list{noise, makeElement(FUNC_CONST, {0, 1}), noise};
     const TracePoints first = rebuilt(list, 0.1);
     ASSERT_EQ(first.pointCount(), 31);
 
@@ -266,8 +244,8 @@ TEST(RebuildSamples, NoiseIsReproducible) {
 }
 
 TEST(RebuildSamples, NoiseAsSubFunctionB) {
-    const SignalElement s =
-        sum(make(FUNC_SLOPE, {0, 3, 3}), make(FUNC_RANDOM, {0.5, 2, 123456, 0.1}));
+    const SignalElement s = makeSum(makeElement(FUNC_SLOPE, {0, 3, 3}),
+                                    makeElement(FUNC_RANDOM, {0.5, 2, 123456, 0.1}));
     const TracePoints trace = rebuilt({s}, 1.0);
     ASSERT_EQ(trace.pointCount(), 4);
     seedNoise(123456);
@@ -277,11 +255,11 @@ TEST(RebuildSamples, NoiseAsSubFunctionB) {
 
 TEST(RebuildSamples, FullStoreKeepsTheNewestPoints) {
     // 100 s at 1 ms: 100,000 samples and the closing point, more than the store holds.
-    const TracePoints trace = rebuilt({make(FUNC_SLOPE, {0, 100'000, 100})}, 0.001);
+    const TracePoints trace = rebuilt({makeElement(FUNC_SLOPE, {0, 100'000, 100})}, 0.001);
     EXPECT_EQ(trace.pointCount(), MaxTracePoints);
     EXPECT_EQ(trace.lastPoint().time, 100.0);
     EXPECT_EQ(trace.pointAt(0).value,
-              valueAt(make(FUNC_SLOPE, {0, 100'000, 100}), trace.pointAt(0).time));
+              valueAt(makeElement(FUNC_SLOPE, {0, 100'000, 100}), trace.pointAt(0).time));
     EXPECT_GT(trace.pointAt(0).time, 0.0015);
 }
 
@@ -291,11 +269,11 @@ TEST(RebuildSamples, HandEditedValuesStayDefined) {
     for (double bad : {0.0, NaN, Inf, -Inf, 1e300, -1e300}) {
         for (FuncType type = FUNC_CONST; type <= FUNC_RANDOM; ++type) {
             for (int slot = 0; slot < 5; ++slot) {
-                SignalElement e = make(type, {1, 2, 0.3, 0.2, 1});
+                SignalElement e = makeElement(type, {1, 2, 0.3, 0.2, 1});
                 e.params[slot] = bad;
                 e.duration = 0.05;
                 list.push_back(e);
-                SignalElement s = sum(make(FUNC_TRI, {0, 1, 0.01, 0.01, 1}), e);
+                SignalElement s = makeSum(makeElement(FUNC_TRI, {0, 1, 0.01, 0.01, 1}), e);
                 s.subParamsA[slot] = bad;
                 s.duration = 0.05;
                 list.push_back(s);
@@ -308,8 +286,8 @@ TEST(RebuildSamples, HandEditedValuesStayDefined) {
 }
 
 TEST(RebuildSamples, NonFiniteDurationsMakeNoSamples) {
-    SignalElement nan = make(FUNC_CONST, {1, NaN});
-    const TracePoints trace = rebuilt({nan, make(FUNC_CONST, {2, 1})}, 0.5);
+    SignalElement nan = makeElement(FUNC_CONST, {1, NaN});
+    const TracePoints trace = rebuilt({nan, makeElement(FUNC_CONST, {2, 1})}, 0.5);
     // After a NaN duration every start time is NaN; the samples are still made.
     ASSERT_EQ(trace.pointCount(), 3);
     EXPECT_TRUE(std::isnan(trace.pointAt(0).time));
@@ -319,26 +297,26 @@ TEST(RebuildSamples, NonFiniteDurationsMakeNoSamples) {
 TEST(RebuildSamples, IntervalsThatMakeNoProgressEnd) {
     for (double dt : {0.0, -0.01}) {
         TracePoints trace;
-        sampleElement(make(FUNC_CONST, {1, 1e20}), 0.0, dt, trace);
+        sampleElement(makeElement(FUNC_CONST, {1, 1e20}), 0.0, dt, trace);
         EXPECT_EQ(trace.pointCount(), 1) << dt;
     }
 }
 
 TEST(SampleCount, SaturatesInsteadOfCounting) {
     const std::int64_t tooMany = CountedSamplesLimit + 1;
-    EXPECT_EQ(sampleCountOf(make(FUNC_CONST, {1, 1e300}), 0.001), tooMany);
-    EXPECT_EQ(sampleCountOf(make(FUNC_CONST, {1, Inf}), 0.001), tooMany);
-    EXPECT_EQ(sampleCountOf(make(FUNC_CONST, {1, 1}), 0.0), tooMany);
-    EXPECT_EQ(sampleCountOf(make(FUNC_CONST, {1, 1e5}), 0.001), tooMany);
-    EXPECT_EQ(sampleCountOf(make(FUNC_CONST, {1, 1e4}), 0.01), 1'000'000);
-    EXPECT_EQ(sampleCountOf(make(FUNC_CONST, {1, NaN}), 0.001), 0);
-    EXPECT_EQ(sampleCountOf(make(FUNC_CONST, {1, -Inf}), 0.001), 0);
-    EXPECT_EQ(sampleCountOf(make(FUNC_CONST, {1, 1}), NaN), 0);
-    EXPECT_EQ(sampleCountOf(make(FUNC_NONE, {1, 1e300}), 0.001), 0);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_CONST, {1, 1e300}), 0.001), tooMany);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_CONST, {1, Inf}), 0.001), tooMany);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_CONST, {1, 1}), 0.0), tooMany);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_CONST, {1, 1e5}), 0.001), tooMany);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_CONST, {1, 1e4}), 0.01), 1'000'000);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_CONST, {1, NaN}), 0.001), 0);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_CONST, {1, -Inf}), 0.001), 0);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_CONST, {1, 1}), NaN), 0);
+    EXPECT_EQ(sampleCountOf(makeElement(FUNC_NONE, {1, 1e300}), 0.001), 0);
 
-    const SignalElement sine = make(FUNC_SIN, {0, 1, 1, 0, 90});
+    const SignalElement sine = makeElement(FUNC_SIN, {0, 1, 1, 0, 90});
     EXPECT_EQ(listSampleCount({}, 0.001), 1);
     EXPECT_EQ(listSampleCount({sine, sine}, 0.001), 180'001);
-    const std::vector<SignalElement> huge(3, make(FUNC_CONST, {1, 4e6}));
+    const std::vector<SignalElement> huge(3, makeElement(FUNC_CONST, {1, 4e6}));
     EXPECT_EQ(listSampleCount(huge, 1.0), tooMany);
 }

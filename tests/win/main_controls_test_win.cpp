@@ -5,6 +5,7 @@
 #include "model/synthesis.h"
 #include "model/tables.h"
 #include "resources/resource.h"
+#include "tests/support/element_builders.h"
 #include "ui/app_state_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/param_dialog_win.h"
@@ -24,16 +25,6 @@ constexpr const char* RangeQuestion =
 constexpr const char* ResolutionQuestion =
     "分解能を変更すると編集中のデータが失われますがよろしいですか?";
 constexpr auto ShortPatience = std::chrono::milliseconds(1500);
-
-SignalElement Constant(double value, double seconds) {
-    SignalElement e;
-    e.type = FUNC_CONST;
-    e.paramCount = paramCountOf(FUNC_CONST);
-    e.params[0] = value;
-    e.params[1] = seconds;
-    e.duration = elementDuration(e);
-    return e;
-}
 
 class MainControls : public testing::Test {
   protected:
@@ -146,8 +137,9 @@ TEST_F(MainControls, ControlsAsCreated) {
         EXPECT_EQ(at.top, row.at96.top) << row.id;
         EXPECT_EQ(at.right, row.at96.right) << row.id;
         // A drop-down list's own height is its edit line's, not the height it was created with.
-        if (row.at96.bottom != 0)
+        if (row.at96.bottom != 0) {
             EXPECT_EQ(at.bottom, row.at96.bottom) << row.id;
+        }
     }
 
     HWND list = Control(IDC_ELEMENT_LIST);
@@ -233,7 +225,7 @@ TEST_F(MainControls, ButtonsFollowTheChoicesAndTheSelection) {
     Choose(IDC_RESOLUTION, 0);
     EXPECT_EQ(Buttons(), (B{true, false, false, false}));
 
-    Document.elements = {Constant(1, 1), Constant(2, 2)};
+    Document.elements = {constantElement(1, 1), constantElement(2, 2)};
     RefreshElementList();
     UpdateButtonStates();
     EXPECT_EQ(Buttons(), (B{true, false, false, false}));
@@ -255,7 +247,7 @@ TEST_F(MainControls, ResolutionFirstThenRange) {
 }
 
 TEST_F(MainControls, EveryEditLeavesNoRowSelected) {
-    ShowElements({Constant(1, 1), Constant(2, 2), Constant(3, 3)});
+    ShowElements({constantElement(1, 1), constantElement(2, 2), constantElement(3, 3)});
     SelectRow(1);
     ASSERT_EQ(SelectedRowCount(), 1);
     Press(IDC_DELETE);
@@ -265,7 +257,7 @@ TEST_F(MainControls, EveryEditLeavesNoRowSelected) {
 
     // What the parameter dialog's OK ends with.
     SelectRow(0);
-    Document.elements.push_back(Constant(4, 4));
+    Document.elements.push_back(constantElement(4, 4));
     RefreshElementList();
     UpdateButtonStates();
     EXPECT_EQ(SelectedRowCount(), 0);
@@ -273,18 +265,18 @@ TEST_F(MainControls, EveryEditLeavesNoRowSelected) {
 }
 
 TEST_F(MainControls, DeleteRemovesTheSelectedRowWithoutAsking) {
-    ShowElements({Constant(1, 1), Constant(2, 2), Constant(3, 3)});
+    ShowElements({constantElement(1, 1), constantElement(2, 2), constantElement(3, 3)});
     SelectRow(1);
     DialogAnswerer answerer(PressButton(IDNO), ShortPatience);
     Press(IDC_DELETE);
     EXPECT_TRUE(answerer.finish().empty());
     ASSERT_EQ(Document.elements.size(), 2u);
-    EXPECT_EQ(Document.elements[0], Constant(1, 1));
-    EXPECT_EQ(Document.elements[1], Constant(3, 3));
+    EXPECT_EQ(Document.elements[0], constantElement(1, 1));
+    EXPECT_EQ(Document.elements[1], constantElement(3, 3));
     ASSERT_EQ(RowCount(), 2);
     EXPECT_EQ(CellText(1, 0), "2");
     EXPECT_EQ(CellText(1, 2), "00:01.000");
-    EXPECT_EQ(CellText(1, 3), summaryText(Constant(3, 3)));
+    EXPECT_EQ(CellText(1, 3), summaryText(constantElement(3, 3)));
     // The chart holds the samples of what is left.
     TracePoints expected;
     rebuildSamples(Document.elements, Document.sampleInterval, expected);
@@ -302,29 +294,30 @@ TEST_F(MainControls, DeleteRemovesTheSelectedRowWithoutAsking) {
 }
 
 TEST_F(MainControls, SeveralRowsSelectedActOnTheLowest) {
-    ShowElements({Constant(1, 1), Constant(2, 2), Constant(3, 3), Constant(4, 4)});
+    ShowElements({constantElement(1, 1), constantElement(2, 2), constantElement(3, 3),
+                  constantElement(4, 4)});
     SelectRow(3);
     SelectRow(1);
     SelectRow(2);
     EXPECT_EQ(SelectedRowCount(), 3);
     EXPECT_EQ(SelectedIndex(), 1);
-    EXPECT_EQ(SelectedElement(), Constant(2, 2));
+    EXPECT_EQ(SelectedElement(), constantElement(2, 2));
     Press(IDC_DELETE);
     ASSERT_EQ(Document.elements.size(), 3u);
-    EXPECT_EQ(Document.elements[1], Constant(3, 3));
-    EXPECT_EQ(Document.elements[2], Constant(4, 4));
+    EXPECT_EQ(Document.elements[1], constantElement(3, 3));
+    EXPECT_EQ(Document.elements[2], constantElement(4, 4));
 }
 
 TEST_F(MainControls, NoSelectedElementWithoutASelectedRow) {
-    ShowElements({Constant(1, 1)});
+    ShowElements({constantElement(1, 1)});
     EXPECT_EQ(SelectedIndex(), -1);
     EXPECT_FALSE(SelectedElement());
 }
 
 TEST_F(MainControls, RowsShowNumberTypeStartTimeAndSummary) {
     // Starts at 0, 75.5 s, 3600 s and 7200 s.
-    const ElementList elements = {Constant(1, 75.5), Constant(-2, 3524.5), Constant(0, 3600),
-                                  Constant(3, 1)};
+    const ElementList elements = {constantElement(1, 75.5), constantElement(-2, 3524.5),
+                                  constantElement(0, 3600), constantElement(3, 1)};
     ShowElements(elements);
     ASSERT_EQ(RowCount(), 4);
     const char* starts[] = {"00:00.000", "01:15.500", "60:00.000", "120:00.000"};
@@ -337,7 +330,7 @@ TEST_F(MainControls, RowsShowNumberTypeStartTimeAndSummary) {
 }
 
 TEST_F(MainControls, RangeChangeAsksAndNoKeepsEverything) {
-    ShowElements({Constant(1, 1), Constant(2, 2)});
+    ShowElements({constantElement(1, 1), constantElement(2, 2)});
     const int pointsBefore = OutputTrace->points.pointCount();
     DialogAnswerer answerer(PressButton(IDNO));
     Choose(IDC_OUTPUT_RANGE, 0); // ±10 V to ±32 V
@@ -354,7 +347,7 @@ TEST_F(MainControls, RangeChangeAsksAndNoKeepsEverything) {
 }
 
 TEST_F(MainControls, RangeChangeYesEmptiesTheList) {
-    ShowElements({Constant(1, 1), Constant(2, 2)});
+    ShowElements({constantElement(1, 1), constantElement(2, 2)});
     SelectRow(0);
     DialogAnswerer answerer(PressButton(IDYES));
     Choose(IDC_OUTPUT_RANGE, 0);
@@ -370,7 +363,7 @@ TEST_F(MainControls, RangeChangeYesEmptiesTheList) {
 }
 
 TEST_F(MainControls, ResolutionChangeAsksWithYesAndNo) {
-    ShowElements({Constant(1, 1)});
+    ShowElements({constantElement(1, 1)});
     {
         DialogAnswerer answerer(PressButton(IDNO));
         Choose(IDC_RESOLUTION, 0);
@@ -401,7 +394,7 @@ TEST_F(MainControls, NoQuestionWithAnEmptyListOrTheSameEntry) {
     Choose(IDC_RESOLUTION, 3);
     Choose(IDC_OUTPUT_RANGE, 2); // empty list: no question
     Choose(IDC_RESOLUTION, 1);
-    Document.elements = {Constant(1, 1)};
+    Document.elements = {constantElement(1, 1)};
     RefreshElementList();
     Choose(IDC_OUTPUT_RANGE, 2); // the entry already current
     Choose(IDC_RESOLUTION, 1);
@@ -442,7 +435,7 @@ TEST_F(MainControls, DisplayPeriodSetsTheChart) {
 }
 
 TEST_F(MainControls, EditButtonHandsTheSelectedElementToTheDialog) {
-    ShowElements({Constant(1, 1), Constant(2.5, 7)});
+    ShowElements({constantElement(1, 1), constantElement(2.5, 7)});
     SelectRow(1);
     ParamWorkingElement() = SignalElement{};
     DialogAnswerer answerer(PressButton(IDC_PARAM_CANCEL));
@@ -478,7 +471,7 @@ TEST_F(MainControls, WithoutAListViewThereAreNoButtonsAndTheProgramRunsOn) {
 
     Choose(IDC_OUTPUT_RANGE, 2);
     Choose(IDC_RESOLUTION, 1);
-    Document.elements = {Constant(1, 3)};
+    Document.elements = {constantElement(1, 3)};
     RefreshElementList();
     UpdateButtonStates();
     EXPECT_EQ(SelectedIndex(), -1);

@@ -6,6 +6,7 @@
 #include "model/synthesis.h"
 #include "model/tables.h"
 #include "resources/resource.h"
+#include "tests/support/element_builders.h"
 #include "ui/app_state_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/text_win.h"
@@ -81,16 +82,6 @@ std::vector<std::string> Qz57Check(const fs::path& settings) {
     in.close();
     fs::remove(output);
     return lines;
-}
-
-SignalElement Constant(double value, double seconds) {
-    SignalElement e;
-    e.type = FUNC_CONST;
-    e.paramCount = paramCountOf(FUNC_CONST);
-    e.params[0] = value;
-    e.params[1] = seconds;
-    e.duration = elementDuration(e);
-    return e;
 }
 
 // Everything a load may change, to see that a failed one changed nothing.
@@ -206,7 +197,7 @@ class SettingsCommands : public testing::Test {
         Document.rangeCode = 1;
         Document.resolutionCode = 1;
         Document.sampleInterval = 0.1;
-        Document.elements = {Constant(50, 2.5), Constant(-20, 1)};
+        Document.elements = {constantElement(50, 2.5), constantElement(-20, 1)};
         ShowDocumentCodes();
         RefreshElementList();
         UpdateButtonStates();
