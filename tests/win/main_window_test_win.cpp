@@ -1,11 +1,15 @@
 #include "tests/win/win_test_support_win.h"
 
+#include "model/tables.h"
 #include "resources/resource.h"
 #include "ui/app_state_win.h"
 #include "ui/help_win.h"
+#include "ui/main_controls_win.h"
 #include "ui/main_window_win.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -127,6 +131,107 @@ TEST_F(MainWindowTest, MenuExportIsRoutedToTheExportCommand) {
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].title, "エラー");
     EXPECT_EQ(seen[0].text, "出力できるデータがありません。");
+}
+
+// Every control of the main window reaches its handler through the window procedure.
+
+SignalElement Constant(double value, double seconds) {
+    SignalElement element;
+    element.type = FUNC_CONST;
+    element.paramCount = 2;
+    element.params[0] = value;
+    element.params[1] = seconds;
+    element.duration = elementDuration(element);
+    return element;
+}
+
+void ChooseListEntry(int comboId, int position) {
+    HWND combo = FindControl(MainWindow, comboId);
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
+    SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+void SelectRow(int row) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageW(FindControl(MainWindow, IDC_ELEMENT_LIST), LVM_SETITEMSTATE,
+                 static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+TEST_F(MainWindowTest, SelectionListsReachTheirHandlers) {
+    ChooseListEntry(IDC_OUTPUT_RANGE, 1);
+    EXPECT_EQ(Document.rangeCode, rangeCodeAtPosition(1));
+    ChooseListEntry(IDC_RESOLUTION, 1);
+    EXPECT_EQ(Document.resolutionCode, resolutionCodeAtPosition(1));
+    ChooseListEntry(IDC_DISPLAY_PERIOD, InitialDisplayPeriod + 1);
+    EXPECT_EQ(MainCanvas->canvas.displaySpan, displayPeriod(InitialDisplayPeriod + 1).span);
+}
+
+TEST_F(MainWindowTest, ListSelectionUpdatesTheButtons) {
+    ChooseListEntry(IDC_OUTPUT_RANGE, 1);
+    ChooseListEntry(IDC_RESOLUTION, 1);
+    Document.elements = {Constant(1, 5), Constant(2, 5)};
+    RefreshElementList();
+    EXPECT_FALSE(IsWindowEnabled(FindControl(MainWindow, IDC_DELETE)));
+    SelectRow(1);
+    EXPECT_TRUE(IsWindowEnabled(FindControl(MainWindow, IDC_DELETE)));
+}
+
+TEST_F(MainWindowTest, DeleteButtonRemovesTheSelectedElement) {
+    ChooseListEntry(IDC_OUTPUT_RANGE, 1);
+    ChooseListEntry(IDC_RESOLUTION, 1);
+    Document.elements = {Constant(1, 5), Constant(2, 5)};
+    RefreshElementList();
+    SelectRow(0);
+    Command(IDC_DELETE);
+    ASSERT_EQ(Document.elements.size(), 1u);
+    EXPECT_EQ(Document.elements[0].params[0], 2);
+}
+
+TEST_F(MainWindowTest, ButtonsOpenTheParameterDialog) {
+    ChooseListEntry(IDC_OUTPUT_RANGE, 1);
+    ChooseListEntry(IDC_RESOLUTION, 1);
+    Document.elements = {Constant(1, 5)};
+    RefreshElementList();
+    for (int button : {IDC_APPEND, IDC_INSERT, IDC_EDIT}) {
+        SelectRow(0);
+        DialogAnswerer answer(PressButton(IDC_PARAM_CANCEL));
+        Command(button);
+        const auto seen = answer.finish();
+        ASSERT_EQ(seen.size(), 1u) << "button " << button;
+        EXPECT_EQ(seen[0].title, "パラメータ編集") << "button " << button;
+    }
+    EXPECT_EQ(Document.elements.size(), 1u);
+}
+
+// The file dialog of a settings command, cancelled; what it showed.
+SeenDialog CancelledFileDialog(int command) {
+    DialogAnswerer answer(PressButton(IDCANCEL));
+    SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    const auto seen = answer.finish();
+    return seen.empty() ? SeenDialog{} : seen[0];
+}
+
+bool Offers(const SeenDialog& dialog, const std::string& name) {
+    for (const auto& [id, text] : dialog.controlTexts) {
+        if (text == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(MainWindowTest, SettingsCommandsOpenTheirFileDialogs) {
+    // Loading into an empty document asks nothing before its dialog.
+    EXPECT_FALSE(CancelledFileDialog(IDM_LOAD_SETTINGS).controlTexts.empty());
+
+    ChooseListEntry(IDC_OUTPUT_RANGE, 1);
+    ChooseListEntry(IDC_RESOLUTION, 1);
+    Document.elements = {Constant(1, 5)};
+    RefreshElementList();
+    EXPECT_TRUE(Offers(CancelledFileDialog(IDM_SAVE_SETTINGS), "QZ57output.dat"));
 }
 
 HWND FindHelpViewer() {

@@ -19,6 +19,7 @@ constexpr int FileNameEditId = 0x480;
 constexpr int FileNameComboId = 0x47C;
 
 constexpr auto PollInterval = std::chrono::milliseconds(20);
+constexpr auto RetryInterval = std::chrono::seconds(2);
 
 std::string ClassName(HWND window) {
     wchar_t name[64] = {};
@@ -202,8 +203,34 @@ std::vector<SeenDialog> DialogAnswerer::finish() {
     return seen_;
 }
 
+void DialogAnswerer::answer(HWND dialog, const std::vector<DialogAction>& tries,
+                            std::vector<HWND>& answered, std::chrono::milliseconds patience) {
+    // Give the box time to finish laying out its controls before reading them.
+    std::this_thread::sleep_for(PollInterval * 5);
+    seen_.push_back(ReadDialog(dialog));
+    answered.push_back(dialog);
+    // A box still busy setting itself up can drop the input: give it again (or the next try)
+    // until the box closes or asks something of its own.
+    const auto giveUp = std::chrono::steady_clock::now() + patience;
+    for (size_t attempt = 0; !stop_ && std::chrono::steady_clock::now() < giveUp; ++attempt) {
+        tries[std::min(attempt, tries.size() - 1)](dialog);
+        const auto retry = std::chrono::steady_clock::now() + RetryInterval;
+        while (IsWindow(dialog) && IsWindowVisible(dialog) &&
+               FindOpenDialog(guiThread_, answered) == nullptr &&
+               std::chrono::steady_clock::now() < retry) {
+            std::this_thread::sleep_for(PollInterval);
+        }
+        if (!IsWindow(dialog) || !IsWindowVisible(dialog) ||
+            FindOpenDialog(guiThread_, answered) != nullptr) {
+            return;
+        }
+    }
+}
+
 void DialogAnswerer::watch(std::vector<DialogAction> actions, std::chrono::milliseconds patience) {
     std::vector<HWND> answered;
+    const std::vector<DialogAction> dismissals = {PressButton(IDCANCEL), PressButton(IDNO),
+                                                  PressButton(IDOK)};
     for (const DialogAction& action : actions) {
         // Boxes answered earlier may still be open (a file dialog behind its own question).
         std::erase_if(answered, [](HWND window) { return !IsWindow(window); });
@@ -216,16 +243,17 @@ void DialogAnswerer::watch(std::vector<DialogAction> actions, std::chrono::milli
             }
         }
         if (dialog == nullptr) {
-            return;
+            break;
         }
-        // Give the box time to finish laying out its controls before reading them.
-        std::this_thread::sleep_for(PollInterval * 5);
-        seen_.push_back(ReadDialog(dialog));
-        answered.push_back(dialog);
-        action(dialog);
-        while (IsWindow(dialog) && IsWindowVisible(dialog) &&
-               FindOpenDialog(guiThread_, answered) == nullptr &&
-               std::chrono::steady_clock::now() < deadline + patience) {
+        answer(dialog, {action}, answered, patience);
+    }
+    // Boxes nobody expected are closed too and reported with the others, so that a test fails
+    // on the count instead of waiting forever.
+    while (!stop_) {
+        std::erase_if(answered, [](HWND window) { return !IsWindow(window); });
+        if (HWND dialog = FindOpenDialog(guiThread_, answered)) {
+            answer(dialog, dismissals, answered, patience);
+        } else {
             std::this_thread::sleep_for(PollInterval);
         }
     }

@@ -51,7 +51,9 @@ DialogAction ChooseFile(const std::filesystem::path& path); // file dialog: name
 
 // Answers the next dialog boxes of the calling thread, one action per box in order, from a
 // thread of its own, so the test can send the message that opens them and block as a user's
-// click would. Each box is read before its action runs.
+// click would. Each box is read before its action runs. Boxes beyond the actions are closed
+// (Cancel, else No, else OK) and reported too, so an unexpected box fails a test on the count
+// rather than hanging it.
 class DialogAnswerer {
   public:
     explicit DialogAnswerer(std::vector<DialogAction> actions,
@@ -67,6 +69,8 @@ class DialogAnswerer {
 
   private:
     void watch(std::vector<DialogAction> actions, std::chrono::milliseconds patience);
+    void answer(HWND dialog, const std::vector<DialogAction>& tries, std::vector<HWND>& answered,
+                std::chrono::milliseconds patience);
 
     DWORD guiThread_;
     std::atomic<bool> stop_{false};
