@@ -48,11 +48,11 @@ void drawListOfADay(benchmark::State& state) {
 // One arrow click in an hour's window over the day, including the repaint it causes.
 void scrollStep(benchmark::State& state) {
     DayChart chart(static_cast<int>(state.range(0)), Period1h);
-    applyScrollAction(chart.canvas, SB_THUMBTRACK, 5000, chart.window);
-    int code = SB_LINEUP;
+    applyScrollAction(chart.canvas, ScrollThumbTrack, 5000, chart.window);
+    int code = ScrollLineUp;
     for (auto _ : state) {
         applyScrollAction(chart.canvas, code, 0, chart.window);
-        code = code == SB_LINEUP ? SB_LINEDOWN : SB_LINEUP;
+        code = code == ScrollLineUp ? ScrollLineDown : ScrollLineUp;
     }
     state.counters["drawn"] = static_cast<double>(chart.window.drawnPoints);
 }

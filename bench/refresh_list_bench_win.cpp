@@ -2,7 +2,6 @@
 // lists of 90,000 samples with few and with many rows. Prints the median of each in milliseconds;
 // a refresh that stays inside one 60 Hz frame (16 ms) feels immediate.
 
-// The chart arithmetic names the scroll requests like the window system does: it comes first.
 #include "canvas/view_scroll.h"
 
 #include "model/tables.h"

@@ -1,12 +1,9 @@
-// The chart arithmetic names the scroll requests like the window system's macros; it has to be
-// seen before <windows.h> turns those names into numbers.
-#include "canvas/view_scroll.h"
-
 #include "canvas/canvas_window_win.h"
 
 #include "canvas/canvas_painter_win.h"
 #include "canvas/canvas_setup.h"
 #include "canvas/draw_list.h"
+#include "canvas/view_scroll.h"
 
 #include <algorithm>
 

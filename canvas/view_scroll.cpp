@@ -91,36 +91,36 @@ void applyScrollAction(Canvas& canvas, int code, int thumbPosition, CanvasEffect
     const bool atStart = p <= 0;
     const bool atEnd = p + g >= ScrollMaximum;
     switch (code) {
-    case SB_LINEUP:
+    case ScrollLineUp:
         if (atStart)
             return;
         p -= g / 16;
         break;
-    case SB_LINEDOWN:
+    case ScrollLineDown:
         if (atEnd)
             return;
         p += g / 16;
         break;
-    case SB_PAGEUP:
+    case ScrollPageUp:
         if (atStart)
             return;
         p -= 2 * g / 3;
         break;
-    case SB_PAGEDOWN:
+    case ScrollPageDown:
         if (atEnd)
             return;
         p += 2 * g / 3;
         break;
-    case SB_THUMBPOSITION:
-    case SB_THUMBTRACK:
+    case ScrollThumbPosition:
+    case ScrollThumbTrack:
         p = thumbPosition;
         break;
-    case SB_TOP:
+    case ScrollTop:
         if (atStart)
             return;
         p = 0;
         break;
-    case SB_BOTTOM:
+    case ScrollBottom:
         if (atEnd)
             return;
         p = ScrollUnits - g;

@@ -2,16 +2,16 @@
 
 #include "canvas/canvas_state.h"
 
-// Scroll-bar request codes, with the window system's numeric values.
-inline constexpr int SB_LINEUP = 0;
-inline constexpr int SB_LINEDOWN = 1;
-inline constexpr int SB_PAGEUP = 2;
-inline constexpr int SB_PAGEDOWN = 3;
-inline constexpr int SB_THUMBPOSITION = 4;
-inline constexpr int SB_THUMBTRACK = 5;
-inline constexpr int SB_TOP = 6;
-inline constexpr int SB_BOTTOM = 7;
-inline constexpr int SB_ENDSCROLL = 8;
+// Scroll-bar request codes, with the numeric values of the window system's SB_ codes.
+inline constexpr int ScrollLineUp = 0;
+inline constexpr int ScrollLineDown = 1;
+inline constexpr int ScrollPageUp = 2;
+inline constexpr int ScrollPageDown = 3;
+inline constexpr int ScrollThumbPosition = 4;
+inline constexpr int ScrollThumbTrack = 5;
+inline constexpr int ScrollTop = 6;
+inline constexpr int ScrollBottom = 7;
+inline constexpr int ScrollEnded = 8;
 
 // Shows start … end with a grid through anchor, or re-derives the window from the scroll state
 // when the canvas has data spread over time. Every caller passes (0, displaySpan, 0).
@@ -20,6 +20,7 @@ void setView(Canvas& canvas, double start, double end, double anchor, CanvasEffe
 // Re-derives the window, page and position from the scroll state and the data extent.
 void updateViewFromScroll(Canvas& canvas, bool fromScrollBar, CanvasEffects& effects);
 
-// A scroll-bar request; thumbPosition is the 16-bit position of SB_THUMBPOSITION/SB_THUMBTRACK.
-// Requests that cannot move the position change nothing and cause no repaint.
+// A scroll-bar request; thumbPosition is the 16-bit position of
+// ScrollThumbPosition/ScrollThumbTrack. Requests that cannot move the position change nothing and
+// cause no repaint.
 void applyScrollAction(Canvas& canvas, int code, int thumbPosition, CanvasEffects& effects);

@@ -1,9 +1,7 @@
-// The chart arithmetic names the scroll requests like the window system does: it comes first.
-#include "canvas/view_scroll.h"
-
 #include "ui/main_controls_win.h"
 
 #include "canvas/canvas_setup.h"
+#include "canvas/view_scroll.h"
 #include "model/list_rows.h"
 #include "model/synthesis.h"
 #include "model/tables.h"

@@ -75,7 +75,7 @@ TEST(TimeGrid, LongSignalShowsItsLastThirtySeconds) {
     chart.load(100, 0.1);
     EXPECT_EQ(labels(chart.canvas),
               (Texts{"00:01:15", "00:01:20", "00:01:25", "00:01:30", "00:01:35", "00:01:40"}));
-    chart.scroll(SB_LINEUP);
+    chart.scroll(ScrollLineUp);
     EXPECT_EQ(labels(chart.canvas),
               (Texts{"00:01:13", "00:01:18", "00:01:23", "00:01:28", "00:01:33", "00:01:38"}));
 }

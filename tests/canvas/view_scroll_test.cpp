@@ -64,7 +64,7 @@ TEST(UpdateViewFromScroll, ScrollingBackKeepsTheStartAcrossChanges) {
     chart.load(100, 0.1);
     chart.effects.forget();
 
-    chart.scroll(SB_LINEUP);
+    chart.scroll(ScrollLineUp);
     EXPECT_EQ(chart.canvas.scrollPos, 6812);
     EXPECT_DOUBLE_EQ(chart.canvas.viewStart, 68.12);
     EXPECT_DOUBLE_EQ(chart.canvas.viewEnd, 98.12);
@@ -87,12 +87,12 @@ TEST(UpdateViewFromScroll, ScrollingBackKeepsTheStartAcrossChanges) {
     EXPECT_EQ(chart.canvas.scrollPos, 6812);
 
     chart.effects.forget();
-    chart.scroll(SB_LINEDOWN); // 6812 + 6000 ≥ 9999 counts as the end
+    chart.scroll(ScrollLineDown); // 6812 + 6000 ≥ 9999 counts as the end
     EXPECT_EQ(chart.effects.pushes, 0);
     EXPECT_EQ(chart.effects.repaints, 0);
     EXPECT_EQ(chart.canvas.scrollPos, 6812);
 
-    chart.scroll(SB_LINEUP); // 6437, clamped to 3999: the end of the data
+    chart.scroll(ScrollLineUp); // 6437, clamped to 3999: the end of the data
     EXPECT_EQ(chart.canvas.scrollPos, 3999);
     EXPECT_EQ(chart.canvas.viewStart, 40);
     EXPECT_EQ(chart.canvas.viewEnd, 100);
@@ -107,14 +107,20 @@ TEST(ApplyScrollAction, StepsOfEachRequestFromTheMiddle) {
     };
     // Page 3000: line step 187, page step 2000.
     const Case cases[] = {
-        {SB_LINEUP, 0, 3813},   {SB_LINEDOWN, 0, 4187},         {SB_PAGEUP, 0, 2000},
-        {SB_PAGEDOWN, 0, 6000}, {SB_THUMBPOSITION, 1234, 1234}, {SB_THUMBTRACK, 5000, 5000},
-        {SB_TOP, 0, 0},         {SB_BOTTOM, 0, 6999},           {SB_THUMBTRACK, 9000, 6999},
+        {ScrollLineUp, 0, 3813},
+        {ScrollLineDown, 0, 4187},
+        {ScrollPageUp, 0, 2000},
+        {ScrollPageDown, 0, 6000},
+        {ScrollThumbPosition, 1234, 1234},
+        {ScrollThumbTrack, 5000, 5000},
+        {ScrollTop, 0, 0},
+        {ScrollBottom, 0, 6999},
+        {ScrollThumbTrack, 9000, 6999},
     };
     for (const Case& c : cases) {
         Chart chart(Period30s);
         chart.load(100, 0.1);
-        chart.scroll(SB_THUMBTRACK, 4000);
+        chart.scroll(ScrollThumbTrack, 4000);
         chart.scroll(c.code, c.thumb);
         EXPECT_EQ(chart.canvas.scrollPos, c.pos) << c.code;
         EXPECT_DOUBLE_EQ(chart.canvas.viewStart, c.pos == 6999 ? 70 : c.pos / 100.0) << c.code;
@@ -126,14 +132,15 @@ TEST(ApplyScrollAction, RequestsThatCannotMoveChangeNothing) {
         int code;
         int fromPos; // -1: stay where the load left the view
     };
-    const Case cases[] = {{SB_ENDSCROLL, 4000}, {SB_ENDSCROLL, -1}, {9, 4000},   {-1, 4000},
-                          {SB_LINEUP, 0},       {SB_PAGEUP, 0},     {SB_TOP, 0}, {SB_LINEDOWN, -1},
-                          {SB_PAGEDOWN, -1},    {SB_BOTTOM, -1}};
+    const Case cases[] = {{ScrollEnded, 4000}, {ScrollEnded, -1},    {9, 4000},
+                          {-1, 4000},          {ScrollLineUp, 0},    {ScrollPageUp, 0},
+                          {ScrollTop, 0},      {ScrollLineDown, -1}, {ScrollPageDown, -1},
+                          {ScrollBottom, -1}};
     for (const Case& c : cases) {
         Chart chart(Period30s);
         chart.load(100, 0.1);
         if (c.fromPos >= 0)
-            chart.scroll(SB_THUMBTRACK, c.fromPos);
+            chart.scroll(ScrollThumbTrack, c.fromPos);
         const Canvas before = chart.canvas;
         chart.effects.forget();
         chart.scroll(c.code);
@@ -149,7 +156,8 @@ TEST(ApplyScrollAction, ArrowsWhileTheSignalFitsDoNotRepaint) {
     Chart chart(Period30s);
     chart.load(12.3, 0.1);
     chart.effects.forget();
-    for (int code : {SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP, SB_BOTTOM})
+    for (int code :
+         {ScrollLineUp, ScrollLineDown, ScrollPageUp, ScrollPageDown, ScrollTop, ScrollBottom})
         chart.scroll(code);
     EXPECT_EQ(chart.effects.repaints, 0);
     EXPECT_EQ(chart.canvas.viewEnd, 30);
@@ -158,7 +166,7 @@ TEST(ApplyScrollAction, ArrowsWhileTheSignalFitsDoNotRepaint) {
 TEST(ApplyScrollAction, FullPageThumbKeepsPositionZero) {
     Chart chart(Period30s);
     chart.load(12.3, 0.1);
-    chart.scroll(SB_THUMBTRACK, 0);
+    chart.scroll(ScrollThumbTrack, 0);
     EXPECT_EQ(chart.effects.pushedPos, 0);
     EXPECT_EQ(chart.canvas.scrollPos, 0);
 }
@@ -169,28 +177,28 @@ TEST(ApplyScrollAction, ShortWindowOverADayLongSignal) {
     EXPECT_EQ(chart.canvas.scrollPage, 0);
     EXPECT_EQ(chart.canvas.scrollPos, 9999);
 
-    chart.scroll(SB_THUMBTRACK, 5000);
+    chart.scroll(ScrollThumbTrack, 5000);
     EXPECT_DOUBLE_EQ(chart.canvas.viewStart, 43200);
     chart.effects.forget();
-    for (int code : {SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN})
+    for (int code : {ScrollLineUp, ScrollLineDown, ScrollPageUp, ScrollPageDown})
         chart.scroll(code); // the step is a fraction of a page of 0: no move
     EXPECT_EQ(chart.effects.repaints, 0);
     EXPECT_EQ(chart.canvas.scrollPos, 5000);
 
-    chart.scroll(SB_THUMBTRACK, 5001);
+    chart.scroll(ScrollThumbTrack, 5001);
     EXPECT_DOUBLE_EQ(chart.canvas.viewStart, 43208.64);
-    chart.scroll(SB_TOP);
+    chart.scroll(ScrollTop);
     EXPECT_EQ(chart.canvas.viewStart, 0);
-    chart.scroll(SB_BOTTOM);
+    chart.scroll(ScrollBottom);
     EXPECT_EQ(chart.canvas.viewEnd, 86400);
 
     applyDisplayPeriod(chart.canvas, Period60s, chart.effects);
     EXPECT_EQ(chart.canvas.scrollPage, 6);
-    chart.scroll(SB_THUMBTRACK, 100);
+    chart.scroll(ScrollThumbTrack, 100);
     chart.effects.forget();
-    chart.scroll(SB_LINEDOWN); // 6 / 16 = 0
+    chart.scroll(ScrollLineDown); // 6 / 16 = 0
     EXPECT_EQ(chart.effects.repaints, 0);
-    chart.scroll(SB_PAGEDOWN); // 2 × 6 / 3 = 4
+    chart.scroll(ScrollPageDown); // 2 × 6 / 3 = 4
     EXPECT_EQ(chart.canvas.scrollPos, 104);
     EXPECT_EQ(chart.effects.repaints, 1);
 }
