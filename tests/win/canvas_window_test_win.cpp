@@ -6,6 +6,7 @@
 #include "canvas/draw_list.h"
 #include "model/synthesis.h"
 #include "resources/resource.h"
+#include "tests/support/element_builders.h"
 #include "ui/app_state_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/main_window_win.h"
@@ -114,16 +115,6 @@ SCROLLINFO ScrollBarState(HWND scrollBar) {
 }
 
 // ---- The chart's windows at 96 dpi.
-
-SignalElement Constant(double value, double seconds) {
-    SignalElement element;
-    element.type = FUNC_CONST;
-    element.paramCount = 2;
-    element.params[0] = value;
-    element.params[1] = seconds;
-    element.duration = elementDuration(element);
-    return element;
-}
 
 SignalElement Slope(double from, double to, double seconds) {
     SignalElement element;
@@ -298,7 +289,7 @@ TEST_F(CanvasWindowTest, PaintsTheDrawListOfTheArithmetic) {
 }
 
 TEST_F(CanvasWindowTest, PaintOnScreenMatchesThePrintedChart) {
-    ShowSignal({Constant(2.5, 10), Slope(2.5, -7.5, 12.3)});
+    ShowSignal({constantElement(2.5, 10), Slope(2.5, -7.5, 12.3)});
     const Canvas& canvas = pane_->canvas;
     InvalidateRect(pane_->canvasWindow, nullptr, FALSE);
     UpdateWindow(pane_->canvasWindow);
@@ -330,7 +321,7 @@ TEST_F(CanvasWindowTest, EmptyListShowsTheStartUpView) {
 }
 
 TEST_F(CanvasWindowTest, MouseMovesChangeNothing) {
-    ShowSignal({Constant(1, 50)});
+    ShowSignal({constantElement(1, 50)});
     const Canvas before = pane_->canvas;
     SendMessageW(pane_->canvasWindow, WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
     PumpMessages();
@@ -353,7 +344,7 @@ struct ScrollRequest {
 };
 
 TEST_F(CanvasWindowTest, ScrollRequestsMoveTheViewAsTheArithmeticSays) {
-    ShowSignal({Constant(1, 100)});
+    ShowSignal({constantElement(1, 100)});
     ASSERT_EQ(pane_->canvas.scrollPage, 3000);
     ASSERT_EQ(pane_->canvas.scrollPos, 6999);
     paints = 0;
@@ -395,7 +386,7 @@ TEST_F(CanvasWindowTest, ScrollRequestsMoveTheViewAsTheArithmeticSays) {
 }
 
 TEST_F(CanvasWindowTest, LineUpFromTheEndOfALongSignal) {
-    ShowSignal({Constant(1, 100)});
+    ShowSignal({constantElement(1, 100)});
     paints = 0;
     SendMessageW(pane_->stripWindow, WM_HSCROLL, MAKEWPARAM(SB_LINEUP, 0),
                  reinterpret_cast<LPARAM>(pane_->scrollWindow));
@@ -407,7 +398,7 @@ TEST_F(CanvasWindowTest, LineUpFromTheEndOfALongSignal) {
 }
 
 TEST_F(CanvasWindowTest, ScrollRequestsWhileTheSignalFitsCauseNoRepaint) {
-    ShowSignal({Constant(1, 12.3)});
+    ShowSignal({constantElement(1, 12.3)});
     paints = 0;
     for (int code :
          {SB_LINEUP, SB_LINEDOWN, SB_PAGEUP, SB_PAGEDOWN, SB_TOP, SB_BOTTOM, SB_ENDSCROLL}) {
@@ -444,7 +435,7 @@ void PaintRepeatedly(HWND canvas, int times) {
 }
 
 TEST_F(CanvasWindowTest, AThousandPaintsLeaveTheGdiObjectCountUnchanged) {
-    ShowSignal({Slope(-5, 5, 20), Constant(3, 5)});
+    ShowSignal({Slope(-5, 5, 20), constantElement(3, 5)});
     const HANDLE self = GetCurrentProcess();
     const DWORD before = GetGuiResources(self, GR_GDIOBJECTS);
     if (before == 0) {
@@ -456,7 +447,7 @@ TEST_F(CanvasWindowTest, AThousandPaintsLeaveTheGdiObjectCountUnchanged) {
 }
 
 TEST_F(CanvasWindowTest, AThousandPaintsLeaveNoGdiObjectAlive) {
-    ShowSignal({Slope(-5, 5, 20), Constant(3, 5)});
+    ShowSignal({Slope(-5, 5, 20), constantElement(3, 5)});
     // The measure must notice objects left alive, or the comparison below proves nothing.
     const unsigned start = FreshHandleIndex();
     std::vector<HPEN> kept(300);

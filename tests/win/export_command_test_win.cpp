@@ -2,6 +2,7 @@
 
 #include "files/settings_file.h"
 #include "resources/resource.h"
+#include "tests/support/element_builders.h"
 #include "ui/app_state_win.h"
 #include "ui/main_controls_win.h"
 
@@ -26,16 +27,6 @@ constexpr char Completion[] = "CSVファイルを書き出しました。\r\n"
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
-}
-
-SignalElement Constant(double value, double seconds) {
-    SignalElement element;
-    element.type = FUNC_CONST;
-    element.paramCount = 2;
-    element.params[0] = value;
-    element.params[1] = seconds;
-    element.duration = elementDuration(element);
-    return element;
 }
 
 // The export runs in a folder of its own, which is also the current folder, so nothing the
@@ -63,7 +54,7 @@ class ExportCommandTest : public ::testing::Test {
         Document.rangeCode = 0;
         Document.resolutionCode = 0;
         Document.sampleInterval = 0.01;
-        Document.elements = {Constant(value, seconds)};
+        Document.elements = {constantElement(value, seconds)};
         RefreshElementList();
     }
 

@@ -75,14 +75,7 @@ class MainControls : public testing::Test {
     }
 
     static std::string CellText(int row, int column) {
-        wchar_t text[256] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 256;
-        SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
-        return Narrow(text);
+        return ListCellText(Control(IDC_ELEMENT_LIST), row, column);
     }
 
     // Both settings chosen (±10 V, 24 h at 1 s) and the list holding these elements, as after

@@ -2,6 +2,7 @@
 
 #include "model/tables.h"
 #include "resources/resource.h"
+#include "tests/support/element_builders.h"
 #include "ui/app_state_win.h"
 #include "ui/help_win.h"
 #include "ui/main_controls_win.h"
@@ -135,16 +136,6 @@ TEST_F(MainWindowTest, MenuExportIsRoutedToTheExportCommand) {
 
 // Every control of the main window reaches its handler through the window procedure.
 
-SignalElement Constant(double value, double seconds) {
-    SignalElement element;
-    element.type = FUNC_CONST;
-    element.paramCount = 2;
-    element.params[0] = value;
-    element.params[1] = seconds;
-    element.duration = elementDuration(element);
-    return element;
-}
-
 void ChooseListEntry(int comboId, int position) {
     HWND combo = FindControl(MainWindow, comboId);
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
@@ -172,7 +163,7 @@ TEST_F(MainWindowTest, SelectionListsReachTheirHandlers) {
 TEST_F(MainWindowTest, ListSelectionUpdatesTheButtons) {
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
     ChooseListEntry(IDC_RESOLUTION, 1);
-    Document.elements = {Constant(1, 5), Constant(2, 5)};
+    Document.elements = {constantElement(1, 5), constantElement(2, 5)};
     RefreshElementList();
     EXPECT_FALSE(IsWindowEnabled(FindControl(MainWindow, IDC_DELETE)));
     SelectRow(1);
@@ -182,7 +173,7 @@ TEST_F(MainWindowTest, ListSelectionUpdatesTheButtons) {
 TEST_F(MainWindowTest, DeleteButtonRemovesTheSelectedElement) {
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
     ChooseListEntry(IDC_RESOLUTION, 1);
-    Document.elements = {Constant(1, 5), Constant(2, 5)};
+    Document.elements = {constantElement(1, 5), constantElement(2, 5)};
     RefreshElementList();
     SelectRow(0);
     Command(IDC_DELETE);
@@ -193,7 +184,7 @@ TEST_F(MainWindowTest, DeleteButtonRemovesTheSelectedElement) {
 TEST_F(MainWindowTest, ButtonsOpenTheParameterDialog) {
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
     ChooseListEntry(IDC_RESOLUTION, 1);
-    Document.elements = {Constant(1, 5)};
+    Document.elements = {constantElement(1, 5)};
     RefreshElementList();
     for (int button : {IDC_APPEND, IDC_INSERT, IDC_EDIT}) {
         SelectRow(0);
@@ -229,7 +220,7 @@ TEST_F(MainWindowTest, SettingsCommandsOpenTheirFileDialogs) {
 
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
     ChooseListEntry(IDC_RESOLUTION, 1);
-    Document.elements = {Constant(1, 5)};
+    Document.elements = {constantElement(1, 5)};
     RefreshElementList();
     EXPECT_TRUE(Offers(CancelledFileDialog(IDM_SAVE_SETTINGS), "QZ57output.dat"));
 }

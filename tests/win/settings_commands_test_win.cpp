@@ -140,14 +140,7 @@ class SettingsCommands : public testing::Test {
     }
 
     static std::string CellText(int row, int column) {
-        wchar_t text[256] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 256;
-        SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
-        return Narrow(text);
+        return ListCellText(Control(IDC_ELEMENT_LIST), row, column);
     }
 
     // The list view's rows as `qz57 check` lists them.

@@ -4,6 +4,8 @@
 #include "ui/main_window_win.h"
 #include "ui/text_win.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 
 namespace {
@@ -141,6 +143,16 @@ std::string WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return Narrow(text);
+}
+
+std::string ListCellText(HWND list, int row, int column) {
+    wchar_t text[256] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     return Narrow(text);
 }
 

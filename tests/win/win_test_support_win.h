@@ -31,6 +31,9 @@ HWND FindControl(HWND parent, int id);
 // The window's text, as UTF-8.
 std::string WindowText(HWND window);
 
+// The text of one cell of a report-style list view, as UTF-8.
+std::string ListCellText(HWND list, int row, int column);
+
 // Outer rectangle of a window relative to its parent's client area.
 RECT RectInParent(HWND window);
 
