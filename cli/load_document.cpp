@@ -6,7 +6,8 @@
 #include <string>
 
 std::filesystem::path argumentPath(std::string_view argument) {
-    return std::filesystem::path(std::string(argument));
+    // Arguments are UTF-8 on every platform (see main).
+    return std::filesystem::path(std::u8string(argument.begin(), argument.end()));
 }
 
 std::string pathText(const std::filesystem::path& path) {

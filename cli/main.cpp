@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -20,14 +21,7 @@ constexpr const char* Usage =
     "  --help      show this text\n"
     "  --version   show the version\n";
 
-} // namespace
-
-int main(int argc, char** argv) {
-#ifdef SIGXFSZ
-    // Past a file-size limit the write fails and is reported, rather than ending the program.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
-    std::vector<std::string_view> args(argv + 1, argv + argc);
+int run(const std::vector<std::string_view>& args) {
     if (args.empty()) {
         std::fputs(Usage, stderr);
         return ExitUsage;
@@ -52,3 +46,55 @@ int main(int argc, char** argv) {
                  command.data(), Usage);
     return ExitUsage;
 }
+
+#ifdef _WIN32
+// Windows hands narrow arguments over in the ANSI code page, which cannot hold every file name:
+// take the UTF-16 ones and make them UTF-8 like everywhere else.
+std::string utf8FromUtf16(const wchar_t* text) {
+    std::string out;
+    for (; *text != L'\0'; ++text) {
+        char32_t c = static_cast<char16_t>(*text);
+        if (c >= 0xD800 && c < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (static_cast<char16_t>(text[1]) - 0xDC00);
+            ++text;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD; // a lone surrogate names no character
+        }
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+#endif
+
+} // namespace
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::string> texts;
+    for (int i = 1; i < argc; ++i)
+        texts.push_back(utf8FromUtf16(argv[i]));
+    return run(std::vector<std::string_view>(texts.begin(), texts.end()));
+}
+#else
+int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit the write fails and is reported, rather than ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    return run(std::vector<std::string_view>(argv + 1, argv + argc));
+}
+#endif
