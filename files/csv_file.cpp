@@ -106,12 +106,7 @@ CsvWriteResult csvFileText(const TracePoints& points, int rangeCode, int resolut
     return check;
 }
 
-CsvWriteResult WriteCsvFile(const std::filesystem::path& path, const TracePoints& points,
-                            int rangeCode, int resolutionCode) {
-    std::string text;
-    const CsvWriteResult composed = csvFileText(points, rangeCode, resolutionCode, text);
-    if (!composed.ok())
-        return composed;
+CsvWriteResult writeCsvText(const std::filesystem::path& path, std::string_view text) {
     switch (writeFileSafely(path, text)) {
     case WriteResult::Written:
         return {CsvWriteStatus::Written};
@@ -121,6 +116,15 @@ CsvWriteResult WriteCsvFile(const std::filesystem::path& path, const TracePoints
         break;
     }
     return {CsvWriteStatus::WriteFailed};
+}
+
+CsvWriteResult WriteCsvFile(const std::filesystem::path& path, const TracePoints& points,
+                            int rangeCode, int resolutionCode) {
+    std::string text;
+    const CsvWriteResult composed = csvFileText(points, rangeCode, resolutionCode, text);
+    if (!composed.ok())
+        return composed;
+    return writeCsvText(path, text);
 }
 
 std::string_view csvWriteMessage(CsvWriteStatus status) {

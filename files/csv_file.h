@@ -29,6 +29,9 @@ struct CsvWriteResult {
 CsvWriteResult csvFileText(const TracePoints& points, int rangeCode, int resolutionCode,
                            std::string& out);
 
+// Writes bytes that csvFileText composed; the previous file survives any failure unchanged.
+CsvWriteResult writeCsvText(const std::filesystem::path& path, std::string_view text);
+
 // Writes the replay file; refused signals write nothing, and the previous file survives any
 // failure unchanged.
 CsvWriteResult WriteCsvFile(const std::filesystem::path& path, const TracePoints& points,

@@ -38,11 +38,10 @@ std::wstring AskExportPath(HWND owner) {
 } // namespace
 
 void CmdExportCsv(HWND owner) {
-    const TracePoints& points = OutputTrace->points;
     // Refusals come before the dialog, so the user is not asked for a name to no purpose.
     std::string text;
     const CsvWriteResult check =
-        csvFileText(points, Document.rangeCode, Document.resolutionCode, text);
+        csvFileText(OutputTrace->points, Document.rangeCode, Document.resolutionCode, text);
     if (!check.ok()) {
         ShowError(owner, csvWriteMessage(check.status));
         return;
@@ -51,8 +50,7 @@ void CmdExportCsv(HWND owner) {
     if (path.empty()) {
         return;
     }
-    const CsvWriteResult result =
-        WriteCsvFile(path, points, Document.rangeCode, Document.resolutionCode);
+    const CsvWriteResult result = writeCsvText(path, text);
     if (result.ok()) {
         ShowMessage(owner, csvWriteMessage(result.status), "出力完了", MB_OK);
     } else {
