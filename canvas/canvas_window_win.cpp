@@ -15,19 +15,11 @@ HMENU ChildId(int id) {
     return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
 }
 
-// Matched by window handle, so canvases that happen to share a control id never mix.
-CanvasWindow* FindByCanvasWindow(HWND window) {
+// Matched by window handle, so canvases that happen to share a control id never mix; role is
+// the pane's window that received the message (the canvas or the strip).
+CanvasWindow* FindPane(HWND CanvasWindow::*role, HWND window) {
     for (const auto& slot : canvasRegistry().slots) {
-        if (slot && slot->canvasWindow == window) {
-            return slot.get();
-        }
-    }
-    return nullptr;
-}
-
-CanvasWindow* FindByStripWindow(HWND window) {
-    for (const auto& slot : canvasRegistry().slots) {
-        if (slot && slot->stripWindow == window) {
+        if (slot && (*slot).*role == window) {
             return slot.get();
         }
     }
@@ -44,7 +36,7 @@ void OnCanvasPaint(CanvasWindow& pane) {
 }
 
 LRESULT HandleCanvasMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CanvasWindow* pane = FindByCanvasWindow(window);
+    CanvasWindow* pane = FindPane(&CanvasWindow::canvasWindow, window);
     // The paint covers every pixel, so the background is never erased (no flicker).
     if (message == WM_ERASEBKGND) {
         return 1;
@@ -67,7 +59,7 @@ LRESULT HandleCanvasMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 LRESULT HandleStripMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    CanvasWindow* pane = FindByStripWindow(window);
+    CanvasWindow* pane = FindPane(&CanvasWindow::stripWindow, window);
     if (pane == nullptr || pane->stripPreviousProc == nullptr) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
