@@ -25,12 +25,13 @@ struct PaintingWindow final : CanvasEffects {
 struct DayChart {
     Canvas canvas = initialCanvas(96);
     PaintingWindow window;
+    TracePoints samples;
 
     DayChart(int points, int periodPosition) {
-        Trace& trace = *configureOutputCanvas(canvas, window);
+        configureOutputCanvas(canvas, window)->points = &samples;
         const double step = 86400.0 / (points - 1);
         for (int i = 0; i < points; ++i)
-            trace.points.appendPoint(i * step, 10 * std::sin(i * 0.01));
+            samples.appendPoint(i * step, 10 * std::sin(i * 0.01));
         applyDisplayPeriod(canvas, periodPosition, window);
     }
 };

@@ -25,6 +25,11 @@ int stripHeight(const Canvas& canvas) {
     return canvas.height / 25;
 }
 
+const TracePoints& pointsOf(const Trace& trace) {
+    static const TracePoints none;
+    return trace.points != nullptr ? *trace.points : none;
+}
+
 Trace* addTrace(Canvas& canvas, double minValue, double maxValue) {
     if (canvas.traces.size() >= MaxTraces)
         return nullptr;
@@ -61,15 +66,15 @@ void setTimePerDivision(Canvas& canvas, double seconds) {
 double dataStartTime(const Canvas& canvas) {
     double start = 1e101;
     for (const Trace& trace : canvas.traces)
-        if (trace.points.pointCount() > 0)
-            start = std::min(start, trace.points.pointAt(0).time);
+        if (pointsOf(trace).pointCount() > 0)
+            start = std::min(start, pointsOf(trace).pointAt(0).time);
     return start > 1e100 ? 0 : start;
 }
 
 double dataEndTime(const Canvas& canvas) {
     double end = 0;
     for (const Trace& trace : canvas.traces)
-        if (trace.points.pointCount() > 0)
-            end = std::max(end, trace.points.lastPoint().time);
+        if (pointsOf(trace).pointCount() > 0)
+            end = std::max(end, pointsOf(trace).lastPoint().time);
     return end;
 }

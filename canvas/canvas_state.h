@@ -12,9 +12,10 @@ using Colour = std::uint32_t;
 inline constexpr Colour White = 0x00FFFFFF;
 inline constexpr Colour Black = 0x00000000;
 
-// One signal drawn on the canvas: its samples and how they are shown.
+// One signal drawn on the canvas: whose samples, and how they are shown. The samples belong to
+// the document; the chart only reads them.
 struct Trace {
-    TracePoints points;
+    const TracePoints* points = nullptr;
     std::string name = "OUTPUT";
     std::string unit;
     double minValue = 0; // drawn at the bottom of the plot area
@@ -73,6 +74,9 @@ Canvas initialCanvas(int dpi);
 
 // Height of the strip below the canvas that holds the scroll bar.
 int stripHeight(const Canvas& canvas);
+
+// The trace's samples; none when it shows no signal.
+const TracePoints& pointsOf(const Trace& trace);
 
 // nullptr (and no change) when the canvas already holds MaxTraces traces.
 Trace* addTrace(Canvas& canvas, double minValue, double maxValue);

@@ -38,7 +38,7 @@ ValueAxis buildValueAxis(const Canvas& canvas, const Trace& trace, const PlotAre
 }
 
 void addPolyline(DrawList& list, const Canvas& canvas, const Trace& trace, int penWidth) {
-    if (!trace.visible || trace.points.pointCount() == 0)
+    if (!trace.visible || pointsOf(trace).pointCount() == 0)
         return;
     list.traces.push_back(
         {{PenStyle::Solid, penWidth, trace.colour}, selectDrawPoints(canvas, trace)});

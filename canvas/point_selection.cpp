@@ -46,10 +46,10 @@ int lastPointAtOrBefore(const TracePoints& points, double t) {
 
 PointSelection selectPointRange(const Canvas& canvas, const Trace& trace) {
     PointSelection selection;
-    if (trace.points.pointCount() == 0)
+    if (pointsOf(trace).pointCount() == 0)
         return selection;
-    selection.first = firstPointAtOrAfter(trace.points, canvas.viewStart);
-    selection.last = lastPointAtOrBefore(trace.points, canvas.viewEnd);
+    selection.first = firstPointAtOrAfter(pointsOf(trace), canvas.viewStart);
+    selection.last = lastPointAtOrBefore(pointsOf(trace), canvas.viewEnd);
     const int n = selection.last - selection.first + 1;
     if (n <= 0)
         return selection;
@@ -67,7 +67,7 @@ std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trac
     std::vector<PixelPoint> pixels;
     pixels.reserve(static_cast<std::size_t>(selection.count));
     for (int i = selection.first; i <= selection.last; i += selection.stride) {
-        const SamplePoint point = trace.points.pointAt(i);
+        const SamplePoint point = pointsOf(trace).pointAt(i);
         pixels.push_back(
             {timeToX(canvas, point.time), clampedValueToY(canvas, trace, point.value)});
     }

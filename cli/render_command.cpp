@@ -109,11 +109,13 @@ std::string chartOfDocument(const SignalDocument& doc, const RenderOptions& opti
     NoWindow window;
     Canvas canvas = initialCanvas(options.dpi);
     Trace& trace = *configureOutputCanvas(canvas, window);
-    rebuildSamples({}, SignalDocument{}.sampleInterval, trace.points);
+    TracePoints samples;
+    trace.points = &samples;
+    rebuildSamples({}, SignalDocument{}.sampleInterval, samples);
     setView(canvas, 0, canvas.displaySpan, 0, window);
     applyDisplayPeriod(canvas, options.periodPosition, window);
     applyOutputRange(trace, doc.rangeCode);
-    rebuildSamples(doc.elements, doc.sampleInterval, trace.points);
+    rebuildSamples(doc.elements, doc.sampleInterval, samples);
     setView(canvas, 0, canvas.displaySpan, 0, window);
     setView(canvas, 0, canvas.displaySpan, 0, window);
     return svgChart(buildDrawList(canvas));

@@ -44,7 +44,7 @@ TEST(AddTrace, CreatesAWhiteVisibleOutputTraceWithTheGivenRange) {
     EXPECT_EQ(trace->maxValue, -5);
     EXPECT_EQ(trace->colour, 0x00FFFFFFu);
     EXPECT_TRUE(trace->visible);
-    EXPECT_EQ(trace->points.pointCount(), 0);
+    EXPECT_EQ(pointsOf(*trace).pointCount(), 0);
 }
 
 TEST(AddTrace, RefusesTheTwentyFirstAndKeepsEarlierTracesInPlace) {
@@ -99,10 +99,13 @@ TEST(DataExtent, SpansThePointsOfEveryTraceVisibleOrNot) {
     Trace& b = *addTrace(canvas, -1, 1);
     addTrace(canvas, -1, 1); // no points: not counted
     EXPECT_EQ(dataStartTime(canvas), 0);
-    a.points.appendPoint(3, 0);
-    a.points.appendPoint(8, 0);
-    b.points.appendPoint(2, 0);
-    b.points.appendPoint(5, 0);
+    TracePoints aPoints, bPoints;
+    aPoints.appendPoint(3, 0);
+    aPoints.appendPoint(8, 0);
+    bPoints.appendPoint(2, 0);
+    bPoints.appendPoint(5, 0);
+    a.points = &aPoints;
+    b.points = &bPoints;
     b.visible = false;
     EXPECT_EQ(dataStartTime(canvas), 2);
     EXPECT_EQ(dataEndTime(canvas), 8);

@@ -32,11 +32,13 @@ inline constexpr int Period24h = 12;
 struct Chart {
     Canvas canvas = initialCanvas(96);
     RecordingEffects effects;
+    TracePoints samples;
     Trace* trace = nullptr;
 
     explicit Chart(int periodPosition = Period30s) {
         trace = configureOutputCanvas(canvas, effects);
-        trace->points.appendPoint(0, 0);
+        trace->points = &samples;
+        samples.appendPoint(0, 0);
         setView(canvas, 0, canvas.displaySpan, 0, effects);
         applyDisplayPeriod(canvas, periodPosition, effects);
         effects.forget();
@@ -45,11 +47,11 @@ struct Chart {
     // Replaces the samples by points every step seconds from 0 to seconds (inclusive), as a
     // rebuild does, and refreshes the view.
     void load(double seconds, double step) {
-        trace->points.clearPoints();
+        samples.clearPoints();
         const int count = static_cast<int>(seconds / step + 0.5);
         for (int i = 0; i < count; ++i)
-            trace->points.appendPoint(i * step, i % 2);
-        trace->points.appendPoint(seconds, 0);
+            samples.appendPoint(i * step, i % 2);
+        samples.appendPoint(seconds, 0);
         setView(canvas, 0, canvas.displaySpan, 0, effects);
     }
 

@@ -6,7 +6,9 @@
 
 TEST(DrawList, EmptyWindowDrawsOnlyTheBackground) {
     Canvas canvas = initialCanvas(96);
-    addTrace(canvas, -10, 10)->points.appendPoint(0, 0);
+    TracePoints origin;
+    origin.appendPoint(0, 0);
+    addTrace(canvas, -10, 10)->points = &origin;
     const DrawList list = buildDrawList(canvas);
     EXPECT_EQ(list.background, (PixelRect{0, 0, 700, 400}));
     EXPECT_EQ(list.backgroundColour, 0u);
@@ -64,9 +66,11 @@ TEST(DrawList, AxisTraceIsDrawnLastAndWiderAmongOthers) {
     chart.load(12.3, 0.1);
     Trace& other = *addTrace(chart.canvas, 0, 1);
     other.colour = 0x000000FF;
-    other.points.appendPoint(1, 0.5);
+    TracePoints onePoint;
+    onePoint.appendPoint(1, 0.5);
+    other.points = &onePoint;
     Trace& hidden = *addTrace(chart.canvas, 0, 1);
-    hidden.points.appendPoint(1, 0.5);
+    hidden.points = &onePoint;
     hidden.visible = false;
     addTrace(chart.canvas, 0, 1); // no points: not drawn
     const DrawList list = buildDrawList(chart.canvas);

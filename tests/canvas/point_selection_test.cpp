@@ -44,8 +44,10 @@ TEST(SelectPointRange, ThinsByStrideCountedBackFromTheLastPoint) {
     for (const Case& c : cases) {
         Canvas canvas = initialCanvas(96);
         Trace& trace = *addTrace(canvas, -1, 1);
+        TracePoints samples;
         for (int i = 0; i < c.inView; ++i)
-            trace.points.appendPoint(i, 0);
+            samples.appendPoint(i, 0);
+        trace.points = &samples;
         canvas.viewEnd = c.inView;
         const PointSelection s = selectPointRange(canvas, trace);
         EXPECT_EQ(s.stride, c.stride) << c.inView;
@@ -88,7 +90,7 @@ TEST(SelectDrawPoints, ExtremeValuesLandOnThePlotEdges) {
     const double values[] = {1e300, -1e300, inf, -inf, std::nan(""), 1.7976931348623157e308, 5};
     const int rows[] = {24, 360, 24, 360, 360, 24, 108};
     for (int i = 0; i < 7; ++i)
-        chart.trace->points.appendPoint(i, values[i]);
+        chart.samples.appendPoint(i, values[i]);
     setView(chart.canvas, 0, chart.canvas.displaySpan, 0, chart.effects);
     const std::vector<PixelPoint> pixels = selectDrawPoints(chart.canvas, *chart.trace);
     ASSERT_EQ(pixels.size(), 8u); // with the synthesized point at 0 s

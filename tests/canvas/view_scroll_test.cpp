@@ -213,9 +213,9 @@ TEST(UpdateViewFromScroll, NothingWithoutSpanOrWithoutSpreadData) {
     EXPECT_EQ(chart.effects.pushes + chart.effects.repaints, 0);
 
     chart.canvas.displaySpan = 30;
-    chart.trace->points.clearPoints();
-    chart.trace->points.appendPoint(5, 1);
-    chart.trace->points.appendPoint(5, 2);
+    chart.samples.clearPoints();
+    chart.samples.appendPoint(5, 1);
+    chart.samples.appendPoint(5, 2);
     updateViewFromScroll(chart.canvas, false, chart.effects);
     EXPECT_EQ(chart.effects.pushes + chart.effects.repaints, 0);
 }

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "model/edit_history.h"
+#include "model/signal_document.h"
+#include "model/trace_points.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+// Rows of the list a step touched, to select after an undo or redo.
+struct RowSpan {
+    int first = 0;
+    int count = 0;
+
+    bool operator==(const RowSpan&) const = default;
+};
+
+// The edited signal as the editor holds it: the document, the samples rebuilt from it, the file
+// it belongs to and its edit history. Every change a user makes goes through here as one step
+// that undo takes back whole.
+class EditorModel {
+  public:
+    const SignalDocument& document() const { return doc_; }
+
+    // The samples of the current document, rebuilt on first use after a change: an undo costs
+    // only the change itself until the chart or the export asks for the signal.
+    const TracePoints& samples() const;
+
+    // The file last loaded or saved; empty until then.
+    const std::filesystem::path& filePath() const { return file_.path; }
+    // Whether the document differs from what was last loaded or saved (or from the empty start).
+    bool modified() const { return history_.currentState() != file_.savedState; }
+
+    bool canUndo() const { return history_.nextUndo() != nullptr; }
+    bool canRedo() const { return history_.nextRedo() != nullptr; }
+    const EditHistory& history() const { return history_; }
+
+    // Each is one step; false (and no step) when refused: over the time budget, or a row that is
+    // not in the list.
+    bool appendElement(const SignalElement& element);
+    bool insertElement(const SignalElement& element, int index);
+    bool replaceElement(const SignalElement& element, int index);
+    bool deleteElement(int index);
+
+    // A new range or resolution, clearing the list where that discards it (the window asks the
+    // user first). False when the code is the one already chosen: nothing to undo.
+    bool changeRange(int rangeCode);
+    bool changeResolution(int resolutionCode);
+
+    // The whole document read from a file, as one step: undo brings back the previous one, and
+    // its file.
+    void load(SignalDocument doc, const std::filesystem::path& path);
+
+    // The document is now on disk as path.
+    void markSaved(const std::filesystem::path& path);
+
+    // Any other change: runs on a copy of the document and becomes one step when it returns true
+    // and left the document different.
+    bool edit(const std::function<bool(SignalDocument&)>& change);
+
+    // The rows of the step taken back or done again; none when there was nothing to do.
+    std::optional<RowSpan> undo();
+    std::optional<RowSpan> redo();
+
+  private:
+    void record(DocumentChange change);
+
+    SignalDocument doc_;
+    FileMark file_;
+    EditHistory history_;
+    mutable TracePoints samples_;
+    mutable bool samplesStale_ = true;
+};

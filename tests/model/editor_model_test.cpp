@@ -1,0 +1,198 @@
+#include "model/editor_model.h"
+
+#include "model/synthesis.h"
+#include "tests/support/element_builders.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Range ±10 V, resolution 1 ms / 90 s.
+EditorModel chosen() {
+    EditorModel editor;
+    editor.changeRange(0);
+    editor.changeResolution(3);
+    return editor;
+}
+
+std::vector<double> valuesOf(const EditorModel& editor) {
+    std::vector<double> values;
+    for (const SignalElement& e : editor.document().elements)
+        values.push_back(e.params[0]);
+    return values;
+}
+
+SignalDocument documentOf(std::initializer_list<double> values) {
+    SignalDocument doc;
+    doc.rangeCode = 1;
+    doc.resolutionCode = 0;
+    doc.sampleInterval = 0.01;
+    for (double v : values)
+        doc.elements.push_back(constantElement(v, 1));
+    return doc;
+}
+
+} // namespace
+
+TEST(EditorModel, EveryCommandIsOneStepThatUndoAndRedoTakeWhole) {
+    struct Row {
+        const char* command;
+        std::function<bool(EditorModel&)> run;
+        std::vector<double> after;
+        RowSpan undoneRows; // the rows as they were, selected after the undo
+        RowSpan redoneRows;
+    };
+    const Row rows[] = {
+        {"append",
+         [](EditorModel& e) { return e.appendElement(constantElement(4, 1)); },
+         {1, 2, 3, 4},
+         {3, 0},
+         {3, 1}},
+        {"insert",
+         [](EditorModel& e) { return e.insertElement(constantElement(4, 1), 1); },
+         {1, 4, 2, 3},
+         {1, 0},
+         {1, 1}},
+        {"edit",
+         [](EditorModel& e) { return e.replaceElement(constantElement(4, 1), 2); },
+         {1, 2, 4},
+         {2, 1},
+         {2, 1}},
+        {"delete", [](EditorModel& e) { return e.deleteElement(0); }, {2, 3}, {0, 1}, {0, 0}},
+        {"range clears", [](EditorModel& e) { return e.changeRange(2); }, {}, {0, 3}, {0, 0}},
+        {"resolution clears",
+         [](EditorModel& e) { return e.changeResolution(1); },
+         {},
+         {0, 3},
+         {0, 0}},
+    };
+    for (const Row& row : rows) {
+        EditorModel editor = chosen();
+        for (double v : {1, 2, 3})
+            editor.appendElement(constantElement(v, 1));
+        const SignalDocument before = editor.document();
+        ASSERT_TRUE(row.run(editor)) << row.command;
+        EXPECT_EQ(valuesOf(editor), row.after) << row.command;
+        const SignalDocument after = editor.document();
+
+        EXPECT_EQ(editor.undo(), row.undoneRows) << row.command;
+        EXPECT_EQ(editor.document().elements, before.elements) << row.command;
+        EXPECT_EQ(editor.document().rangeCode, before.rangeCode) << row.command;
+        EXPECT_EQ(editor.document().sampleInterval, before.sampleInterval) << row.command;
+        EXPECT_EQ(editor.redo(), row.redoneRows) << row.command;
+        EXPECT_EQ(editor.document().elements, after.elements) << row.command;
+        EXPECT_EQ(editor.document().resolutionCode, after.resolutionCode) << row.command;
+    }
+}
+
+TEST(EditorModel, RefusalsAndNoChangesRecordNoStep) {
+    EditorModel editor = chosen();
+    editor.appendElement(constantElement(1, 90));
+    const std::size_t steps = editor.history().undoCount();
+    EXPECT_FALSE(editor.appendElement(constantElement(2, 0.001))); // past 90 s
+    EXPECT_FALSE(editor.insertElement(constantElement(2, 1), 5));
+    EXPECT_FALSE(editor.replaceElement(constantElement(2, 1), -1));
+    EXPECT_FALSE(editor.deleteElement(1));
+    EXPECT_FALSE(editor.changeRange(0)); // the one already chosen
+    EXPECT_FALSE(editor.edit([](SignalDocument&) { return true; }));
+    EXPECT_EQ(editor.history().undoCount(), steps);
+}
+
+TEST(EditorModel, NewStepAfterUndoDropsTheRedoBranch) {
+    EditorModel editor = chosen();
+    editor.appendElement(constantElement(1, 1));
+    editor.appendElement(constantElement(2, 1));
+    editor.undo();
+    ASSERT_TRUE(editor.canRedo());
+    editor.appendElement(constantElement(3, 1));
+    EXPECT_FALSE(editor.canRedo());
+    EXPECT_FALSE(editor.redo());
+    EXPECT_EQ(valuesOf(editor), (std::vector<double>{1, 3}));
+    while (editor.undo()) {
+    }
+    EXPECT_EQ(editor.document().rangeCode, -1);
+    EXPECT_EQ(editor.document().resolutionCode, -1);
+    EXPECT_FALSE(editor.modified());
+}
+
+TEST(EditorModel, ModifiedFollowsTheSavedStateThroughUndoAndRedo) {
+    EditorModel editor;
+    EXPECT_FALSE(editor.modified());
+    editor.changeRange(0);
+    EXPECT_TRUE(editor.modified());
+    editor.markSaved("a.dat");
+    EXPECT_FALSE(editor.modified());
+    editor.changeResolution(0);
+    EXPECT_TRUE(editor.modified());
+    editor.undo();
+    EXPECT_FALSE(editor.modified());
+    editor.redo();
+    EXPECT_TRUE(editor.modified());
+    // Once the saved state's redo branch is dropped, no step leads back to it.
+    editor.undo();
+    editor.undo();
+    editor.changeRange(2);
+    EXPECT_TRUE(editor.modified());
+    editor.undo();
+    EXPECT_TRUE(editor.modified());
+}
+
+TEST(EditorModel, UndoingALoadBringsBackThePreviousDocumentAndFile) {
+    EditorModel editor;
+    editor.load(documentOf({1, 2}), "first.dat");
+    EXPECT_FALSE(editor.modified());
+    editor.appendElement(constantElement(3, 1));
+    editor.load(documentOf({7}), "second.dat");
+    EXPECT_EQ(editor.filePath(), "second.dat");
+    EXPECT_FALSE(editor.modified());
+
+    editor.undo();
+    EXPECT_EQ(valuesOf(editor), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(editor.filePath(), "first.dat");
+    EXPECT_TRUE(editor.modified()); // the appended element was never saved
+    editor.undo();
+    EXPECT_FALSE(editor.modified());
+    editor.redo();
+    editor.redo();
+    EXPECT_EQ(valuesOf(editor), (std::vector<double>{7}));
+    EXPECT_EQ(editor.filePath(), "second.dat");
+    EXPECT_FALSE(editor.modified());
+}
+
+TEST(EditorModel, SamplesFollowTheDocument) {
+    EditorModel editor = chosen();
+    EXPECT_EQ(editor.samples().pointCount(), 1);
+    editor.appendElement(constantElement(2, 0.5));
+    TracePoints expected;
+    rebuildSamples(editor.document().elements, 0.001, expected);
+    ASSERT_EQ(editor.samples().pointCount(), expected.pointCount());
+    EXPECT_EQ(editor.samples().lastPoint().time, 0.5);
+    editor.undo();
+    EXPECT_EQ(editor.samples().pointCount(), 1);
+}
+
+TEST(EditHistory, KeepsTheNewestStepsWithinItsBounds) {
+    EditorModel editor = chosen();
+    for (int i = 0; i < 1005; ++i)
+        editor.edit([i](SignalDocument& doc) {
+            doc.elements.assign(1, constantElement(i, 0.01));
+            return true;
+        });
+    EXPECT_EQ(editor.history().undoCount(), HistoryStepLimit);
+    int undone = 0;
+    while (editor.undo())
+        ++undone;
+    EXPECT_EQ(undone, 1000);
+    EXPECT_EQ(valuesOf(editor), (std::vector<double>{4})); // steps 0 … 4 went first
+
+    // A step larger than the byte bound alone is still kept, and pushes every older one out.
+    EditHistory history;
+    DocumentChange small;
+    small.after.assign(1, SignalElement{});
+    history.record(small);
+    DocumentChange huge;
+    huge.after.assign(HistoryByteLimit / sizeof(SignalElement) + 1, SignalElement{});
+    history.record(huge);
+    EXPECT_EQ(history.undoCount(), 1u);
+    EXPECT_GT(history.bytes(), HistoryByteLimit);
+}
