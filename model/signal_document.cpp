@@ -32,8 +32,15 @@ double totalDuration(const SignalDocument& doc) {
     return total;
 }
 
+bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element, int replacedIndex) {
+    const double replaced = inList(doc, replacedIndex)
+                                ? doc.elements[static_cast<std::size_t>(replacedIndex)].duration
+                                : 0.0;
+    return (totalDuration(doc) - replaced) + element.duration <= budgetOf(doc);
+}
+
 bool appendElement(SignalDocument& doc, const SignalElement& element) {
-    if (totalDuration(doc) + element.duration > budgetOf(doc))
+    if (!fitsTimeBudget(doc, element))
         return false;
     doc.elements.push_back(element);
     return true;
@@ -42,7 +49,7 @@ bool appendElement(SignalDocument& doc, const SignalElement& element) {
 bool insertElement(SignalDocument& doc, const SignalElement& element, int index) {
     // Inserting just after the last element is as well defined as before any other.
     const bool atEnd = static_cast<std::size_t>(index) == doc.elements.size();
-    if ((!inList(doc, index) && !atEnd) || totalDuration(doc) + element.duration > budgetOf(doc))
+    if ((!inList(doc, index) && !atEnd) || !fitsTimeBudget(doc, element))
         return false;
     doc.elements.insert(doc.elements.begin() + offset(index), element);
     return true;
@@ -51,8 +58,7 @@ bool insertElement(SignalDocument& doc, const SignalElement& element, int index)
 bool replaceElement(SignalDocument& doc, const SignalElement& element, int index) {
     if (!inList(doc, index))
         return false;
-    const double old = doc.elements[static_cast<std::size_t>(index)].duration;
-    if ((totalDuration(doc) - old) + element.duration > budgetOf(doc))
+    if (!fitsTimeBudget(doc, element, index))
         return false;
     // Insert then delete the old one, now a place later: the element is replaced in place.
     doc.elements.insert(doc.elements.begin() + offset(index), element);

@@ -16,6 +16,11 @@ struct SignalDocument {
 
 double totalDuration(const SignalDocument& doc);
 
+// Whether the list stays within the resolution's maximum time with element added, or put in the
+// place of the element at replacedIndex.
+bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element,
+                    int replacedIndex = -1);
+
 // Append, insert and replace refuse (return false, list untouched) when the total would exceed
 // the resolution's maximum time; a total exactly at the maximum is accepted.
 bool appendElement(SignalDocument& doc, const SignalElement& element);

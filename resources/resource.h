@@ -5,6 +5,7 @@
 // Icon and menu
 #define MYICON "MYICON"
 #define TOPMENU "TOPMENU"
+#define TOPACCEL "TOPACCEL"
 
 // Menu commands
 #define IDM_EXIT 100
@@ -13,6 +14,9 @@
 #define IDM_LOAD_SETTINGS 103
 #define IDM_HELP 104
 #define IDM_ABOUT 105
+#define IDM_SAVE_OVER 106
+#define IDM_UNDO 110
+#define IDM_REDO 111
 
 // Main window controls
 #define IDC_LABEL_DISPLAY_PERIOD 200
@@ -26,6 +30,7 @@
 #define IDC_EDIT 501
 #define IDC_INSERT 502
 #define IDC_DELETE 503
+#define IDC_STATUS_BAR 600
 
 // Chart: the canvas, the strip below it (+1000) and its scroll bar (+2000)
 #define IDC_CANVAS 1111

@@ -3,10 +3,11 @@
 #include "canvas/canvas_setup.h"
 #include "canvas/view_scroll.h"
 #include "model/list_rows.h"
-#include "model/synthesis.h"
+#include "model/status_texts.h"
 #include "model/tables.h"
 #include "resources/resource.h"
 #include "ui/app_state_win.h"
+#include "ui/main_window_win.h"
 #include "ui/message_box_win.h"
 #include "ui/param_dialog_win.h"
 #include "ui/text_win.h"
@@ -16,21 +17,6 @@
 #include <string_view>
 
 namespace {
-
-// Window handles of the controls; the list view and the buttons stay null when the list view
-// could not be created.
-struct MainControls {
-    HWND rangeCombo = nullptr;
-    HWND resolutionCombo = nullptr;
-    HWND periodCombo = nullptr;
-    HWND elementList = nullptr;
-    HWND appendButton = nullptr;
-    HWND insertButton = nullptr;
-    HWND editButton = nullptr;
-    HWND deleteButton = nullptr;
-};
-
-MainControls Controls;
 
 constexpr DWORD LabelStyle = WS_CHILD | WS_VISIBLE;
 constexpr DWORD ComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
@@ -42,15 +28,15 @@ struct Placement {
     int x, y, width, height; // at 96 dpi
 };
 
-HWND CreateControl(HWND parent, const wchar_t* className, std::string_view text, DWORD style,
-                   int id, Placement at) {
-    const int dpi = ScreenDpi;
+HWND CreateControl(const EditorWindow& editor, const wchar_t* className, std::string_view text,
+                   DWORD style, int id, Placement at) {
+    const int dpi = editor.dpi;
     HWND control = CreateWindowExW(
         0, className, Widen(text).c_str(), style, ScaleForDpi(at.x, dpi), ScaleForDpi(at.y, dpi),
-        ScaleForDpi(at.width, dpi), ScaleForDpi(at.height, dpi), parent,
+        ScaleForDpi(at.width, dpi), ScaleForDpi(at.height, dpi), editor.window,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), AppInstance, nullptr);
     if (control != nullptr)
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(UiFont), TRUE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(editor.font), TRUE);
     return control;
 }
 
@@ -67,30 +53,31 @@ int ComboSelection(HWND combo) {
     return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
 }
 
-void CreateSelectionCombos(HWND parent) {
-    CreateControl(parent, L"STATIC", "出力レンジ", LabelStyle, IDC_LABEL_OUTPUT_RANGE,
+void CreateSelectionCombos(EditorWindow& editor) {
+    MainControls& controls = editor.controls;
+    CreateControl(editor, L"STATIC", "出力レンジ", LabelStyle, IDC_LABEL_OUTPUT_RANGE,
                   {730, 53, 300, 20});
-    Controls.rangeCombo =
-        CreateControl(parent, L"COMBOBOX", "", ComboStyle, IDC_OUTPUT_RANGE, {830, 50, 140, 150});
+    controls.rangeCombo =
+        CreateControl(editor, L"COMBOBOX", "", ComboStyle, IDC_OUTPUT_RANGE, {830, 50, 140, 150});
     for (int code : RangeCodeAtPosition)
-        AddComboEntry(Controls.rangeCombo, outputRange(code).listText);
+        AddComboEntry(controls.rangeCombo, outputRange(code).listText);
 
-    CreateControl(parent, L"STATIC", "分解能/最大時間", LabelStyle, IDC_LABEL_RESOLUTION,
+    CreateControl(editor, L"STATIC", "分解能/最大時間", LabelStyle, IDC_LABEL_RESOLUTION,
                   {730, 93, 300, 20});
-    Controls.resolutionCombo =
-        CreateControl(parent, L"COMBOBOX", "", ComboStyle, IDC_RESOLUTION, {830, 90, 140, 150});
+    controls.resolutionCombo =
+        CreateControl(editor, L"COMBOBOX", "", ComboStyle, IDC_RESOLUTION, {830, 90, 140, 150});
     for (int code : ResolutionCodeAtPosition)
-        AddComboEntry(Controls.resolutionCombo, resolution(code).listText);
+        AddComboEntry(controls.resolutionCombo, resolution(code).listText);
 
-    CreateControl(parent, L"STATIC", "表示期間", LabelStyle, IDC_LABEL_DISPLAY_PERIOD,
+    CreateControl(editor, L"STATIC", "表示期間", LabelStyle, IDC_LABEL_DISPLAY_PERIOD,
                   {730, 133, 300, 20});
-    Controls.periodCombo = CreateControl(parent, L"COMBOBOX", "", ComboStyle, IDC_DISPLAY_PERIOD,
+    controls.periodCombo = CreateControl(editor, L"COMBOBOX", "", ComboStyle, IDC_DISPLAY_PERIOD,
                                          {830, 130, 140, 150});
     for (int position = 0; position < DisplayPeriodCount; ++position)
-        AddComboEntry(Controls.periodCombo, displayPeriod(position).listText);
+        AddComboEntry(controls.periodCombo, displayPeriod(position).listText);
     // Selecting by program sends no CBN_SELCHANGE: the chart keeps the span it was created with,
     // which is this same entry's.
-    SelectComboEntry(Controls.periodCombo, InitialDisplayPeriod);
+    SelectComboEntry(controls.periodCombo, InitialDisplayPeriod);
 }
 
 struct Column {
@@ -116,18 +103,41 @@ void AddListColumns(HWND list) {
     }
 }
 
-void CreateEditButtons(HWND parent) {
-    Controls.appendButton = CreateControl(parent, L"BUTTON", "末尾に追加", ButtonStyle, IDC_APPEND,
+void CreateEditButtons(EditorWindow& editor) {
+    MainControls& controls = editor.controls;
+    controls.appendButton = CreateControl(editor, L"BUTTON", "末尾に追加", ButtonStyle, IDC_APPEND,
                                           {750, 480, 120, 24});
-    Controls.insertButton =
-        CreateControl(parent, L"BUTTON", "挿入", ButtonStyle, IDC_INSERT, {750, 520, 120, 24});
-    Controls.editButton =
-        CreateControl(parent, L"BUTTON", "編集", ButtonStyle, IDC_EDIT, {750, 560, 120, 24});
-    Controls.deleteButton =
-        CreateControl(parent, L"BUTTON", "削除", ButtonStyle, IDC_DELETE, {750, 600, 120, 24});
+    controls.insertButton =
+        CreateControl(editor, L"BUTTON", "挿入", ButtonStyle, IDC_INSERT, {750, 520, 120, 24});
+    controls.editButton =
+        CreateControl(editor, L"BUTTON", "編集", ButtonStyle, IDC_EDIT, {750, 560, 120, 24});
+    controls.deleteButton =
+        CreateControl(editor, L"BUTTON", "削除", ButtonStyle, IDC_DELETE, {750, 600, 120, 24});
     for (HWND button :
-         {Controls.appendButton, Controls.insertButton, Controls.editButton, Controls.deleteButton})
+         {controls.appendButton, controls.insertButton, controls.editButton, controls.deleteButton})
         EnableWindow(button, FALSE);
+}
+
+// Parts of the status bar at 96 dpi, by their right edges; the last runs to the window's edge.
+constexpr int StatusPartEdges[] = {380, 600, -1};
+
+void CreateStatusBar(EditorWindow& editor) {
+    HWND bar = CreateWindowExW(
+        0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, editor.window,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS_BAR)), AppInstance, nullptr);
+    editor.controls.statusBar = bar;
+    if (bar == nullptr)
+        return;
+    SendMessageW(bar, WM_SETFONT, reinterpret_cast<WPARAM>(editor.font), TRUE);
+    int edges[std::size(StatusPartEdges)];
+    for (std::size_t i = 0; i < std::size(StatusPartEdges); ++i)
+        edges[i] = StatusPartEdges[i] < 0 ? -1 : ScaleForDpi(StatusPartEdges[i], editor.dpi);
+    SendMessageW(bar, SB_SETPARTS, std::size(edges), reinterpret_cast<LPARAM>(edges));
+}
+
+void SetStatusPart(HWND bar, int part, std::string_view text) {
+    SendMessageW(bar, SB_SETTEXTW, static_cast<WPARAM>(part),
+                 reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 void SetRowText(HWND list, int row, int column, std::string_view text) {
@@ -143,8 +153,8 @@ void SetRowText(HWND list, int row, int column, std::string_view text) {
         SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void FillElementList(HWND list) {
-    const std::vector<ListRow> rows = listRows(Document.elements);
+void FillElementList(HWND list, const ElementList& elements) {
+    const std::vector<ListRow> rows = listRows(elements);
     // One redraw for the whole refill rather than one per row.
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
@@ -161,123 +171,174 @@ void FillElementList(HWND list) {
     InvalidateRect(list, nullptr, TRUE);
 }
 
-void ShowWholeView() {
-    if (MainCanvas != nullptr)
-        setView(MainCanvas->canvas, 0, MainCanvas->canvas.displaySpan, 0, *MainCanvas);
+void ShowWholeView(CanvasWindow& chart) {
+    setView(chart.canvas, 0, chart.canvas.displaySpan, 0, chart);
 }
 
-void ShowRangeOnTrace(int rangeCode) {
-    if (OutputTrace != nullptr)
-        applyOutputRange(*OutputTrace, rangeCode);
+// Selects the entries of the document's codes without asking anything; none while a code is
+// not chosen yet.
+void ShowDocumentCodes(EditorWindow& editor) {
+    const SignalDocument& doc = editor.model.document();
+    SelectComboEntry(editor.controls.resolutionCombo,
+                     doc.resolutionCode < 0 ? -1 : positionOfResolutionCode(doc.resolutionCode));
+    SelectComboEntry(editor.controls.rangeCombo,
+                     doc.rangeCode < 0 ? -1 : positionOfRangeCode(doc.rangeCode));
+    applyOutputRange(*editor.chart.outputTrace, doc.rangeCode);
+}
+
+// A row the user can act on (the lowest selected one), or -1.
+int ActiveRow(const EditorWindow& editor) {
+    const int row = SelectedIndex(editor.controls);
+    return elementAtRow(editor.model.document().elements, row) ? row : -1;
+}
+
+void OpenDialog(EditorWindow& editor, ParamDialogMode mode, int row) {
+    const SignalDocument& doc = editor.model.document();
+    ParamDialogRequest request{mode, {}, doc, {}};
+    if (mode == ParamDialogMode::Edit)
+        request.element = doc.elements[static_cast<std::size_t>(row)];
+    const int replaced = mode == ParamDialogMode::Edit ? row : -1;
+    request.fits = [&doc, replaced](const SignalElement& element) {
+        return fitsTimeBudget(doc, element, replaced);
+    };
+    const std::optional<SignalElement> element = OpenParamDialog(editor.window, request);
+    if (!element)
+        return;
+    EditorModel& model = editor.model;
+    const bool applied = mode == ParamDialogMode::Insert ? model.insertElement(*element, row)
+                         : mode == ParamDialogMode::Edit ? model.replaceElement(*element, row)
+                                                         : model.appendElement(*element);
+    if (applied)
+        ShowDocument(editor);
 }
 
 } // namespace
 
-void CreateMainControls(HWND parent) {
-    Controls = {};
-    CreateSelectionCombos(parent);
-    Controls.elementList =
-        CreateControl(parent, WC_LISTVIEWW, "", ListStyle, IDC_ELEMENT_LIST, {20, 450, 700, 185});
-    if (Controls.elementList == nullptr)
-        return;
-    const auto extended = SendMessageW(Controls.elementList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
-    SendMessageW(Controls.elementList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
-                 extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    AddListColumns(Controls.elementList);
-    RefreshElementList();
-    CreateEditButtons(parent);
+void CreateMainControls(EditorWindow& editor) {
+    editor.controls = {};
+    CreateSelectionCombos(editor);
+    CreateStatusBar(editor);
+    MainControls& controls = editor.controls;
+    controls.elementList =
+        CreateControl(editor, WC_LISTVIEWW, "", ListStyle, IDC_ELEMENT_LIST, {20, 450, 700, 185});
+    if (controls.elementList != nullptr) {
+        const auto extended =
+            SendMessageW(controls.elementList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+        SendMessageW(controls.elementList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                     extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+        AddListColumns(controls.elementList);
+        CreateEditButtons(editor);
+    }
+    ShowDocument(editor);
 }
 
-void RefreshElementList() {
-    if (Controls.elementList != nullptr)
-        FillElementList(Controls.elementList);
-    if (OutputTrace != nullptr)
-        rebuildSamples(Document.elements, Document.sampleInterval, OutputTrace->points);
-    ShowWholeView();
+void ShowDocument(EditorWindow& editor) {
+    ShowDocumentCodes(editor);
+    if (editor.controls.elementList != nullptr)
+        FillElementList(editor.controls.elementList, editor.model.document().elements);
+    editor.chart.outputTrace->points = &editor.model.samples();
+    ShowWholeView(editor.chart);
+    UpdateButtonStates(editor);
+    UpdateMenuStates(editor);
+    UpdateStatusBar(editor);
 }
 
-void UpdateButtonStates() {
-    const EditButtons enabled = editButtonStates(Document, SelectedIndex());
+void UpdateButtonStates(EditorWindow& editor) {
+    const MainControls& controls = editor.controls;
     // Without the list view there are no buttons to enable.
-    if (Controls.appendButton == nullptr)
+    if (controls.appendButton == nullptr)
         return;
-    EnableWindow(Controls.appendButton, enabled.append);
-    EnableWindow(Controls.insertButton, enabled.insert);
-    EnableWindow(Controls.editButton, enabled.edit);
-    EnableWindow(Controls.deleteButton, enabled.remove);
+    const EditButtons enabled = editButtonStates(editor.model.document(), SelectedIndex(controls));
+    EnableWindow(controls.appendButton, enabled.append);
+    EnableWindow(controls.insertButton, enabled.insert);
+    EnableWindow(controls.editButton, enabled.edit);
+    EnableWindow(controls.deleteButton, enabled.remove);
 }
 
-int SelectedIndex() {
-    if (Controls.elementList == nullptr)
+void UpdateStatusBar(EditorWindow& editor) {
+    HWND bar = editor.controls.statusBar;
+    if (bar == nullptr)
+        return;
+    const EditorModel& model = editor.model;
+    SetStatusPart(bar, 0, fileStatusText(model.filePath(), model.modified()));
+    SetStatusPart(bar, 1, timeStatusText(model.document()));
+    SetStatusPart(bar, 2,
+                  countStatusText(model.document().elements.size(), model.samples().pointCount()));
+}
+
+int SelectedIndex(const MainControls& controls) {
+    if (controls.elementList == nullptr)
         return -1;
     // The lowest selected row when several are selected; -1 when none is.
-    return static_cast<int>(SendMessageW(Controls.elementList, LVM_GETNEXTITEM,
+    return static_cast<int>(SendMessageW(controls.elementList, LVM_GETNEXTITEM,
                                          static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
-std::optional<SignalElement> SelectedElement() {
-    return elementAtRow(Document.elements, SelectedIndex());
+void SelectRows(const MainControls& controls, int first, int count) {
+    HWND list = controls.elementList;
+    if (list == nullptr)
+        return;
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    // Item -1 stands for every row.
+    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    item.state = LVIS_SELECTED;
+    for (int row = first; row < first + count; ++row)
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(&item));
+    if (count > 0)
+        SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(first), FALSE);
 }
 
-void ShowDocumentCodes() {
-    SelectComboEntry(Controls.resolutionCombo, positionOfResolutionCode(Document.resolutionCode));
-    SelectComboEntry(Controls.rangeCombo, positionOfRangeCode(Document.rangeCode));
-    ShowRangeOnTrace(Document.rangeCode);
+void OnDisplayPeriodChanged(EditorWindow& editor) {
+    applyDisplayPeriod(editor.chart.canvas, ComboSelection(editor.controls.periodCombo),
+                       editor.chart);
 }
 
-void OnDisplayPeriodChanged() {
-    if (MainCanvas != nullptr)
-        applyDisplayPeriod(MainCanvas->canvas, ComboSelection(Controls.periodCombo), *MainCanvas);
-}
-
-void OnOutputRangeChanged() {
-    const int previous = Document.rangeCode;
-    const int chosen = rangeCodeAtPosition(ComboSelection(Controls.rangeCombo));
-    if (rangeChangeNeedsConfirmation(Document, chosen) &&
-        !AskYesNo(MainWindow, "レンジを変更すると編集中のデータが失われますがよろしいですか?",
+void OnOutputRangeChanged(EditorWindow& editor) {
+    const SignalDocument& doc = editor.model.document();
+    const int chosen = rangeCodeAtPosition(ComboSelection(editor.controls.rangeCombo));
+    if (rangeChangeNeedsConfirmation(doc, chosen) &&
+        !AskYesNo(editor.window, "レンジを変更すると編集中のデータが失われますがよろしいですか?",
                   "確認")) {
-        SelectComboEntry(Controls.rangeCombo, positionOfRangeCode(previous));
+        SelectComboEntry(editor.controls.rangeCombo, positionOfRangeCode(doc.rangeCode));
         return;
     }
-    if (applyRangeChange(Document, chosen))
-        RefreshElementList();
-    ShowRangeOnTrace(Document.rangeCode);
-    ShowWholeView();
-    UpdateButtonStates();
+    if (editor.model.changeRange(chosen))
+        ShowDocument(editor);
 }
 
-void OnResolutionChanged() {
-    const int previous = Document.resolutionCode;
-    const int chosen = resolutionCodeAtPosition(ComboSelection(Controls.resolutionCombo));
-    if (resolutionChangeNeedsConfirmation(Document, chosen) &&
-        !AskYesNo(MainWindow, "分解能を変更すると編集中のデータが失われますがよろしいですか?",
+void OnResolutionChanged(EditorWindow& editor) {
+    const SignalDocument& doc = editor.model.document();
+    const int chosen = resolutionCodeAtPosition(ComboSelection(editor.controls.resolutionCombo));
+    if (resolutionChangeNeedsConfirmation(doc, chosen) &&
+        !AskYesNo(editor.window, "分解能を変更すると編集中のデータが失われますがよろしいですか?",
                   "確認")) {
-        SelectComboEntry(Controls.resolutionCombo, positionOfResolutionCode(previous));
+        SelectComboEntry(editor.controls.resolutionCombo,
+                         positionOfResolutionCode(doc.resolutionCode));
         return;
     }
-    if (applyResolutionChange(Document, chosen))
-        RefreshElementList();
-    UpdateButtonStates();
+    if (editor.model.changeResolution(chosen))
+        ShowDocument(editor);
 }
 
-void OnAppendButton() {
-    OpenParamDialog(ParamDialogMode::Append, MainWindow);
+void OnAppendButton(EditorWindow& editor) {
+    OpenDialog(editor, ParamDialogMode::Append, -1);
 }
 
-void OnInsertButton() {
-    OpenParamDialog(ParamDialogMode::Insert, MainWindow);
+void OnInsertButton(EditorWindow& editor) {
+    const int row = ActiveRow(editor);
+    if (row >= 0)
+        OpenDialog(editor, ParamDialogMode::Insert, row);
 }
 
-void OnEditButton() {
-    const std::optional<SignalElement> selected = SelectedElement();
-    if (!selected)
-        return;
-    ParamWorkingElement() = *selected;
-    OpenParamDialog(ParamDialogMode::Edit, MainWindow);
+void OnEditButton(EditorWindow& editor) {
+    const int row = ActiveRow(editor);
+    if (row >= 0)
+        OpenDialog(editor, ParamDialogMode::Edit, row);
 }
 
-void OnDeleteButton() {
-    deleteElement(Document, SelectedIndex());
-    RefreshElementList();
-    UpdateButtonStates();
+void OnDeleteButton(EditorWindow& editor) {
+    if (editor.model.deleteElement(SelectedIndex(editor.controls)))
+        ShowDocument(editor);
 }

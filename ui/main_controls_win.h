@@ -1,40 +1,51 @@
 #pragma once
 
-#include "model/signal_element.h"
-
 #include <windows.h>
 
-#include <optional>
+#include <string>
 
-// The selection lists, the element list view and the edit buttons of the main window.
+struct EditorWindow;
 
-// Creates the eleven controls in the main window. Without a list view there are no columns and
-// no buttons; the program runs on without them.
-void CreateMainControls(HWND parent);
+// Window handles of the main window's controls; the list view and the buttons stay null when the
+// list view could not be created.
+struct MainControls {
+    HWND rangeCombo = nullptr;
+    HWND resolutionCombo = nullptr;
+    HWND periodCombo = nullptr;
+    HWND elementList = nullptr;
+    HWND appendButton = nullptr;
+    HWND insertButton = nullptr;
+    HWND editButton = nullptr;
+    HWND deleteButton = nullptr;
+    HWND statusBar = nullptr;
+};
 
-// Ends every change of the element list: refills the list view (no row selected afterwards),
-// rebuilds the samples into the output trace and shows the chart from the start.
-void RefreshElementList();
+// Creates the selection lists, the element list view, the edit buttons and the status bar.
+// Without a list view there are no columns and no buttons; the program runs on without them.
+void CreateMainControls(EditorWindow& editor);
+
+// Shows the document as it now is: both combos and the trace's range, the list (no row selected
+// afterwards), the samples on the chart from the start, the buttons, the menu and the status bar.
+// Ends every change of the document.
+void ShowDocument(EditorWindow& editor);
 
 // Append needs a chosen range and resolution; insert, edit and delete a selected row as well.
-void UpdateButtonStates();
+void UpdateButtonStates(EditorWindow& editor);
+
+// The file name (or 無題) with 変更あり, the total time and the counts.
+void UpdateStatusBar(EditorWindow& editor);
 
 // The lowest selected row of the list view, -1 when none is selected.
-int SelectedIndex();
+int SelectedIndex(const MainControls& controls);
 
-// The element of SelectedIndex, or none when no row of the list is selected.
-std::optional<SignalElement> SelectedElement();
+// Selects count rows from first (and shows the first), unselecting the others.
+void SelectRows(const MainControls& controls, int first, int count);
 
-// Selects the range and resolution entries of the document's codes (the list positions come
-// from positionOfRangeCode and positionOfResolutionCode) without asking anything, and gives the
-// output trace the range's values and unit.
-void ShowDocumentCodes();
+void OnDisplayPeriodChanged(EditorWindow& editor);
+void OnOutputRangeChanged(EditorWindow& editor);
+void OnResolutionChanged(EditorWindow& editor);
 
-void OnDisplayPeriodChanged();
-void OnOutputRangeChanged();
-void OnResolutionChanged();
-
-void OnAppendButton();
-void OnEditButton();
-void OnInsertButton();
-void OnDeleteButton();
+void OnAppendButton(EditorWindow& editor);
+void OnEditButton(EditorWindow& editor);
+void OnInsertButton(EditorWindow& editor);
+void OnDeleteButton(EditorWindow& editor);

@@ -1,13 +1,12 @@
 #include "ui/main_window_win.h"
 
-#include "files/export_command_win.h"
-#include "files/settings_commands_win.h"
 #include "resources/resource.h"
 #include "ui/about_box_win.h"
 #include "ui/app_state_win.h"
+#include "ui/export_command_win.h"
 #include "ui/help_win.h"
-#include "ui/main_controls_win.h"
 #include "ui/message_box_win.h"
+#include "ui/settings_commands_win.h"
 
 #include <commctrl.h>
 
@@ -26,38 +25,90 @@ void OnExitCommand(HWND window) {
     }
 }
 
-bool OnCreate(HWND window) {
-    MainWindow = window;
+// The close box, Alt+F4 and the system menu: unsaved work is not thrown away without a word. An
+// empty list cannot be saved, so it is not asked about.
+void OnClose(EditorWindow& editor) {
+    const EditorModel& model = editor.model;
+    if (model.modified() && !model.document().elements.empty()) {
+        const int answer = ShowMessage(editor.window, "変更を保存しますか?", "確認",
+                                       MB_YESNOCANCEL | MB_ICONQUESTION);
+        if (answer == IDCANCEL || (answer == IDYES && !CmdSaveOver(editor.window, editor.model))) {
+            UpdateStatusBar(editor);
+            return;
+        }
+    }
+    DestroyWindow(editor.window);
+}
+
+// The window grows by the status bar's height, so every other control keeps its place.
+void MakeRoomForStatusBar(const EditorWindow& editor) {
+    RECT bar{};
+    if (editor.controls.statusBar == nullptr || !GetWindowRect(editor.controls.statusBar, &bar))
+        return;
+    RECT frame{};
+    GetWindowRect(editor.window, &frame);
+    SetWindowPos(editor.window, nullptr, 0, 0, frame.right - frame.left,
+                 frame.bottom - frame.top + (bar.bottom - bar.top),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(editor.controls.statusBar, WM_SIZE, 0, 0);
+}
+
+bool OnCreate(EditorWindow& editor) {
     InitCommonControls();
-    MainCanvas = CreateCanvasPane(window, ScreenDpi);
-    if (MainCanvas == nullptr) {
+    if (!CreateCanvasPane(editor.window, editor.dpi, editor.chart)) {
         return false;
     }
-    OutputTrace = &MainCanvas->canvas.traces.front();
-    CreateMainControls(window);
+    CreateMainControls(editor);
+    MakeRoomForStatusBar(editor);
     return true;
 }
 
-void OnNotify(const NMHDR& header) {
+void OnNotify(EditorWindow& editor, const NMHDR& header) {
     if (header.idFrom == IDC_ELEMENT_LIST && header.code == LVN_ITEMCHANGED) {
-        UpdateButtonStates();
+        UpdateButtonStates(editor);
+    }
+}
+
+void ShowStepRows(EditorWindow& editor, const std::optional<RowSpan>& rows) {
+    if (!rows) {
+        return;
+    }
+    ShowDocument(editor);
+    SelectRows(editor.controls, rows->first, rows->count);
+}
+
+void OnSaved(EditorWindow& editor, bool saved) {
+    if (saved) {
+        UpdateStatusBar(editor);
     }
 }
 
 // Menu commands and buttons act whatever their notification code; true when one was handled.
-bool OnCommand(HWND window, int id) {
+bool OnCommand(EditorWindow& editor, int id) {
+    HWND window = editor.window;
     switch (id) {
     case IDM_EXIT:
         OnExitCommand(window);
         return true;
     case IDM_EXPORT_CSV:
-        CmdExportCsv(window);
+        CmdExportCsv(window, editor.model);
+        return true;
+    case IDM_SAVE_OVER:
+        OnSaved(editor, CmdSaveOver(window, editor.model));
         return true;
     case IDM_SAVE_SETTINGS:
-        CmdSaveSettings();
+        OnSaved(editor, CmdSaveSettings(window, editor.model));
         return true;
     case IDM_LOAD_SETTINGS:
-        CmdLoadSettings();
+        if (CmdLoadSettings(window, editor.model)) {
+            ShowDocument(editor);
+        }
+        return true;
+    case IDM_UNDO:
+        ShowStepRows(editor, editor.model.undo());
+        return true;
+    case IDM_REDO:
+        ShowStepRows(editor, editor.model.redo());
         return true;
     case IDM_HELP:
         ShowHelp();
@@ -66,57 +117,68 @@ bool OnCommand(HWND window, int id) {
         ShowAboutBox(window);
         return true;
     case IDC_APPEND:
-        OnAppendButton();
+        OnAppendButton(editor);
         return true;
     case IDC_EDIT:
-        OnEditButton();
+        OnEditButton(editor);
         return true;
     case IDC_INSERT:
-        OnInsertButton();
+        OnInsertButton(editor);
         return true;
     case IDC_DELETE:
-        OnDeleteButton();
+        OnDeleteButton(editor);
         return true;
     default:
         return false;
     }
 }
 
-void OnSelectionChange(int id) {
+void OnSelectionChange(EditorWindow& editor, int id) {
     switch (id) {
     case IDC_DISPLAY_PERIOD:
-        OnDisplayPeriodChanged();
+        OnDisplayPeriodChanged(editor);
         break;
     case IDC_OUTPUT_RANGE:
-        OnOutputRangeChanged();
+        OnOutputRangeChanged(editor);
         break;
     case IDC_RESOLUTION:
-        OnResolutionChanged();
+        OnResolutionChanged(editor);
         break;
     default:
         break;
     }
 }
 
-LRESULT HandleMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = editor.window;
     switch (message) {
     case WM_CREATE:
-        if (!OnCreate(window)) {
+        if (!OnCreate(editor)) {
             return -1;
         }
         break;
+    case WM_CLOSE:
+        OnClose(editor);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
+    case WM_NCDESTROY:
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        editor.window = nullptr;
+        break;
+    case WM_INITMENUPOPUP:
+        UpdateMenuStates(editor);
+        break;
     case WM_NOTIFY:
-        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+        OnNotify(editor, *reinterpret_cast<const NMHDR*>(lParam));
         break;
     case WM_COMMAND:
-        if (OnCommand(window, LOWORD(wParam))) {
+        if (OnCommand(editor, LOWORD(wParam))) {
             return 0;
         }
         if (HIWORD(wParam) == CBN_SELCHANGE) {
-            OnSelectionChange(LOWORD(wParam));
+            OnSelectionChange(editor, LOWORD(wParam));
         }
         break;
     default:
@@ -125,7 +187,57 @@ LRESULT HandleMainMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        if (message == WM_NCCREATE) {
+            auto* editor = static_cast<EditorWindow*>(
+                reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+            editor->window = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
+        }
+        EditorWindow* editor = EditorOf(window);
+        if (editor == nullptr) {
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+        return HandleEditorMessage(*editor, message, wParam, lParam);
+    } catch (...) {
+        // A window that fails while being created is not created at all.
+        return message == WM_CREATE ? -1 : 0;
+    }
+}
+
+void EnableMenuCommand(HMENU menu, int id, bool enabled) {
+    EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 } // namespace
+
+EditorWindow::~EditorWindow() {
+    if (window != nullptr) {
+        DestroyWindow(window);
+    }
+    if (font != nullptr) {
+        DeleteObject(font);
+    }
+}
+
+EditorWindow* EditorOf(HWND window) {
+    wchar_t className[16] = {};
+    if (window == nullptr || GetClassNameW(window, className, 16) == 0 ||
+        lstrcmpW(className, MainClassName) != 0) {
+        return nullptr;
+    }
+    return reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void UpdateMenuStates(EditorWindow& editor) {
+    HMENU menu = GetMenu(editor.window);
+    if (menu == nullptr) {
+        return;
+    }
+    EnableMenuCommand(menu, IDM_UNDO, editor.model.canUndo());
+    EnableMenuCommand(menu, IDM_REDO, editor.model.canRedo());
+}
 
 SIZE MainWindowSize(int dpi) {
     return {ScaleForDpi(1000, dpi), ScaleForDpi(700, dpi)};
@@ -166,31 +278,36 @@ bool RegisterMainClass(HINSTANCE instance) {
     return RegisterClassW(&windowClass) != 0;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int dpi) {
+HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
+    editor.dpi = dpi;
+    editor.font = CreateUiFont(dpi);
     const SIZE size = MainWindowSize(dpi);
     // No sizing border and no maximize box: the layout is fixed.
-    HWND window = CreateWindowExW(
-        0, MainClassName, MainWindowTitle, WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-        CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance, nullptr);
-    MainWindow = window;
-    return window;
+    return CreateWindowExW(0, MainClassName, MainWindowTitle,
+                           WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
+                           size.cx, size.cy, nullptr, nullptr, instance, &editor);
 }
 
-LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        return HandleMainMessage(window, message, wParam, lParam);
-    } catch (...) {
-        // A window that fails while being created is not created at all.
-        return message == WM_CREATE ? -1 : 0;
-    }
-}
-
-void RunMessageLoop() {
+void RunMessageLoop(EditorWindow& editor) {
+    HACCEL shortcuts = LoadAcceleratorsW(AppInstance, L"TOPACCEL");
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(MainWindow, &message)) {
+        if (!TranslateMainMessage(editor, shortcuts, message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
+}
+
+bool TranslateMainMessage(EditorWindow& editor, HACCEL shortcuts, MSG& message) {
+    HWND window = editor.window;
+    if (window == nullptr) {
+        return false;
+    }
+    // Shortcuts only while no dialog or message box of the editor is in front.
+    const bool inMain = message.hwnd == window || IsChild(window, message.hwnd);
+    if (inMain && shortcuts != nullptr && TranslateAcceleratorW(window, shortcuts, &message)) {
+        return true;
+    }
+    return IsDialogMessageW(window, &message) != 0;
 }

@@ -1,11 +1,34 @@
 #pragma once
 
+#include "model/editor_model.h"
+#include "ui/canvas_window_win.h"
+#include "ui/main_controls_win.h"
+
 #include <windows.h>
 
 inline constexpr wchar_t MainClassName[] = L"MYMAIN";
 inline constexpr wchar_t MainWindowTitle[] = L"QZ-570 series Singal Editor";
 
-// Outer size of the main window: 1000 × 700 at 96 dpi, scaled.
+// The editor: one main window with the model it edits, its chart and its controls. Its owner
+// keeps it alive while the window exists; the window finds it in its user data.
+struct EditorWindow {
+    HWND window = nullptr;
+    int dpi = 96;
+    HFONT font = nullptr; // of the controls, deleted with the object
+    EditorModel model;
+    CanvasWindow chart;
+    MainControls controls;
+
+    EditorWindow() = default;
+    EditorWindow(const EditorWindow&) = delete;
+    EditorWindow& operator=(const EditorWindow&) = delete;
+    ~EditorWindow();
+};
+
+// The editor a main window shows; nullptr for any other window.
+EditorWindow* EditorOf(HWND window);
+
+// Outer size of the main window without its status bar: 1000 × 700 at 96 dpi, scaled.
 SIZE MainWindowSize(int dpi);
 
 // Pixel height of the controls' font for a screen dpi.
@@ -18,12 +41,17 @@ int ReadScreenDpi();
 // Registers the class MYMAIN with its icon and menu; false when the system refuses.
 bool RegisterMainClass(HINSTANCE instance);
 
-// Creates the fixed-size main window at dpi (ScreenDpi and UiFont set beforehand) and keeps it as
-// MainWindow; nullptr when it cannot be created.
-HWND CreateMainWindow(HINSTANCE instance, int dpi);
+// Creates editor's fixed-size main window at dpi, with its chart, controls and status bar;
+// nullptr when it cannot be created.
+HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor);
 
-LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Grays 元に戻す and やり直し when there is nothing to undo or redo.
+void UpdateMenuStates(EditorWindow& editor);
 
-// Runs until the quit message; the keyboard moves between the main window's controls as in a
-// dialog.
-void RunMessageLoop();
+// What the message loop does first with each message: the editor's shortcut keys, then the
+// keyboard moving between its controls as in a dialog. True when the message was used.
+bool TranslateMainMessage(EditorWindow& editor, HACCEL shortcuts, MSG& message);
+
+// Runs until the quit message. The editor's shortcut keys work everywhere in the main window,
+// and the keyboard moves between its controls as in a dialog.
+void RunMessageLoop(EditorWindow& editor);

@@ -4,12 +4,12 @@
 #include "model/param_fields.h"
 #include "resources/resource.h"
 #include "ui/app_state_win.h"
-#include "ui/main_controls_win.h"
 #include "ui/message_box_win.h"
 #include "ui/text_win.h"
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <string>
 
 namespace {
@@ -25,17 +25,20 @@ constexpr char TypeChangeQuestion[] = "タイプを変更すると入力数値�
 constexpr char BudgetExceeded[] =
     "現在の設定における総時間制限を超過していますので追加できません。";
 
-// Lives from one opening to the next, like the dialog's own memory of the last use.
+// One opening of the dialog, kept in the dialog's user data.
 struct ParamDialogState {
-    ParamDialogMode mode = ParamDialogMode::Append;
+    const ParamDialogRequest& request;
     int typeIndex = -1; // entry of the type combo: FuncType - 1, or -1 while none is chosen
     SignalElement working;
     std::array<FieldRule, FieldCount> rules{};
     int pictureId = 0; // 0: no picture
     HBITMAP loadedPicture = nullptr;
+    bool accepted = false;
 };
 
-ParamDialogState State;
+ParamDialogState& StateOf(HWND dialog) {
+    return *reinterpret_cast<ParamDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
 
 HWND Item(HWND dialog, int id) {
     return GetDlgItem(dialog, id);
@@ -81,9 +84,10 @@ int UsedSlots(int count) {
 }
 
 void NormalizeField(HWND dialog, int field) {
+    ParamDialogState& state = StateOf(dialog);
     const int id = IDC_FIELD_FIRST + field;
     SetItemText(dialog, id,
-                normalizeFieldText(ItemText(dialog, id), State.rules[static_cast<size_t>(field)]));
+                normalizeFieldText(ItemText(dialog, id), state.rules[static_cast<size_t>(field)]));
 }
 
 void NormalizeFields(HWND dialog, int first, int count) {
@@ -92,12 +96,13 @@ void NormalizeFields(HWND dialog, int first, int count) {
 }
 
 void SetFieldRules(HWND dialog, int column, FuncType type) {
-    const std::vector<FieldRow> rows = fieldRows(type, Document);
+    ParamDialogState& state = StateOf(dialog);
+    const std::vector<FieldRow> rows = fieldRows(type, StateOf(dialog).request.document);
     for (size_t slot = 0; slot < rows.size(); ++slot) {
         const int field = column * ColumnFields + static_cast<int>(slot);
         SetItemText(dialog, IDC_FIELD_LABEL_FIRST + field, rows[slot].label);
         SetItemText(dialog, IDC_FIELD_FIRST + field, rows[slot].defaultText);
-        State.rules[static_cast<size_t>(field)] = rows[slot].rule;
+        state.rules[static_cast<size_t>(field)] = rows[slot].rule;
     }
 }
 
@@ -109,7 +114,8 @@ void FillColumn(HWND dialog, int column, const std::array<double, ParamSlots>& v
 
 // One column at a time, so that a column laid out and normalised earlier keeps its texts.
 void FillFieldsFromElement(HWND dialog, int column) {
-    const SignalElement& element = State.working;
+    ParamDialogState& state = StateOf(dialog);
+    const SignalElement& element = state.working;
     if (element.type != FUNC_SUM)
         FillColumn(dialog, 0, element.params, element.paramCount);
     else if (column == 0)
@@ -141,44 +147,55 @@ void ApplySubTypeLayout(HWND dialog, int column, bool useDefaults) {
     NormalizeFields(dialog, first, count);
 }
 
-// The picture loaded last stays loaded between openings and is released when the next one is.
+// Each picture shown releases the one before it; the last goes with the dialog.
 void ShowPicture(HWND dialog) {
+    ParamDialogState& state = StateOf(dialog);
     const HWND picture = Item(dialog, IDC_PICTURE);
     HBITMAP bitmap = nullptr;
-    if (State.pictureId != 0)
-        bitmap = static_cast<HBITMAP>(LoadImageW(AppInstance, MAKEINTRESOURCEW(State.pictureId),
+    if (state.pictureId != 0)
+        bitmap = static_cast<HBITMAP>(LoadImageW(AppInstance, MAKEINTRESOURCEW(state.pictureId),
                                                  IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
     if (bitmap == nullptr) {
         ShowWindow(picture, SW_HIDE);
         return;
     }
     SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-    if (State.loadedPicture != nullptr)
-        DeleteObject(State.loadedPicture);
-    State.loadedPicture = bitmap;
+    if (state.loadedPicture != nullptr)
+        DeleteObject(state.loadedPicture);
+    state.loadedPicture = bitmap;
     ShowWindow(picture, SW_SHOW);
 }
 
 // The dialog template gives the picture control a bitmap of its own, which the control does not
 // release when it is replaced; take it out and release it so that no opening leaves one behind.
 void ReleaseTemplatePicture(HWND dialog) {
+    ParamDialogState& state = StateOf(dialog);
     const HANDLE previous = reinterpret_cast<HANDLE>(
         SendDlgItemMessageW(dialog, IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0));
-    if (previous != nullptr && previous != State.loadedPicture)
+    if (previous != nullptr && previous != state.loadedPicture)
         DeleteObject(previous);
 }
 
+void ReleaseLoadedPicture(HWND dialog) {
+    ParamDialogState& state = StateOf(dialog);
+    SendDlgItemMessageW(dialog, IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0);
+    if (state.loadedPicture != nullptr)
+        DeleteObject(state.loadedPicture);
+    state.loadedPicture = nullptr;
+}
+
 void ApplyTypeLayout(HWND dialog, bool useDefaults) {
-    const bool sum = State.typeIndex == SumTypeIndex;
+    ParamDialogState& state = StateOf(dialog);
+    const bool sum = state.typeIndex == SumTypeIndex;
     for (const int id : {IDC_SUBTYPE_A_LABEL, IDC_SUBTYPE_B_LABEL, IDC_SUBTYPE_A, IDC_SUBTYPE_B})
         ShowItem(dialog, id, sum);
-    const int count = State.typeIndex >= 0 ? paramCountOf(State.typeIndex + 1) : 0;
+    const int count = state.typeIndex >= 0 ? paramCountOf(state.typeIndex + 1) : 0;
     ShowFields(dialog, 0, FieldCount, sum ? 0 : count);
     if (sum) {
         ApplySubTypeLayout(dialog, 0, useDefaults);
         ApplySubTypeLayout(dialog, 1, useDefaults);
-    } else if (State.typeIndex >= 0) {
-        SetFieldRules(dialog, 0, State.typeIndex + 1);
+    } else if (state.typeIndex >= 0) {
+        SetFieldRules(dialog, 0, state.typeIndex + 1);
         if (!useDefaults)
             FillFieldsFromElement(dialog, 0);
         NormalizeFields(dialog, 0, count);
@@ -192,43 +209,45 @@ int EntryOfType(FuncType type, FuncType highest) {
 }
 
 void InitParamDialog(HWND dialog) {
+    ParamDialogState& state = StateOf(dialog);
     FillTypeCombo(dialog, IDC_TYPE, HighestFuncType);
     FillTypeCombo(dialog, IDC_SUBTYPE_A, HighestSubTypeA);
     FillTypeCombo(dialog, IDC_SUBTYPE_B, HighestSubTypeB);
     ReleaseTemplatePicture(dialog);
-    State.pictureId = 0;
-    State.typeIndex = -1;
-    if (State.mode == ParamDialogMode::Edit) {
-        const SignalElement& element = State.working;
-        State.typeIndex = EntryOfType(element.type, HighestFuncType);
-        SelectComboEntry(dialog, IDC_TYPE, State.typeIndex);
-        if (State.typeIndex == SumTypeIndex) {
+    state.pictureId = 0;
+    state.typeIndex = -1;
+    if (state.request.mode == ParamDialogMode::Edit) {
+        const SignalElement& element = state.working;
+        state.typeIndex = EntryOfType(element.type, HighestFuncType);
+        SelectComboEntry(dialog, IDC_TYPE, state.typeIndex);
+        if (state.typeIndex == SumTypeIndex) {
             SelectComboEntry(dialog, IDC_SUBTYPE_A, EntryOfType(element.subTypeA, HighestSubTypeA));
             SelectComboEntry(dialog, IDC_SUBTYPE_B, EntryOfType(element.subTypeB, HighestSubTypeB));
-        } else if (State.typeIndex >= 0) {
-            State.pictureId = IDB_PICTURE_FIRST + State.typeIndex;
+        } else if (state.typeIndex >= 0) {
+            state.pictureId = IDB_PICTURE_FIRST + state.typeIndex;
         }
     }
-    ApplyTypeLayout(dialog, State.mode != ParamDialogMode::Edit);
+    ApplyTypeLayout(dialog, state.request.mode != ParamDialogMode::Edit);
     SetFocus(Item(dialog, IDC_TYPE));
 }
 
 void OnTypeChanged(HWND dialog) {
+    ParamDialogState& state = StateOf(dialog);
     const int entry = ComboSelection(dialog, IDC_TYPE);
-    if (entry < 0 || entry == State.typeIndex)
+    if (entry < 0 || entry == state.typeIndex)
         return;
-    if (State.typeIndex >= 0 && !AskYesNo(dialog, TypeChangeQuestion, "確認")) {
-        SelectComboEntry(dialog, IDC_TYPE, State.typeIndex);
+    if (state.typeIndex >= 0 && !AskYesNo(dialog, TypeChangeQuestion, "確認")) {
+        SelectComboEntry(dialog, IDC_TYPE, state.typeIndex);
         return;
     }
     if (entry == SumTypeIndex) {
         SelectComboEntry(dialog, IDC_SUBTYPE_A, NewSumEntryA);
         SelectComboEntry(dialog, IDC_SUBTYPE_B, NewSumEntryB);
-        State.pictureId = 0;
+        state.pictureId = 0;
     } else {
-        State.pictureId = IDB_PICTURE_FIRST + entry;
+        state.pictureId = IDB_PICTURE_FIRST + entry;
     }
-    State.typeIndex = entry;
+    state.typeIndex = entry;
     ApplyTypeLayout(dialog, true);
 }
 
@@ -238,10 +257,11 @@ void ReadColumn(HWND dialog, int column, std::array<double, ParamSlots>& values,
 }
 
 bool ReadFieldsIntoElement(HWND dialog) {
-    if (State.typeIndex < 0)
+    ParamDialogState& state = StateOf(dialog);
+    if (state.typeIndex < 0)
         return false;
-    SignalElement& element = State.working;
-    const FuncType type = State.typeIndex + 1;
+    SignalElement& element = state.working;
+    const FuncType type = state.typeIndex + 1;
     if (type == FUNC_SUM) {
         const int entryA = ComboSelection(dialog, IDC_SUBTYPE_A);
         const int entryB = ComboSelection(dialog, IDC_SUBTYPE_B);
@@ -264,28 +284,16 @@ bool ReadFieldsIntoElement(HWND dialog) {
     return true;
 }
 
-bool ApplyToList() {
-    const int row = SelectedIndex();
-    switch (State.mode) {
-    case ParamDialogMode::Insert:
-        return insertElement(Document, State.working, row);
-    case ParamDialogMode::Edit:
-        return replaceElement(Document, State.working, row);
-    case ParamDialogMode::Append:
-        break;
-    }
-    return appendElement(Document, State.working);
-}
-
+// The dialog stays open with the user's values when the element would not fit the time budget.
 bool CommitElement(HWND dialog) {
+    ParamDialogState& state = StateOf(dialog);
     if (!ReadFieldsIntoElement(dialog))
         return false;
-    if (!ApplyToList()) {
+    if (!state.request.fits(state.working)) {
         ShowError(dialog, BudgetExceeded);
         return false;
     }
-    RefreshElementList();
-    UpdateButtonStates();
+    state.accepted = true;
     return true;
 }
 
@@ -318,11 +326,18 @@ void OnParamCommand(HWND dialog, int id, int code) {
 
 // Enter and Esc arrive as IDOK and IDCANCEL, which the dialog leaves alone: only the two buttons
 // and the close box end it.
-INT_PTR CALLBACK ParamDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK ParamDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
+        // Controls may report before the dialog has its state; nothing is done for them then.
+        if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0)
+            return FALSE;
         switch (message) {
         case WM_INITDIALOG:
+            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             InitParamDialog(dialog);
+            return FALSE;
+        case WM_DESTROY:
+            ReleaseLoadedPicture(dialog);
             return FALSE;
         case WM_COMMAND:
             OnParamCommand(dialog, LOWORD(wParam), HIWORD(wParam));
@@ -340,11 +355,11 @@ INT_PTR CALLBACK ParamDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 } // namespace
 
-void OpenParamDialog(ParamDialogMode mode, HWND owner) {
-    State.mode = mode;
-    DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_PARAM), owner, ParamDialogProc, 0);
-}
-
-SignalElement& ParamWorkingElement() {
-    return State.working;
+std::optional<SignalElement> OpenParamDialog(HWND owner, const ParamDialogRequest& request) {
+    ParamDialogState state{request, -1, request.element, {}, 0, nullptr, false};
+    DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_PARAM), owner, ParamDialogProc,
+                    reinterpret_cast<LPARAM>(&state));
+    if (!state.accepted)
+        return std::nullopt;
+    return state.working;
 }

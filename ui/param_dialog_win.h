@@ -1,17 +1,23 @@
 #pragma once
 
-#include "model/signal_element.h"
+#include "model/signal_document.h"
 
 #include <windows.h>
 
-// What OK does with the element: add it at the end, put it before the selected row, or replace
-// the selected row.
+#include <functional>
+#include <optional>
+
+// What OK is for: adding an element at the end, before the selected row, or in its place.
 enum class ParamDialogMode { Append = 1, Insert = 2, Edit = 3 };
 
-// Runs the parameter dialog modally over `owner`. The dialog applies its own result to the
-// document under the time budget and refreshes the main window; the caller does nothing after.
-void OpenParamDialog(ParamDialogMode mode, HWND owner);
+struct ParamDialogRequest {
+    ParamDialogMode mode = ParamDialogMode::Append;
+    SignalElement element;          // the element to edit (mode Edit)
+    const SignalDocument& document; // its range and resolution set the fields' units and limits
+    // Whether the list can take the element; OK refuses with the budget message while it cannot.
+    std::function<bool(const SignalElement&)> fits;
+};
 
-// The element the dialog edits. It lives between openings; the edit button copies the selected
-// element into it before opening in mode Edit.
-SignalElement& ParamWorkingElement();
+// Runs the parameter dialog modally over owner and returns the element the user built, or none
+// when the dialog was cancelled. The dialog changes nothing else: the caller applies the result.
+std::optional<SignalElement> OpenParamDialog(HWND owner, const ParamDialogRequest& request);

@@ -11,15 +11,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!RegisterMainClass(instance)) {
         return 0;
     }
-    ScreenDpi = ReadScreenDpi();
-    UiFont = CreateUiFont(ScreenDpi);
-    if (CreateMainWindow(instance, ScreenDpi) == nullptr) {
-        DeleteObject(UiFont);
+    EditorWindow editor;
+    HWND window = CreateMainWindow(instance, ReadScreenDpi(), editor);
+    if (window == nullptr) {
         return 0;
     }
-    ShowWindow(MainWindow, SW_SHOW);
-    UpdateWindow(MainWindow);
-    RunMessageLoop();
-    DeleteObject(UiFont);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    RunMessageLoop(editor);
     return 0;
 }

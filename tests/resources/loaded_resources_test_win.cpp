@@ -54,29 +54,34 @@ std::wstring FontFace(HWND window) {
 TEST(LoadedMenu, HasTheTwoPopUpsWithTheirCommandsInOrder) {
     HMENU menu = LoadMenuW(Instance(), L"TOPMENU");
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 2);
+    ASSERT_EQ(GetMenuItemCount(menu), 3);
     EXPECT_EQ(MenuText(menu, 0), L"ファイル");
-    EXPECT_EQ(MenuText(menu, 1), L"ヘルプ");
+    EXPECT_EQ(MenuText(menu, 1), L"編集");
+    EXPECT_EQ(MenuText(menu, 2), L"ヘルプ");
     struct Item {
         int popUp;
         const wchar_t* text;
         UINT id;
     };
     const Item items[] = {{0, L"CSVファイル出力", IDM_EXPORT_CSV},
+                          {0, L"上書き保存\tCtrl+S", IDM_SAVE_OVER},
                           {0, L"設定保存", IDM_SAVE_SETTINGS},
                           {0, L"設定読込", IDM_LOAD_SETTINGS},
                           {0, L"終了", IDM_EXIT},
-                          {1, L"使用方法", IDM_HELP},
-                          {1, L"バージョン情報", IDM_ABOUT}};
-    UINT position[2] = {0, 0};
+                          {1, L"元に戻す\tCtrl+Z", IDM_UNDO},
+                          {1, L"やり直し\tCtrl+Y", IDM_REDO},
+                          {2, L"使用方法", IDM_HELP},
+                          {2, L"バージョン情報", IDM_ABOUT}};
+    UINT position[3] = {0, 0, 0};
     for (const Item& item : items) {
         HMENU popUp = GetSubMenu(menu, item.popUp);
         const UINT at = position[item.popUp]++;
         EXPECT_EQ(MenuText(popUp, at), item.text);
         EXPECT_EQ(GetMenuItemID(popUp, at), item.id);
     }
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 4);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 5);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 2);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 2)), 2);
     DestroyMenu(menu);
 }
 

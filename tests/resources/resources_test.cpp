@@ -159,7 +159,7 @@ TEST(ResourceScript, DeclaresUtf8AndIsValidUtf8) {
     }
 }
 
-TEST(ResourceScript, MenuHoldsTheSixCommandsInOrder) {
+TEST(ResourceScript, MenuHoldsItsCommandsInOrder) {
     const std::map<std::string, int> ids = resourceIds();
     const std::string rc = readText(SourceDir + "/resources/QZ57editor.rc");
     const std::regex item(R"re(MENUITEM\s+"([^"]*)",\s*(\w+))re");
@@ -167,9 +167,15 @@ TEST(ResourceScript, MenuHoldsTheSixCommandsInOrder) {
     for (auto it = std::sregex_iterator(rc.begin(), rc.end(), item); it != std::sregex_iterator();
          ++it)
         items.emplace_back((*it)[1], ids.at((*it)[2]));
-    const std::vector<std::pair<std::string, int>> expected = {
-        {"CSVファイル出力", 101}, {"設定保存", 102},      {"設定読込", 103}, {"終了", 100},
-        {"使用方法", 104},        {"バージョン情報", 105}};
+    const std::vector<std::pair<std::string, int>> expected = {{"CSVファイル出力", 101},
+                                                               {"上書き保存\\tCtrl+S", 106},
+                                                               {"設定保存", 102},
+                                                               {"設定読込", 103},
+                                                               {"終了", 100},
+                                                               {"元に戻す\\tCtrl+Z", 110},
+                                                               {"やり直し\\tCtrl+Y", 111},
+                                                               {"使用方法", 104},
+                                                               {"バージョン情報", 105}};
     EXPECT_EQ(items, expected);
 }
 

@@ -57,26 +57,28 @@ TEST_P(GeometryTest, WindowsSitWhereTheDpiPutsThem) {
     const Geometry& expected = GetParam();
     ASSERT_NE(OpenMainWindow(expected.dpi), nullptr);
 
-    RECT outer;
-    GetWindowRect(MainWindow, &outer);
+    // The status bar adds its height below the rest, which keeps its place.
+    RECT outer, bar;
+    GetWindowRect(Editor().window, &outer);
+    ASSERT_TRUE(GetWindowRect(FindControl(Editor().window, IDC_STATUS_BAR), &bar));
     EXPECT_EQ(outer.right - outer.left, expected.mainWindow.cx);
-    EXPECT_EQ(outer.bottom - outer.top, expected.mainWindow.cy);
+    EXPECT_EQ(outer.bottom - outer.top, expected.mainWindow.cy + (bar.bottom - bar.top));
 
-    HWND canvas = FindControl(MainWindow, IDC_CANVAS);
-    HWND strip = FindControl(MainWindow, IDC_CANVAS_STRIP);
-    HWND scrollBar = FindControl(MainWindow, IDC_CANVAS_SCROLL);
+    HWND canvas = FindControl(Editor().window, IDC_CANVAS);
+    HWND strip = FindControl(Editor().window, IDC_CANVAS_STRIP);
+    HWND scrollBar = FindControl(Editor().window, IDC_CANVAS_SCROLL);
     ASSERT_NE(canvas, nullptr);
     ASSERT_NE(strip, nullptr);
     ASSERT_NE(scrollBar, nullptr);
-    EXPECT_EQ(GetParent(canvas), MainWindow);
-    EXPECT_EQ(GetParent(strip), MainWindow);
+    EXPECT_EQ(GetParent(canvas), Editor().window);
+    EXPECT_EQ(GetParent(strip), Editor().window);
     EXPECT_EQ(GetParent(scrollBar), strip);
     EXPECT_EQ(PlacementOf(canvas), expected.canvas);
     EXPECT_EQ(PlacementOf(strip), expected.strip);
     EXPECT_EQ(PlacementOf(scrollBar), expected.scrollBar);
 
     LOGFONTW font{};
-    GetObjectW(UiFont, sizeof font, &font);
+    GetObjectW(Editor().font, sizeof font, &font);
     EXPECT_EQ(font.lfHeight, expected.fontHeight);
     EXPECT_STREQ(font.lfFaceName, L"ＭＳ ゴシック");
 }
@@ -130,7 +132,7 @@ class CanvasWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_NE(OpenMainWindow(), nullptr);
-        pane_ = MainCanvas;
+        pane_ = &Editor().chart;
         ASSERT_NE(pane_, nullptr);
         paints = 0;
         original = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
@@ -142,11 +144,7 @@ class CanvasWindowTest : public ::testing::Test {
 
     // A list of elements at 10 ms resolution in the ±10 V range, synthesized and shown.
     void ShowSignal(const std::vector<SignalElement>& elements) {
-        Document.rangeCode = 0;
-        Document.resolutionCode = 0;
-        Document.sampleInterval = 0.01;
-        Document.elements = elements;
-        RefreshElementList();
+        ShowTestDocument({elements, 0, 0, 0.01});
         PumpMessages();
         paints = 0;
     }

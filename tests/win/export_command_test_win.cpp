@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -51,16 +50,12 @@ class ExportCommandTest : public ::testing::Test {
 
     // One element at 10 ms resolution in the ±10 V range, synthesized into the chart's trace.
     static void ShowConstant(double value, double seconds) {
-        Document.rangeCode = 0;
-        Document.resolutionCode = 0;
-        Document.sampleInterval = 0.01;
-        Document.elements = {constantElement(value, seconds)};
-        RefreshElementList();
+        ShowTestDocument({{constantElement(value, seconds)}, 0, 0, 0.01});
     }
 
     static std::vector<SeenDialog> Export(std::vector<DialogAction> answers) {
         DialogAnswerer answer(std::move(answers));
-        SendMessageW(MainWindow, WM_COMMAND, IDM_EXPORT_CSV, 0);
+        SendMessageW(Editor().window, WM_COMMAND, IDM_EXPORT_CSV, 0);
         return answer.finish();
     }
 
@@ -144,46 +139,23 @@ TEST_F(ExportCommandTest, AFileThatCannotBeReplacedIsReportedAndKept) {
     EXPECT_EQ(ReadFile(file), "previous");
 }
 
-struct Refusal {
-    const char* name;
-    std::vector<SamplePoint> points;
-    int rangeCode;
-    const char* message;
-};
-
-const double NotANumber = std::nan("");
-
-const Refusal Refusals[] = {
-    {"single point", {{0, 0}}, 0, "出力できるデータがありません。"},
-    {"no points", {}, 0, "出力できるデータがありません。"},
-    {"no range chosen", {{0, 1}, {1, 1}}, -1, "出力レンジと分解能を選択してください。"},
-    {"value not a number",
-     {{0, 1}, {0.01, NotANumber}, {0.02, 1}},
-     0,
-     "数値として表せない値を含むため出力できません。"},
-    {"infinite value",
-     {{0, 1}, {0.01, HUGE_VAL}},
-     0,
-     "数値として表せない値を含むため出力できません。"},
-    {"time going backwards",
-     {{0, 1}, {5, 2}, {3, 1}},
-     0,
-     "負の時間または逆行する時間を含むため出力できません。"},
-};
-
+// The export's refusals come from the format; here, that they reach the user before any dialog.
 TEST_F(ExportCommandTest, RefusalsAreReportedBeforeAnyDialog) {
-    for (const Refusal& refusal : Refusals) {
-        Document.rangeCode = refusal.rangeCode;
-        Document.resolutionCode = 0;
-        OutputTrace->points.clearPoints();
-        for (const SamplePoint& point : refusal.points) {
-            OutputTrace->points.appendPoint(point.time, point.value);
-        }
+    struct Refusal {
+        SignalDocument document;
+        const char* message;
+    };
+    SignalDocument unchosen;
+    unchosen.elements = {constantElement(1, 1)};
+    const Refusal refusals[] = {{SignalDocument{}, "出力できるデータがありません。"},
+                                {unchosen, "出力レンジと分解能を選択してください。"}};
+    for (const Refusal& refusal : refusals) {
+        ShowTestDocument(refusal.document);
         const auto seen = Export({PressButton(IDOK), PressButton(IDCANCEL)});
 
-        ASSERT_EQ(seen.size(), 1u) << refusal.name;
-        EXPECT_EQ(seen[0].title, "エラー") << refusal.name;
-        EXPECT_EQ(seen[0].text, refusal.message) << refusal.name;
+        ASSERT_EQ(seen.size(), 1u) << refusal.message;
+        EXPECT_EQ(seen[0].title, "エラー");
+        EXPECT_EQ(seen[0].text, refusal.message);
     }
     EXPECT_TRUE(fs::is_empty(folder_));
 }
@@ -191,10 +163,10 @@ TEST_F(ExportCommandTest, RefusalsAreReportedBeforeAnyDialog) {
 // The files of the formats' golden set, loaded and exported the way the user does it.
 TEST_F(ExportCommandTest, ReproducesTheGoldenFilesByteForByte) {
     for (const char* name : {"functions_10ms", "current_1ms"}) {
-        Document = SignalDocument{};
+        SignalDocument loaded;
         const fs::path settings = Golden / (std::string(name) + ".dat");
-        ASSERT_TRUE(ReadSettingsFile(settings, Document).ok()) << name;
-        RefreshElementList();
+        ASSERT_TRUE(ReadSettingsFile(settings, loaded).ok()) << name;
+        ShowTestDocument(loaded);
 
         for (int round = 1; round <= 2; ++round) {
             const fs::path file = folder_ / (std::string(name) + std::to_string(round) + ".csv");
@@ -211,7 +183,7 @@ TEST_F(ExportCommandTest, ReproducesTheGoldenFilesByteForByte) {
                 << name << ".csv differs on line "
                 << std::count(written.begin(), mismatch, '\n') + 1;
         }
-        EXPECT_EQ(settingsFileText(Document), ReadFile(settings)) << name;
+        EXPECT_EQ(settingsFileText(Editor().model.document()), ReadFile(settings)) << name;
     }
 }
 

@@ -31,13 +31,13 @@ class MainControls : public testing::Test {
     void SetUp() override { ASSERT_NE(OpenMainWindow(), nullptr); }
     void TearDown() override { CloseMainWindow(); }
 
-    static HWND Control(int id) { return FindControl(MainWindow, id); }
+    static HWND Control(int id) { return FindControl(Editor().window, id); }
 
     // What a user's choice in a drop-down list does: the entry, then the change notification.
     static void Choose(int comboId, int entry) {
         HWND combo = Control(comboId);
         SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-        SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+        SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(combo));
     }
 
@@ -46,7 +46,7 @@ class MainControls : public testing::Test {
     }
 
     static void Press(int buttonId) {
-        SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
+        SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
                      reinterpret_cast<LPARAM>(Control(buttonId)));
     }
 
@@ -83,9 +83,7 @@ class MainControls : public testing::Test {
     static void ShowElements(const ElementList& elements) {
         Choose(IDC_OUTPUT_RANGE, positionOfRangeCode(0));
         Choose(IDC_RESOLUTION, positionOfResolutionCode(2));
-        Document.elements = elements;
-        RefreshElementList();
-        UpdateButtonStates();
+        ShowTestElements(elements);
     }
 };
 
@@ -110,7 +108,7 @@ TEST_F(MainControls, ControlsAsCreated) {
         {IDC_EDIT, "Button", "編集", 0x50000000, {750, 560, 870, 584}},
         {IDC_DELETE, "Button", "削除", 0x50000000, {750, 600, 870, 624}},
     };
-    const HFONT font = UiFont;
+    const HFONT font = Editor().font;
     for (const Row& row : rows) {
         HWND control = Control(row.id);
         ASSERT_NE(control, nullptr) << row.id;
@@ -123,7 +121,7 @@ TEST_F(MainControls, ControlsAsCreated) {
         EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & ~WS_DISABLED, row.style & ~handedOn)
             << row.id;
         EXPECT_EQ(GetWindowLongW(control, GWL_EXSTYLE) & ~WS_EX_NOPARENTNOTIFY, 0) << row.id;
-        EXPECT_EQ(GetParent(control), MainWindow) << row.id;
+        EXPECT_EQ(GetParent(control), Editor().window) << row.id;
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), font);
         const RECT at = RectInParent(control);
         EXPECT_EQ(at.left, row.at96.left) << row.id;
@@ -187,10 +185,10 @@ TEST_F(MainControls, ComboEntriesAndFirstSelections) {
     EXPECT_EQ(Selection(IDC_RESOLUTION), -1);
     EXPECT_EQ(Selection(IDC_DISPLAY_PERIOD), 4);
     // The list's first entry and the chart agree from the start.
-    EXPECT_EQ(MainCanvas->canvas.displaySpan, 30);
+    EXPECT_EQ(Editor().chart.canvas.displaySpan, 30);
     // The empty list is synthesized into the single point (0, 0).
-    ASSERT_EQ(OutputTrace->points.pointCount(), 1);
-    EXPECT_EQ(OutputTrace->points.pointAt(0).time, 0);
+    ASSERT_EQ(Editor().model.samples().pointCount(), 1);
+    EXPECT_EQ(Editor().model.samples().pointAt(0).time, 0);
 }
 
 TEST_F(MainControls, GeometryFollowsTheScreenDpi) {
@@ -218,9 +216,7 @@ TEST_F(MainControls, ButtonsFollowTheChoicesAndTheSelection) {
     Choose(IDC_RESOLUTION, 0);
     EXPECT_EQ(Buttons(), (B{true, false, false, false}));
 
-    Document.elements = {constantElement(1, 1), constantElement(2, 2)};
-    RefreshElementList();
-    UpdateButtonStates();
+    ShowTestElements({constantElement(1, 1), constantElement(2, 2)});
     EXPECT_EQ(Buttons(), (B{true, false, false, false}));
     SelectRow(1);
     EXPECT_EQ(Buttons(), (B{true, true, true, true}));
@@ -234,9 +230,9 @@ TEST_F(MainControls, ResolutionFirstThenRange) {
     EXPECT_EQ(Buttons(), (B{false, false, false, false}));
     Choose(IDC_OUTPUT_RANGE, 0);
     EXPECT_EQ(Buttons(), (B{true, false, false, false}));
-    EXPECT_EQ(Document.rangeCode, 4);
-    EXPECT_EQ(Document.resolutionCode, 2);
-    EXPECT_EQ(Document.sampleInterval, 1.0);
+    EXPECT_EQ(Editor().model.document().rangeCode, 4);
+    EXPECT_EQ(Editor().model.document().resolutionCode, 2);
+    EXPECT_EQ(Editor().model.document().sampleInterval, 1.0);
 }
 
 TEST_F(MainControls, EveryEditLeavesNoRowSelected) {
@@ -245,14 +241,13 @@ TEST_F(MainControls, EveryEditLeavesNoRowSelected) {
     ASSERT_EQ(SelectedRowCount(), 1);
     Press(IDC_DELETE);
     EXPECT_EQ(SelectedRowCount(), 0);
-    EXPECT_EQ(SelectedIndex(), -1);
+    EXPECT_EQ(SelectedIndex(Editor().controls), -1);
     EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, false}));
 
     // What the parameter dialog's OK ends with.
     SelectRow(0);
-    Document.elements.push_back(constantElement(4, 4));
-    RefreshElementList();
-    UpdateButtonStates();
+    Editor().model.appendElement(constantElement(4, 4));
+    ShowDocument(Editor());
     EXPECT_EQ(SelectedRowCount(), 0);
     EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, false}));
 }
@@ -263,27 +258,28 @@ TEST_F(MainControls, DeleteRemovesTheSelectedRowWithoutAsking) {
     DialogAnswerer answerer(PressButton(IDNO), ShortPatience);
     Press(IDC_DELETE);
     EXPECT_TRUE(answerer.finish().empty());
-    ASSERT_EQ(Document.elements.size(), 2u);
-    EXPECT_EQ(Document.elements[0], constantElement(1, 1));
-    EXPECT_EQ(Document.elements[1], constantElement(3, 3));
+    ASSERT_EQ(Editor().model.document().elements.size(), 2u);
+    EXPECT_EQ(Editor().model.document().elements[0], constantElement(1, 1));
+    EXPECT_EQ(Editor().model.document().elements[1], constantElement(3, 3));
     ASSERT_EQ(RowCount(), 2);
     EXPECT_EQ(CellText(1, 0), "2");
     EXPECT_EQ(CellText(1, 2), "00:01.000");
     EXPECT_EQ(CellText(1, 3), summaryText(constantElement(3, 3)));
     // The chart holds the samples of what is left.
     TracePoints expected;
-    rebuildSamples(Document.elements, Document.sampleInterval, expected);
-    EXPECT_EQ(OutputTrace->points.pointCount(), expected.pointCount());
-    EXPECT_EQ(OutputTrace->points.lastPoint().time, 4);
+    rebuildSamples(Editor().model.document().elements, Editor().model.document().sampleInterval,
+                   expected);
+    EXPECT_EQ(Editor().model.samples().pointCount(), expected.pointCount());
+    EXPECT_EQ(Editor().model.samples().lastPoint().time, 4);
 
     SelectRow(0);
     Press(IDC_DELETE);
     SelectRow(0);
     Press(IDC_DELETE);
-    EXPECT_TRUE(Document.elements.empty());
+    EXPECT_TRUE(Editor().model.document().elements.empty());
     EXPECT_EQ(RowCount(), 0);
-    ASSERT_EQ(OutputTrace->points.pointCount(), 1);
-    EXPECT_EQ(OutputTrace->points.pointAt(0).value, 0);
+    ASSERT_EQ(Editor().model.samples().pointCount(), 1);
+    EXPECT_EQ(Editor().model.samples().pointAt(0).value, 0);
 }
 
 TEST_F(MainControls, SeveralRowsSelectedActOnTheLowest) {
@@ -293,18 +289,11 @@ TEST_F(MainControls, SeveralRowsSelectedActOnTheLowest) {
     SelectRow(1);
     SelectRow(2);
     EXPECT_EQ(SelectedRowCount(), 3);
-    EXPECT_EQ(SelectedIndex(), 1);
-    EXPECT_EQ(SelectedElement(), constantElement(2, 2));
+    EXPECT_EQ(SelectedIndex(Editor().controls), 1);
     Press(IDC_DELETE);
-    ASSERT_EQ(Document.elements.size(), 3u);
-    EXPECT_EQ(Document.elements[1], constantElement(3, 3));
-    EXPECT_EQ(Document.elements[2], constantElement(4, 4));
-}
-
-TEST_F(MainControls, NoSelectedElementWithoutASelectedRow) {
-    ShowElements({constantElement(1, 1)});
-    EXPECT_EQ(SelectedIndex(), -1);
-    EXPECT_FALSE(SelectedElement());
+    ASSERT_EQ(Editor().model.document().elements.size(), 3u);
+    EXPECT_EQ(Editor().model.document().elements[1], constantElement(3, 3));
+    EXPECT_EQ(Editor().model.document().elements[2], constantElement(4, 4));
 }
 
 TEST_F(MainControls, RowsShowNumberTypeStartTimeAndSummary) {
@@ -324,7 +313,7 @@ TEST_F(MainControls, RowsShowNumberTypeStartTimeAndSummary) {
 
 TEST_F(MainControls, RangeChangeAsksAndNoKeepsEverything) {
     ShowElements({constantElement(1, 1), constantElement(2, 2)});
-    const int pointsBefore = OutputTrace->points.pointCount();
+    const int pointsBefore = Editor().model.samples().pointCount();
     DialogAnswerer answerer(PressButton(IDNO));
     Choose(IDC_OUTPUT_RANGE, 0); // ±10 V to ±32 V
     const std::vector<SeenDialog> seen = answerer.finish();
@@ -332,11 +321,11 @@ TEST_F(MainControls, RangeChangeAsksAndNoKeepsEverything) {
     EXPECT_EQ(seen[0].title, "確認");
     EXPECT_EQ(seen[0].text, RangeQuestion);
     EXPECT_EQ(Selection(IDC_OUTPUT_RANGE), 1);
-    EXPECT_EQ(Document.rangeCode, 0);
-    EXPECT_EQ(Document.elements.size(), 2u);
+    EXPECT_EQ(Editor().model.document().rangeCode, 0);
+    EXPECT_EQ(Editor().model.document().elements.size(), 2u);
     EXPECT_EQ(RowCount(), 2);
-    EXPECT_EQ(OutputTrace->points.pointCount(), pointsBefore);
-    EXPECT_EQ(OutputTrace->maxValue, 10);
+    EXPECT_EQ(Editor().model.samples().pointCount(), pointsBefore);
+    EXPECT_EQ(Editor().chart.outputTrace->maxValue, 10);
 }
 
 TEST_F(MainControls, RangeChangeYesEmptiesTheList) {
@@ -345,13 +334,13 @@ TEST_F(MainControls, RangeChangeYesEmptiesTheList) {
     DialogAnswerer answerer(PressButton(IDYES));
     Choose(IDC_OUTPUT_RANGE, 0);
     ASSERT_EQ(answerer.finish().size(), 1u);
-    EXPECT_EQ(Document.rangeCode, 4);
-    EXPECT_TRUE(Document.elements.empty());
+    EXPECT_EQ(Editor().model.document().rangeCode, 4);
+    EXPECT_TRUE(Editor().model.document().elements.empty());
     EXPECT_EQ(RowCount(), 0);
-    EXPECT_EQ(OutputTrace->points.pointCount(), 1);
-    EXPECT_EQ(OutputTrace->minValue, -32);
-    EXPECT_EQ(OutputTrace->maxValue, 32);
-    EXPECT_EQ(OutputTrace->unit, "V");
+    EXPECT_EQ(Editor().model.samples().pointCount(), 1);
+    EXPECT_EQ(Editor().chart.outputTrace->minValue, -32);
+    EXPECT_EQ(Editor().chart.outputTrace->maxValue, 32);
+    EXPECT_EQ(Editor().chart.outputTrace->unit, "V");
     EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, false}));
 }
 
@@ -366,8 +355,8 @@ TEST_F(MainControls, ResolutionChangeAsksWithYesAndNo) {
         EXPECT_EQ(seen[0].text, ResolutionQuestion);
     }
     EXPECT_EQ(Selection(IDC_RESOLUTION), 3);
-    EXPECT_EQ(Document.resolutionCode, 2);
-    EXPECT_EQ(Document.sampleInterval, 1.0);
+    EXPECT_EQ(Editor().model.document().resolutionCode, 2);
+    EXPECT_EQ(Editor().model.document().sampleInterval, 1.0);
     EXPECT_EQ(RowCount(), 1);
     {
         DialogAnswerer answerer(PressButton(IDYES));
@@ -375,9 +364,9 @@ TEST_F(MainControls, ResolutionChangeAsksWithYesAndNo) {
         EXPECT_EQ(answerer.finish().size(), 1u);
     }
     EXPECT_EQ(Selection(IDC_RESOLUTION), 0);
-    EXPECT_EQ(Document.resolutionCode, 3);
-    EXPECT_EQ(Document.sampleInterval, 0.001);
-    EXPECT_TRUE(Document.elements.empty());
+    EXPECT_EQ(Editor().model.document().resolutionCode, 3);
+    EXPECT_EQ(Editor().model.document().sampleInterval, 0.001);
+    EXPECT_TRUE(Editor().model.document().elements.empty());
     EXPECT_EQ(RowCount(), 0);
 }
 
@@ -387,14 +376,13 @@ TEST_F(MainControls, NoQuestionWithAnEmptyListOrTheSameEntry) {
     Choose(IDC_RESOLUTION, 3);
     Choose(IDC_OUTPUT_RANGE, 2); // empty list: no question
     Choose(IDC_RESOLUTION, 1);
-    Document.elements = {constantElement(1, 1)};
-    RefreshElementList();
+    ShowTestElements({constantElement(1, 1)});
     Choose(IDC_OUTPUT_RANGE, 2); // the entry already current
     Choose(IDC_RESOLUTION, 1);
     EXPECT_TRUE(answerer.finish().empty());
-    EXPECT_EQ(Document.elements.size(), 1u);
-    EXPECT_EQ(Document.rangeCode, 1);
-    EXPECT_EQ(Document.resolutionCode, 0);
+    EXPECT_EQ(Editor().model.document().elements.size(), 1u);
+    EXPECT_EQ(Editor().model.document().rangeCode, 1);
+    EXPECT_EQ(Editor().model.document().resolutionCode, 0);
 }
 
 TEST_F(MainControls, TraceFollowsTheRange) {
@@ -409,34 +397,34 @@ TEST_F(MainControls, TraceFollowsTheRange) {
     };
     for (const Row& row : rows) {
         Choose(IDC_OUTPUT_RANGE, row.entry);
-        EXPECT_EQ(OutputTrace->minValue, row.minimum) << row.entry;
-        EXPECT_EQ(OutputTrace->maxValue, row.maximum) << row.entry;
-        EXPECT_EQ(OutputTrace->unit, row.unit) << row.entry;
+        EXPECT_EQ(Editor().chart.outputTrace->minValue, row.minimum) << row.entry;
+        EXPECT_EQ(Editor().chart.outputTrace->maxValue, row.maximum) << row.entry;
+        EXPECT_EQ(Editor().chart.outputTrace->unit, row.unit) << row.entry;
     }
 }
 
 TEST_F(MainControls, DisplayPeriodSetsTheChart) {
     Choose(IDC_DISPLAY_PERIOD, 0);
-    EXPECT_EQ(MainCanvas->canvas.displaySpan, 0.1);
-    EXPECT_TRUE(MainCanvas->canvas.showHundredths);
-    EXPECT_EQ(MainCanvas->canvas.viewEnd - MainCanvas->canvas.viewStart, 0.1);
+    EXPECT_EQ(Editor().chart.canvas.displaySpan, 0.1);
+    EXPECT_TRUE(Editor().chart.canvas.showHundredths);
+    EXPECT_EQ(Editor().chart.canvas.viewEnd - Editor().chart.canvas.viewStart, 0.1);
     Choose(IDC_DISPLAY_PERIOD, 12);
-    EXPECT_EQ(MainCanvas->canvas.displaySpan, 86400);
-    EXPECT_EQ(MainCanvas->canvas.secondsPerDivision, 7200);
-    EXPECT_FALSE(MainCanvas->canvas.showHundredths);
-    EXPECT_EQ(Document.rangeCode, -1);
+    EXPECT_EQ(Editor().chart.canvas.displaySpan, 86400);
+    EXPECT_EQ(Editor().chart.canvas.secondsPerDivision, 7200);
+    EXPECT_FALSE(Editor().chart.canvas.showHundredths);
+    EXPECT_EQ(Editor().model.document().rangeCode, -1);
 }
 
 TEST_F(MainControls, EditButtonHandsTheSelectedElementToTheDialog) {
     ShowElements({constantElement(1, 1), constantElement(2.5, 7)});
     SelectRow(1);
-    ParamWorkingElement() = SignalElement{};
     DialogAnswerer answerer(PressButton(IDC_PARAM_CANCEL));
     Press(IDC_EDIT);
-    answerer.finish();
-    EXPECT_EQ(ParamWorkingElement().type, FUNC_CONST);
-    EXPECT_EQ(ParamWorkingElement().params[0], 2.5);
-    EXPECT_EQ(Document.elements.size(), 2u);
+    const auto seen = answerer.finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].controlTexts.at(IDC_TYPE), "固定値");
+    EXPECT_EQ(seen[0].controlTexts.at(IDC_FIELD_FIRST), "2.5000");
+    EXPECT_EQ(Editor().model.document().elements.size(), 2u);
 }
 
 // A thread hook that refuses to create list views, as a system short of resources might.
@@ -464,12 +452,10 @@ TEST_F(MainControls, WithoutAListViewThereAreNoButtonsAndTheProgramRunsOn) {
 
     Choose(IDC_OUTPUT_RANGE, 2);
     Choose(IDC_RESOLUTION, 1);
-    Document.elements = {constantElement(1, 3)};
-    RefreshElementList();
-    UpdateButtonStates();
-    EXPECT_EQ(SelectedIndex(), -1);
-    EXPECT_EQ(OutputTrace->points.lastPoint().time, 3);
-    EXPECT_EQ(OutputTrace->unit, "mV");
+    ShowTestElements({constantElement(1, 3)});
+    EXPECT_EQ(SelectedIndex(Editor().controls), -1);
+    EXPECT_EQ(Editor().model.samples().lastPoint().time, 3);
+    EXPECT_EQ(Editor().chart.outputTrace->unit, "mV");
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "ui/help_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/main_window_win.h"
+#include "ui/text_win.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ class MainWindowTest : public ::testing::Test {
     void SetUp() override { ASSERT_NE(OpenMainWindow(), nullptr); }
     void TearDown() override { CloseMainWindow(); }
 
-    static void Command(int id) { SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    static void Command(int id) { SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 };
 
 TEST_F(MainWindowTest, ExitAnsweredNoKeepsTheProgramRunning) {
@@ -36,7 +37,7 @@ TEST_F(MainWindowTest, ExitAnsweredNoKeepsTheProgramRunning) {
     EXPECT_EQ(seen[0].title, "終了確認");
     EXPECT_EQ(seen[0].text, "保存していないデータは失われますがよろしいですか?");
     EXPECT_FALSE(PumpMessages());
-    EXPECT_TRUE(IsWindow(MainWindow));
+    EXPECT_TRUE(IsWindow(Editor().window));
 }
 
 TEST_F(MainWindowTest, ExitAnsweredYesEndsTheMessageLoopWithTheWindowStillThere) {
@@ -45,7 +46,7 @@ TEST_F(MainWindowTest, ExitAnsweredYesEndsTheMessageLoopWithTheWindowStillThere)
     EXPECT_EQ(answer.finish().size(), 1u);
 
     EXPECT_TRUE(PumpMessages());
-    EXPECT_TRUE(IsWindow(MainWindow));
+    EXPECT_TRUE(IsWindow(Editor().window));
 }
 
 TEST_F(MainWindowTest, ExitAsksEveryTime) {
@@ -59,69 +60,137 @@ TEST_F(MainWindowTest, ExitAsksEveryTime) {
 
 TEST_F(MainWindowTest, CloseBoxEndsTheProgramWithoutAQuestion) {
     DialogAnswerer answer(PressButton(IDNO), Briefly);
-    SendMessageW(MainWindow, WM_SYSCOMMAND, SC_CLOSE, 0);
+    SendMessageW(Editor().window, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(answer.finish().empty());
 
-    EXPECT_FALSE(IsWindow(MainWindow));
+    EXPECT_FALSE(IsWindow(Editor().window));
     EXPECT_TRUE(PumpMessages());
 }
 
 TEST_F(MainWindowTest, IsAFixedSizeWindowWithItsTitleAndClass) {
-    const LONG style = GetWindowLongW(MainWindow, GWL_STYLE);
+    const LONG style = GetWindowLongW(Editor().window, GWL_STYLE);
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_FALSE(style & WS_THICKFRAME);
-    EXPECT_EQ(WindowText(MainWindow), "QZ-570 series Singal Editor");
+    EXPECT_EQ(WindowText(Editor().window), "QZ-570 series Singal Editor");
 
     wchar_t className[16] = {};
-    GetClassNameW(MainWindow, className, 16);
+    GetClassNameW(Editor().window, className, 16);
     EXPECT_STREQ(className, L"MYMAIN");
 }
 
-struct MenuEntry {
-    int popup;
-    int position;
-    int id;
-    const char* text;
-};
-
-std::string MenuText(HMENU menu, UINT item, UINT flag) {
-    wchar_t text[64] = {};
-    GetMenuStringW(menu, item, text, 64, flag);
-    std::wstring wide = text;
-    std::string narrow;
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    narrow.resize(static_cast<size_t>(size));
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, narrow.data(), size, nullptr, nullptr);
-    narrow.pop_back();
-    return narrow;
+bool MenuEnabled(int id) {
+    return (GetMenuState(GetMenu(Editor().window), static_cast<UINT>(id), MF_BYCOMMAND) &
+            MF_GRAYED) == 0;
 }
 
-TEST_F(MainWindowTest, MenuHasTheCommandsInOrder) {
-    HMENU menu = GetMenu(MainWindow);
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 2);
-    EXPECT_EQ(MenuText(menu, 0, MF_BYPOSITION), "ファイル");
-    EXPECT_EQ(MenuText(menu, 1, MF_BYPOSITION), "ヘルプ");
+std::string StatusPart(int part) {
+    wchar_t text[128] = {};
+    SendMessageW(FindControl(Editor().window, IDC_STATUS_BAR), SB_GETTEXTW,
+                 static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
+    return Narrow(text);
+}
 
-    const MenuEntry entries[] = {
-        {0, 0, IDM_EXPORT_CSV, "CSVファイル出力"},
-        {0, 1, IDM_SAVE_SETTINGS, "設定保存"},
-        {0, 2, IDM_LOAD_SETTINGS, "設定読込"},
-        {0, 3, IDM_EXIT, "終了"},
-        {1, 0, IDM_HELP, "使用方法"},
-        {1, 1, IDM_ABOUT, "バージョン情報"},
+// A key as the message loop receives it, with Ctrl (and Shift) held.
+bool PressShortcut(HACCEL shortcuts, UINT key, bool shift) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    keys[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG message{Editor().window, WM_KEYDOWN, key, 1, 0, {}};
+    const bool used = TranslateMainMessage(Editor(), shortcuts, message);
+    keys[VK_CONTROL] = keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+    return used;
+}
+
+TEST_F(MainWindowTest, UndoAndRedoRestoreTheDocumentAndTheirMenuItemsFollow) {
+    EXPECT_FALSE(MenuEnabled(IDM_UNDO));
+    EXPECT_FALSE(MenuEnabled(IDM_REDO));
+    ShowTestDocument({{constantElement(1, 5), constantElement(2, 5)}, 0, 0, 0.01});
+    Editor().model.deleteElement(0);
+    ShowDocument(Editor());
+    EXPECT_TRUE(MenuEnabled(IDM_UNDO));
+
+    Command(IDM_UNDO);
+    EXPECT_EQ(Editor().model.document().elements.size(), 2u);
+    EXPECT_EQ(ListCellText(FindControl(Editor().window, IDC_ELEMENT_LIST), 1, 0), "2");
+    EXPECT_EQ(SelectedIndex(Editor().controls), 0); // the row the undo brought back
+    EXPECT_TRUE(MenuEnabled(IDM_REDO));
+    Command(IDM_REDO);
+    EXPECT_EQ(Editor().model.document().elements.size(), 1u);
+    EXPECT_FALSE(MenuEnabled(IDM_REDO));
+
+    // Back before the load: nothing chosen, and the combos say so.
+    Command(IDM_UNDO);
+    Command(IDM_UNDO);
+    EXPECT_FALSE(MenuEnabled(IDM_UNDO));
+    EXPECT_EQ(SendMessageW(FindControl(Editor().window, IDC_OUTPUT_RANGE), CB_GETCURSEL, 0, 0),
+              CB_ERR);
+}
+
+TEST_F(MainWindowTest, ShortcutKeysReachTheirCommands) {
+    HACCEL shortcuts = LoadAcceleratorsW(AppInstance, L"TOPACCEL");
+    ASSERT_NE(shortcuts, nullptr);
+    ACCEL table[16] = {};
+    const int count = CopyAcceleratorTableW(shortcuts, table, 16);
+    std::vector<std::vector<int>> keys;
+    for (int i = 0; i < count; ++i)
+        keys.push_back({table[i].key, table[i].fVirt & (FCONTROL | FSHIFT), table[i].cmd});
+    const std::vector<std::vector<int>> expected = {{'Z', FCONTROL, IDM_UNDO},
+                                                    {'Y', FCONTROL, IDM_REDO},
+                                                    {'Z', FCONTROL | FSHIFT, IDM_REDO},
+                                                    {'S', FCONTROL, IDM_SAVE_OVER},
+                                                    {'O', FCONTROL, IDM_LOAD_SETTINGS},
+                                                    {'E', FCONTROL, IDM_EXPORT_CSV},
+                                                    {VK_F1, 0, IDM_HELP}};
+    EXPECT_EQ(keys, expected);
+
+    ShowTestDocument({{constantElement(1, 5)}, 0, 0, 0.01});
+    Editor().model.deleteElement(0);
+    EXPECT_TRUE(PressShortcut(shortcuts, 'Z', false));
+    EXPECT_EQ(Editor().model.document().elements.size(), 1u);
+    EXPECT_TRUE(PressShortcut(shortcuts, 'Z', true));
+    EXPECT_TRUE(Editor().model.document().elements.empty());
+}
+
+TEST_F(MainWindowTest, StatusBarShowsFileTimeAndCounts) {
+    EXPECT_EQ(StatusPart(0), "無題");
+    ShowTestDocument({{constantElement(1, 80), constantElement(2, 5)}, 0, 3, 0.001});
+    EXPECT_EQ(StatusPart(1), "85.000 秒 / 90 秒");
+    EXPECT_EQ(StatusPart(2), "2 要素 / 85,001 点");
+    Command(IDC_DELETE); // nothing selected: no change
+    EXPECT_EQ(StatusPart(0), "無題");
+    SelectRows(Editor().controls, 0, 1);
+    Command(IDC_DELETE);
+    EXPECT_EQ(StatusPart(0), "無題 (変更あり)");
+}
+
+// The close box, Alt+F4 and the system menu all arrive as WM_CLOSE.
+TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsks) {
+    ShowTestDocument({{constantElement(1, 5), constantElement(2, 5)}, 0, 0, 0.01});
+    Editor().model.deleteElement(0);
+    const struct {
+        std::vector<DialogAction> answers;
+        bool closed;
+    } rounds[] = {
+        {{PressButton(IDCANCEL)}, false},
+        {{PressButton(IDYES), PressButton(IDCANCEL)}, false}, // no file yet: asks where
+        {{PressButton(IDNO)}, true},
     };
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 4);
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 2);
-    for (const MenuEntry& entry : entries) {
-        HMENU popup = GetSubMenu(menu, entry.popup);
-        EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, entry.position)), entry.id) << entry.text;
-        EXPECT_EQ(MenuText(popup, entry.position, MF_BYPOSITION), entry.text);
+    for (const auto& round : rounds) {
+        DialogAnswerer answer(round.answers);
+        SendMessageW(Editor().window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        const auto seen = answer.finish();
+        ASSERT_EQ(seen.size(), round.answers.size());
+        EXPECT_EQ(seen[0].title, "確認");
+        EXPECT_EQ(seen[0].text, "変更を保存しますか?");
+        EXPECT_EQ(IsWindow(Editor().window) == FALSE, round.closed);
     }
+    EXPECT_TRUE(PumpMessages());
 }
 
 TEST_F(MainWindowTest, MenuExportIsRoutedToTheExportCommand) {
@@ -137,9 +206,9 @@ TEST_F(MainWindowTest, MenuExportIsRoutedToTheExportCommand) {
 // Every control of the main window reaches its handler through the window procedure.
 
 void ChooseListEntry(int comboId, int position) {
-    HWND combo = FindControl(MainWindow, comboId);
+    HWND combo = FindControl(Editor().window, comboId);
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
-    SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
+    SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo));
 }
 
@@ -147,45 +216,42 @@ void SelectRow(int row) {
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED;
     item.state = LVIS_SELECTED;
-    SendMessageW(FindControl(MainWindow, IDC_ELEMENT_LIST), LVM_SETITEMSTATE,
+    SendMessageW(FindControl(Editor().window, IDC_ELEMENT_LIST), LVM_SETITEMSTATE,
                  static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 TEST_F(MainWindowTest, SelectionListsReachTheirHandlers) {
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
-    EXPECT_EQ(Document.rangeCode, rangeCodeAtPosition(1));
+    EXPECT_EQ(Editor().model.document().rangeCode, rangeCodeAtPosition(1));
     ChooseListEntry(IDC_RESOLUTION, 1);
-    EXPECT_EQ(Document.resolutionCode, resolutionCodeAtPosition(1));
+    EXPECT_EQ(Editor().model.document().resolutionCode, resolutionCodeAtPosition(1));
     ChooseListEntry(IDC_DISPLAY_PERIOD, InitialDisplayPeriod + 1);
-    EXPECT_EQ(MainCanvas->canvas.displaySpan, displayPeriod(InitialDisplayPeriod + 1).span);
+    EXPECT_EQ(Editor().chart.canvas.displaySpan, displayPeriod(InitialDisplayPeriod + 1).span);
 }
 
 TEST_F(MainWindowTest, ListSelectionUpdatesTheButtons) {
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
     ChooseListEntry(IDC_RESOLUTION, 1);
-    Document.elements = {constantElement(1, 5), constantElement(2, 5)};
-    RefreshElementList();
-    EXPECT_FALSE(IsWindowEnabled(FindControl(MainWindow, IDC_DELETE)));
+    ShowTestElements({constantElement(1, 5), constantElement(2, 5)});
+    EXPECT_FALSE(IsWindowEnabled(FindControl(Editor().window, IDC_DELETE)));
     SelectRow(1);
-    EXPECT_TRUE(IsWindowEnabled(FindControl(MainWindow, IDC_DELETE)));
+    EXPECT_TRUE(IsWindowEnabled(FindControl(Editor().window, IDC_DELETE)));
 }
 
 TEST_F(MainWindowTest, DeleteButtonRemovesTheSelectedElement) {
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
     ChooseListEntry(IDC_RESOLUTION, 1);
-    Document.elements = {constantElement(1, 5), constantElement(2, 5)};
-    RefreshElementList();
+    ShowTestElements({constantElement(1, 5), constantElement(2, 5)});
     SelectRow(0);
     Command(IDC_DELETE);
-    ASSERT_EQ(Document.elements.size(), 1u);
-    EXPECT_EQ(Document.elements[0].params[0], 2);
+    ASSERT_EQ(Editor().model.document().elements.size(), 1u);
+    EXPECT_EQ(Editor().model.document().elements[0].params[0], 2);
 }
 
 TEST_F(MainWindowTest, ButtonsOpenTheParameterDialog) {
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
     ChooseListEntry(IDC_RESOLUTION, 1);
-    Document.elements = {constantElement(1, 5)};
-    RefreshElementList();
+    ShowTestElements({constantElement(1, 5)});
     for (int button : {IDC_APPEND, IDC_INSERT, IDC_EDIT}) {
         SelectRow(0);
         DialogAnswerer answer(PressButton(IDC_PARAM_CANCEL));
@@ -194,13 +260,13 @@ TEST_F(MainWindowTest, ButtonsOpenTheParameterDialog) {
         ASSERT_EQ(seen.size(), 1u) << "button " << button;
         EXPECT_EQ(seen[0].title, "パラメータ編集") << "button " << button;
     }
-    EXPECT_EQ(Document.elements.size(), 1u);
+    EXPECT_EQ(Editor().model.document().elements.size(), 1u);
 }
 
 // The file dialog of a settings command, cancelled; what it showed.
 SeenDialog CancelledFileDialog(int command) {
     DialogAnswerer answer(PressButton(IDCANCEL));
-    SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+    SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
     const auto seen = answer.finish();
     return seen.empty() ? SeenDialog{} : seen[0];
 }
@@ -220,8 +286,7 @@ TEST_F(MainWindowTest, SettingsCommandsOpenTheirFileDialogs) {
 
     ChooseListEntry(IDC_OUTPUT_RANGE, 1);
     ChooseListEntry(IDC_RESOLUTION, 1);
-    Document.elements = {constantElement(1, 5)};
-    RefreshElementList();
+    ShowTestElements({constantElement(1, 5)});
     EXPECT_TRUE(Offers(CancelledFileDialog(IDM_SAVE_SETTINGS), "QZ57output.dat"));
 }
 

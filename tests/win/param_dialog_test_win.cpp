@@ -61,13 +61,17 @@ void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR timer, DWORD) {
     PendingScript(dialog);
 }
 
-// Opens the dialog as the main window's buttons do and runs the script once it shows. The
-// script ends the dialog (OK, cancel or close box); OpenParamDialog returns then.
+// Opens the dialog with the main window's button for the mode (insert and edit act on the
+// selected row) and runs the script once it shows. The script ends the dialog (OK, cancel or
+// close box); the button's command returns then, the result applied.
 void RunDialog(ParamDialogMode mode, DialogScript script) {
     PendingScript = std::move(script);
     ScriptRan = false;
     SetTimer(nullptr, 0, TickMs, RunPendingScript);
-    OpenParamDialog(mode, MainWindow);
+    const int button = mode == ParamDialogMode::Insert ? IDC_INSERT
+                       : mode == ParamDialogMode::Edit ? IDC_EDIT
+                                                       : IDC_APPEND;
+    SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     ASSERT_TRUE(ScriptRan);
 }
 
@@ -288,25 +292,20 @@ class ParamDialogTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_NE(OpenMainWindow(), nullptr);
         // "±10V" with "10m秒 / 15分" unless a test chooses otherwise.
-        Document.rangeCode = 0;
-        Document.resolutionCode = 0;
-        Document.sampleInterval = 0.01;
+        ShowTestDocument({{}, 0, 0, 0.01});
     }
     void TearDown() override { CloseMainWindow(); }
 
-    void UseElements(std::vector<SignalElement> elements) {
-        Document.elements = std::move(elements);
-        RefreshElementList();
-    }
+    void UseElements(std::vector<SignalElement> elements) { ShowTestElements(std::move(elements)); }
 
     void SelectRow(int row) {
-        HWND list = FindControl(MainWindow, IDC_ELEMENT_LIST);
+        HWND list = FindControl(Editor().window, IDC_ELEMENT_LIST);
         LVITEMW item{};
         item.stateMask = LVIS_SELECTED;
         item.state = LVIS_SELECTED;
         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                      reinterpret_cast<LPARAM>(&item));
-        ASSERT_EQ(SelectedIndex(), row);
+        ASSERT_EQ(SelectedIndex(Editor().controls), row);
     }
 };
 
@@ -335,7 +334,7 @@ TEST_F(ParamDialogTest, NewDialogShowsOnlyTheTypeChoice) {
         EXPECT_TRUE(IsWindowVisible(dialog));
         Click(dialog, IDC_PARAM_CANCEL);
     });
-    EXPECT_TRUE(Document.elements.empty());
+    EXPECT_TRUE(Editor().model.document().elements.empty());
 }
 
 TEST_F(ParamDialogTest, ConstantFieldsAreClampedAndRoundedOnLeaving) {
@@ -363,8 +362,8 @@ TEST_F(ParamDialogTest, ConstantFieldsAreClampedAndRoundedOnLeaving) {
         Enter(dialog, 1, "12.346");
         Click(dialog, IDC_PARAM_OK);
     });
-    ASSERT_EQ(Document.elements.size(), 1u);
-    EXPECT_EQ(ReadParts(Document.elements[0]), Element(FUNC_CONST, {-7.5, 12.35}));
+    ASSERT_EQ(Editor().model.document().elements.size(), 1u);
+    EXPECT_EQ(ReadParts(Editor().model.document().elements[0]), Element(FUNC_CONST, {-7.5, 12.35}));
 }
 
 TEST_F(ParamDialogTest, ValuesRoundHalfAwayFromZeroOnTheMagnitude) {
@@ -383,7 +382,7 @@ TEST_F(ParamDialogTest, ValuesRoundHalfAwayFromZeroOnTheMagnitude) {
         }
         Click(dialog, IDC_PARAM_CANCEL);
     });
-    EXPECT_TRUE(Document.elements.empty());
+    EXPECT_TRUE(Editor().model.document().elements.empty());
 }
 
 TEST_F(ParamDialogTest, SineShowsItsDefaultsAndPicture) {
@@ -395,8 +394,9 @@ TEST_F(ParamDialogTest, SineShowsItsDefaultsAndPicture) {
         EXPECT_TRUE(Shown(dialog, IDC_PICTURE));
         Click(dialog, IDC_PARAM_OK);
     });
-    ASSERT_EQ(Document.elements.size(), 1u);
-    EXPECT_EQ(ReadParts(Document.elements[0]), Element(FUNC_SIN, {0, 5, 5, 0, 10}));
+    ASSERT_EQ(Editor().model.document().elements.size(), 1u);
+    EXPECT_EQ(ReadParts(Editor().model.document().elements[0]),
+              Element(FUNC_SIN, {0, 5, 5, 0, 10}));
 }
 
 TEST_F(ParamDialogTest, CompositeLaysOutSlopeAndSineColumnsWithoutPicture) {
@@ -432,8 +432,8 @@ TEST_F(ParamDialogTest, CompositeLaysOutSlopeAndSineColumnsWithoutPicture) {
         Enter(dialog, 1, "20");
         Click(dialog, IDC_PARAM_OK);
     });
-    ASSERT_EQ(Document.elements.size(), 1u);
-    const SignalElement& sum = Document.elements[0];
+    ASSERT_EQ(Editor().model.document().elements.size(), 1u);
+    const SignalElement& sum = Editor().model.document().elements[0];
     EXPECT_EQ(sum.type, FUNC_SUM);
     EXPECT_EQ(sum.paramCount, 2);
     EXPECT_EQ(sum.subTypeA, FUNC_CONST);
@@ -473,7 +473,7 @@ TEST_F(ParamDialogTest, TypeChangeAsksAndNoKeepsTypeAndNumbers) {
         EXPECT_EQ(FieldTexts(dialog, 0, 3), (Texts{"0.0000", "5.0000", "10.00"}));
         Click(dialog, IDC_PARAM_CANCEL);
     });
-    EXPECT_TRUE(Document.elements.empty());
+    EXPECT_TRUE(Editor().model.document().elements.empty());
 }
 
 TEST_F(ParamDialogTest, EditOfCompositeShowsStoredValues) {
@@ -490,7 +490,6 @@ TEST_F(ParamDialogTest, EditOfCompositeShowsStoredValues) {
     sum.duration = elementDuration(sum);
     UseElements({Element(FUNC_CONST, {1, 2}), sum});
     SelectRow(1);
-    ParamWorkingElement() = sum;
     RunDialog(ParamDialogMode::Edit, [](HWND dialog) {
         EXPECT_EQ(SelectedName(dialog, IDC_TYPE), "合成");
         EXPECT_EQ(SelectedName(dialog, IDC_SUBTYPE_A), "固定値");
@@ -501,18 +500,16 @@ TEST_F(ParamDialogTest, EditOfCompositeShowsStoredValues) {
         Enter(dialog, 1, "20");
         Click(dialog, IDC_PARAM_OK);
     });
-    ASSERT_EQ(Document.elements.size(), 2u);
+    ASSERT_EQ(Editor().model.document().elements.size(), 2u);
     SignalElement edited = sum;
     edited.subParamsA[1] = 20;
     edited.duration = 20; // sub-function A alone
-    EXPECT_EQ(ReadParts(Document.elements[1]), edited);
+    EXPECT_EQ(ReadParts(Editor().model.document().elements[1]), edited);
 }
 
 TEST_F(ParamDialogTest, TimeBudgetRefusalKeepsDialogOpenWithValues) {
     // "1m秒 / 90秒" with 85 s already used.
-    Document.resolutionCode = 3;
-    Document.sampleInterval = 0.001;
-    UseElements({Element(FUNC_CONST, {1, 85})});
+    ShowTestDocument({{Element(FUNC_CONST, {1, 85})}, 0, 3, 0.001});
     RunDialog(ParamDialogMode::Append, [](HWND dialog) {
         ChooseType(dialog, FUNC_CONST);
         EXPECT_EQ(FieldText(dialog, 1), "10.000");
@@ -531,12 +528,12 @@ TEST_F(ParamDialogTest, TimeBudgetRefusalKeepsDialogOpenWithValues) {
         }
         EXPECT_TRUE(IsWindowVisible(dialog));
         EXPECT_EQ(FieldTexts(dialog, 0, 2), (Texts{"2.5000", "10.000"}));
-        EXPECT_EQ(Document.elements.size(), 1u);
+        EXPECT_EQ(Editor().model.document().elements.size(), 1u);
         Enter(dialog, 1, "5");
         Click(dialog, IDC_PARAM_OK);
     });
-    ASSERT_EQ(Document.elements.size(), 2u);
-    EXPECT_EQ(ReadParts(Document.elements[1]), Element(FUNC_CONST, {2.5, 5}));
+    ASSERT_EQ(Editor().model.document().elements.size(), 2u);
+    EXPECT_EQ(ReadParts(Editor().model.document().elements[1]), Element(FUNC_CONST, {2.5, 5}));
 }
 
 TEST_F(ParamDialogTest, InsertGoesBeforeTheSelectedRow) {
@@ -551,7 +548,7 @@ TEST_F(ParamDialogTest, InsertGoesBeforeTheSelectedRow) {
         Enter(dialog, 1, "2");
         Click(dialog, IDC_PARAM_OK);
     });
-    EXPECT_EQ(ReadParts(Document.elements),
+    EXPECT_EQ(ReadParts(Editor().model.document().elements),
               (ElementList{first, Element(FUNC_CONST, {9, 2}), second, third}));
 }
 
@@ -561,7 +558,6 @@ TEST_F(ParamDialogTest, EditReplacesTheSelectedRowInPlace) {
     const SignalElement third = Element(FUNC_CONST, {3, 4});
     UseElements({first, second, third});
     SelectRow(1);
-    ParamWorkingElement() = second;
     RunDialog(ParamDialogMode::Edit, [](HWND dialog) {
         EXPECT_EQ(SelectedName(dialog, IDC_TYPE), "矩形波");
         EXPECT_TRUE(Shown(dialog, IDC_PICTURE));
@@ -569,7 +565,7 @@ TEST_F(ParamDialogTest, EditReplacesTheSelectedRowInPlace) {
         Enter(dialog, 4, "6");
         Click(dialog, IDC_PARAM_OK);
     });
-    EXPECT_EQ(ReadParts(Document.elements),
+    EXPECT_EQ(ReadParts(Editor().model.document().elements),
               (ElementList{first, Element(FUNC_RECT, {-1, 1, 0.5, 0.25, 6}), third}));
 }
 
@@ -587,21 +583,19 @@ TEST_F(ParamDialogTest, EscapeAndEnterDoNothingAndCloseBoxCancels) {
         EXPECT_EQ(GetFocus(), field);
         PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     });
-    EXPECT_TRUE(Document.elements.empty());
+    EXPECT_TRUE(Editor().model.document().elements.empty());
 }
 
 TEST_F(ParamDialogTest, CancelLeavesListAndEditedCopyUnchanged) {
     const SignalElement only = Element(FUNC_EXPO, {0, 5, 2, 8});
     UseElements({only});
     SelectRow(0);
-    ParamWorkingElement() = only;
     RunDialog(ParamDialogMode::Edit, [](HWND dialog) {
         EXPECT_EQ(FieldTexts(dialog, 0, 4), (Texts{"0.0000", "5.0000", "2.00", "8.00"}));
         Enter(dialog, 0, "3");
         Click(dialog, IDC_PARAM_CANCEL);
     });
-    EXPECT_EQ(Document.elements, (ElementList{only}));
-    EXPECT_EQ(ParamWorkingElement(), only);
+    EXPECT_EQ(Editor().model.document().elements, (ElementList{only}));
 }
 
 TEST_F(ParamDialogTest, EveryTypeShowsItsOwnPicture) {
@@ -636,7 +630,7 @@ TEST_F(ParamDialogTest, OpeningAndClosingKeepsTheGdiObjectCount) {
     auto cycle = [&](int round) {
         const FuncType type = FUNC_CONST + round % 8;
         if (round % 3 == 0) {
-            ParamWorkingElement() = Document.elements[static_cast<size_t>(round % 2)];
+            SelectRows(Editor().controls, round % 2, 1);
             RunDialog(ParamDialogMode::Edit,
                       [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); });
             return;
@@ -646,18 +640,18 @@ TEST_F(ParamDialogTest, OpeningAndClosingKeepsTheGdiObjectCount) {
             Click(dialog, IDC_PARAM_CANCEL);
         });
     };
-    cycle(1); // the dialog keeps the picture it loaded last
+    cycle(1);
     const DWORD before = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
     HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROCRET, WatchPictures, nullptr, GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
     for (int round = 0; round < 200; ++round)
         cycle(round);
     UnhookWindowsHookEx(hook);
-    // Wine counts no GDI objects; there the pictures tell: of all the bitmaps that passed through
-    // the picture control, only the one the dialog keeps for next time is still there.
+    // Wine counts no GDI objects; there the pictures tell: none of the bitmaps that passed
+    // through the picture control outlives its dialog.
     EXPECT_GT(PicturesSeen.size(), 200u);
-    EXPECT_EQ(LivePictures(), 1);
+    EXPECT_EQ(LivePictures(), 0);
     cycle(1);
     EXPECT_EQ(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), before);
-    EXPECT_EQ(Document.elements.size(), 2u);
+    EXPECT_EQ(Editor().model.document().elements.size(), 2u);
 }

@@ -131,9 +131,9 @@ class SettingsCommands : public testing::Test {
         return copy;
     }
 
-    static HWND Control(int id) { return FindControl(MainWindow, id); }
+    static HWND Control(int id) { return FindControl(Editor().window, id); }
 
-    static void Command(int id) { SendMessageW(MainWindow, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    static void Command(int id) { SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     static int Selection(int comboId) {
         return static_cast<int>(SendMessageW(Control(comboId), CB_GETCURSEL, 0, 0));
@@ -160,40 +160,33 @@ class SettingsCommands : public testing::Test {
 
     static WindowState State() {
         std::vector<SamplePoint> points;
-        for (int i = 0; i < OutputTrace->points.pointCount(); ++i)
-            points.push_back(OutputTrace->points.pointAt(i));
-        return {Document.rangeCode,
-                Document.resolutionCode,
-                Document.sampleInterval,
-                Document.elements,
+        for (int i = 0; i < Editor().model.samples().pointCount(); ++i)
+            points.push_back(Editor().model.samples().pointAt(i));
+        return {Editor().model.document().rangeCode,
+                Editor().model.document().resolutionCode,
+                Editor().model.document().sampleInterval,
+                Editor().model.document().elements,
                 Selection(IDC_OUTPUT_RANGE),
                 Selection(IDC_RESOLUTION),
                 Rows(),
                 points,
-                OutputTrace->minValue,
-                OutputTrace->maxValue,
-                OutputTrace->unit,
-                MainCanvas->canvas.viewStart,
-                MainCanvas->canvas.viewEnd};
+                Editor().chart.outputTrace->minValue,
+                Editor().chart.outputTrace->maxValue,
+                Editor().chart.outputTrace->unit,
+                Editor().chart.canvas.viewStart,
+                Editor().chart.canvas.viewEnd};
     }
 
     // The document of a golden file, shown as after the parameter dialog's OKs.
     static void ShowGolden(const std::string& name) {
-        ASSERT_TRUE(ReadSettingsFile(Golden / (name + ".dat"), Document).ok());
-        ShowDocumentCodes();
-        RefreshElementList();
-        UpdateButtonStates();
+        SignalDocument golden;
+        ASSERT_TRUE(ReadSettingsFile(Golden / (name + ".dat"), golden).ok());
+        ShowTestDocument(golden);
     }
 
     // ±100 mV at 100 ms with two elements: what a failed load must leave alone.
     static void ShowEdited() {
-        Document.rangeCode = 1;
-        Document.resolutionCode = 1;
-        Document.sampleInterval = 0.1;
-        Document.elements = {constantElement(50, 2.5), constantElement(-20, 1)};
-        ShowDocumentCodes();
-        RefreshElementList();
-        UpdateButtonStates();
+        ShowTestDocument({{constantElement(50, 2.5), constantElement(-20, 1)}, 1, 1, 0.1});
     }
 
     fs::path folder_;
@@ -242,6 +235,35 @@ TEST_F(SettingsCommands, SaveWritesTheGoldenBytes) {
     }
 }
 
+TEST_F(SettingsCommands, SaveOverWritesTheCurrentFileWithoutAskingWhere) {
+    ShowGolden("current_1ms");
+    const fs::path saved = Place("saved.dat");
+    {
+        // No file yet: as 設定保存.
+        DialogAnswerer answerer({ChooseFile(saved), PressButton(IDOK)});
+        Command(IDM_SAVE_OVER);
+        EXPECT_EQ(answerer.finish().size(), 2u);
+    }
+    EXPECT_FALSE(Editor().model.modified());
+    SelectRows(Editor().controls, 0, 1);
+    Command(IDC_DELETE);
+    {
+        DialogAnswerer answerer({PressButton(IDOK)});
+        Command(IDM_SAVE_OVER);
+        const std::vector<SeenDialog> seen = answerer.finish();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].title, "出力完了");
+    }
+    EXPECT_EQ(ReadBytes(saved), settingsFileText(Editor().model.document()));
+    EXPECT_FALSE(Editor().model.modified());
+
+    DialogAnswerer answerer({PressButton(IDCANCEL)});
+    Command(IDM_SAVE_SETTINGS);
+    const std::vector<SeenDialog> seen = answerer.finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(FileNameBoxText(seen[0]), "saved.dat");
+}
+
 TEST_F(SettingsCommands, SaveAsksBeforeReplacingAndAddsTheExtension) {
     ShowGolden("current_1ms");
     const fs::path existing = Place("existing.dat");
@@ -283,13 +305,13 @@ TEST_F(SettingsCommands, SaveAndLoadUnderAJapaneseName) {
         EXPECT_EQ(answerer.finish().size(), 2u);
     }
     EXPECT_EQ(ReadBytes(file), ReadBytes(Golden / "functions_10ms.dat"));
-    const ElementList saved = Document.elements;
+    const ElementList saved = Editor().model.document().elements;
     DialogAnswerer answerer({PressButton(IDYES), ChooseFile(file), PressButton(IDOK)});
     Command(IDM_LOAD_SETTINGS);
     const std::vector<SeenDialog> seen = answerer.finish();
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[2].text, "波形設定ファイルを読み込みました。");
-    EXPECT_EQ(Document.elements, saved);
+    EXPECT_EQ(Editor().model.document().elements, saved);
 }
 
 TEST_F(SettingsCommands, SaveCancelledSaysNothing) {
@@ -321,16 +343,16 @@ TEST_F(SettingsCommands, LoadIntoAnEmptyDocumentAsksNothing) {
 
         SignalDocument expected;
         ASSERT_TRUE(ReadSettingsFile(file, expected).ok());
-        EXPECT_EQ(Document.elements, expected.elements);
-        EXPECT_EQ(Document.sampleInterval, expected.sampleInterval);
+        EXPECT_EQ(Editor().model.document().elements, expected.elements);
+        EXPECT_EQ(Editor().model.document().sampleInterval, expected.sampleInterval);
         EXPECT_EQ(Selection(IDC_OUTPUT_RANGE), row.rangeEntry);
         EXPECT_EQ(Selection(IDC_RESOLUTION), row.resolutionEntry);
-        EXPECT_EQ(OutputTrace->unit, row.unit);
+        EXPECT_EQ(Editor().chart.outputTrace->unit, row.unit);
         TracePoints samples;
         rebuildSamples(expected.elements, expected.sampleInterval, samples);
-        EXPECT_EQ(OutputTrace->points.pointCount(), samples.pointCount());
-        EXPECT_EQ(OutputTrace->points.lastPoint().time, samples.lastPoint().time);
-        EXPECT_EQ(MainCanvas->canvas.viewStart, 0);
+        EXPECT_EQ(Editor().model.samples().pointCount(), samples.pointCount());
+        EXPECT_EQ(Editor().model.samples().lastPoint().time, samples.lastPoint().time);
+        EXPECT_EQ(Editor().chart.canvas.viewStart, 0);
         EXPECT_TRUE(IsWindowEnabled(Control(IDC_APPEND)));
         EXPECT_FALSE(IsWindowEnabled(Control(IDC_DELETE)));
 
@@ -362,9 +384,9 @@ TEST_F(SettingsCommands, LoadQuestionAnsweredYesReplacesTheDocument) {
         {PressButton(IDYES), ChooseFile(GoldenCopy("current_1ms")), PressButton(IDOK)});
     Command(IDM_LOAD_SETTINGS);
     EXPECT_EQ(answerer.finish().size(), 3u);
-    EXPECT_EQ(Document.rangeCode, 3);
-    EXPECT_EQ(Document.resolutionCode, 3);
-    EXPECT_EQ(Document.elements.size(), 4u);
+    EXPECT_EQ(Editor().model.document().rangeCode, 3);
+    EXPECT_EQ(Editor().model.document().resolutionCode, 3);
+    EXPECT_EQ(Editor().model.document().elements.size(), 4u);
     EXPECT_EQ(Rows().size(), 4u);
 }
 

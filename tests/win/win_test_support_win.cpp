@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -74,16 +75,21 @@ void SendKey(HWND target, UINT virtualKey) {
 
 } // namespace
 
+namespace {
+
+// The editor the test opened; a test opens one at a time.
+std::unique_ptr<EditorWindow> OpenEditor;
+
+} // namespace
+
 HWND OpenMainWindow(int dpi) {
     static const bool registered = RegisterMainClass(GetModuleHandleW(nullptr));
     if (!registered) {
         return nullptr;
     }
     AppInstance = GetModuleHandleW(nullptr);
-    Document = SignalDocument{};
-    ScreenDpi = dpi;
-    UiFont = CreateUiFont(dpi);
-    HWND window = CreateMainWindow(AppInstance, dpi);
+    OpenEditor = std::make_unique<EditorWindow>();
+    HWND window = CreateMainWindow(AppInstance, dpi, *OpenEditor);
     if (window != nullptr) {
         ShowWindow(window, SW_SHOW);
         UpdateWindow(window);
@@ -92,24 +98,26 @@ HWND OpenMainWindow(int dpi) {
     return window;
 }
 
+EditorWindow& Editor() {
+    return *OpenEditor;
+}
+
+void ShowTestDocument(SignalDocument doc) {
+    Editor().model.load(std::move(doc), {});
+    ShowDocument(Editor());
+}
+
+void ShowTestElements(ElementList elements) {
+    Editor().model.edit([&](SignalDocument& doc) {
+        doc.elements = std::move(elements);
+        return true;
+    });
+    ShowDocument(Editor());
+}
+
 void CloseMainWindow() {
-    if (MainWindow != nullptr && IsWindow(MainWindow)) {
-        DestroyWindow(MainWindow);
-    }
+    OpenEditor.reset();
     PumpMessages();
-    // The program's chart lives as long as the process; a test's chart gives its slot back.
-    for (auto& slot : canvasRegistry().slots) {
-        if (slot.get() == MainCanvas) {
-            slot.reset();
-        }
-    }
-    MainWindow = nullptr;
-    MainCanvas = nullptr;
-    OutputTrace = nullptr;
-    if (UiFont != nullptr) {
-        DeleteObject(UiFont);
-        UiFont = nullptr;
-    }
 }
 
 bool PumpMessages() {

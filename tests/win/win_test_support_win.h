@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/main_window_win.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -13,13 +15,21 @@
 
 // Support for tests that drive the program's real windows in the test's own process.
 
-// Creates the main window as the program's start does (class, ScreenDpi, UiFont, the window
-// with its chart and controls, shown), at the given dpi instead of the screen's, with a fresh
-// document. One main window at a time.
+// Creates the main window as the program's start does (class, the editor with its window, chart
+// and controls, shown), at the given dpi instead of the screen's, with a fresh document. One
+// main window at a time.
 HWND OpenMainWindow(int dpi = 96);
 
-// Destroys the main window and its chart, deletes its font and takes the quit message its end
-// posts.
+// The editor of the window OpenMainWindow opened.
+EditorWindow& Editor();
+
+// Gives the open editor this document, as a load would, and shows it.
+void ShowTestDocument(SignalDocument doc);
+
+// Gives the open editor's document these elements, as edits would, and shows it.
+void ShowTestElements(ElementList elements);
+
+// Destroys the main window with its editor and takes the quit message its end posts.
 void CloseMainWindow();
 
 // Dispatches every message waiting for this thread; true when a quit message was among them.

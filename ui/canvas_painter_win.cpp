@@ -1,6 +1,6 @@
-#include "canvas/canvas_painter_win.h"
+#include "ui/canvas_painter_win.h"
 
-#include "canvas/gdi_objects_win.h"
+#include "ui/gdi_objects_win.h"
 #include "ui/text_win.h"
 
 namespace {

@@ -1,7 +1,6 @@
-#include "files/export_command_win.h"
+#include "ui/export_command_win.h"
 
 #include "files/csv_file.h"
-#include "ui/app_state_win.h"
 #include "ui/message_box_win.h"
 
 #include <commdlg.h>
@@ -37,11 +36,12 @@ std::wstring AskExportPath(HWND owner) {
 
 } // namespace
 
-void CmdExportCsv(HWND owner) {
+void CmdExportCsv(HWND owner, const EditorModel& editor) {
     // Refusals come before the dialog, so the user is not asked for a name to no purpose.
     std::string text;
+    const SignalDocument& doc = editor.document();
     const CsvWriteResult check =
-        csvFileText(OutputTrace->points, Document.rangeCode, Document.resolutionCode, text);
+        csvFileText(editor.samples(), doc.rangeCode, doc.resolutionCode, text);
     if (!check.ok()) {
         ShowError(owner, csvWriteMessage(check.status));
         return;

@@ -1,4 +1,0 @@
-#pragma once
-
-void CmdSaveSettings();
-void CmdLoadSettings();

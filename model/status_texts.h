@@ -1,0 +1,23 @@
+#pragma once
+
+#include "model/signal_document.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+// Texts of the main window's status bar, UTF-8.
+
+// The file's name, or "無題" before the document was loaded or saved, with "(変更あり)" while
+// the document differs from it.
+std::string fileStatusText(const std::filesystem::path& file, bool modified);
+
+// The list's total time against the resolution's maximum: "85.000 秒 / 90 秒"; the total alone
+// until a resolution is chosen.
+std::string timeStatusText(const SignalDocument& doc);
+
+// "12 要素 / 90,001 点": the elements and the samples they make.
+std::string countStatusText(std::size_t elements, int samples);
+
+// A count with a comma between thousands: "1,234,567".
+std::string groupedCount(long long count);

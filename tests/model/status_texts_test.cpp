@@ -1,0 +1,36 @@
+#include "model/status_texts.h"
+
+#include "tests/support/element_builders.h"
+
+#include <gtest/gtest.h>
+
+TEST(StatusTexts, FileNameOrUntitledWithTheModifiedMark) {
+    EXPECT_EQ(fileStatusText("", false), "無題");
+    EXPECT_EQ(fileStatusText("", true), "無題 (変更あり)");
+    EXPECT_EQ(fileStatusText(std::filesystem::path(u8"dir") / u8"波形.dat", false), "波形.dat");
+    EXPECT_EQ(fileStatusText("a.dat", true), "a.dat (変更あり)");
+}
+
+TEST(StatusTexts, TotalTimeAgainstTheResolutionsMaximum) {
+    SignalDocument doc;
+    EXPECT_EQ(timeStatusText(doc), "0.000 秒");
+    const struct {
+        int resolutionCode;
+        const char* text;
+    } rows[] = {{3, "85.000 秒 / 90 秒"},
+                {0, "85.000 秒 / 900 秒"},
+                {1, "85.000 秒 / 7200 秒"},
+                {2, "85.000 秒 / 86400 秒"}};
+    doc.elements = {constantElement(1, 80), constantElement(2, 5)};
+    for (const auto& row : rows) {
+        doc.resolutionCode = row.resolutionCode;
+        EXPECT_EQ(timeStatusText(doc), row.text);
+    }
+}
+
+TEST(StatusTexts, CountsWithThousandsSeparators) {
+    EXPECT_EQ(countStatusText(0, 1), "0 要素 / 1 点");
+    EXPECT_EQ(countStatusText(1234, 99999), "1,234 要素 / 99,999 点");
+    EXPECT_EQ(groupedCount(-1234567), "-1,234,567");
+    EXPECT_EQ(groupedCount(100), "100");
+}

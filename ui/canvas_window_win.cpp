@@ -1,0 +1,165 @@
+#include "ui/canvas_window_win.h"
+
+#include "canvas/canvas_setup.h"
+#include "canvas/draw_list.h"
+#include "canvas/view_scroll.h"
+#include "ui/canvas_painter_win.h"
+
+#include <algorithm>
+
+namespace {
+
+HMENU ChildId(int id) {
+    return reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
+}
+
+// Both the chart and the strip keep their pane in the window's user data.
+CanvasWindow* PaneOf(HWND window) {
+    return reinterpret_cast<CanvasWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void OnCanvasPaint(CanvasWindow& pane) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(pane.canvasWindow, &paint);
+    if (dc != nullptr) {
+        PaintDrawList(dc, buildDrawList(pane.canvas));
+    }
+    EndPaint(pane.canvasWindow, &paint);
+}
+
+LRESULT HandleCanvasMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    // The paint covers every pixel, so the background is never erased (no flicker).
+    if (message == WM_ERASEBKGND) {
+        return 1;
+    }
+    CanvasWindow* pane = PaneOf(window);
+    if (pane == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message) {
+    case WM_PAINT:
+        OnCanvasPaint(*pane);
+        return 0;
+    case WM_PRINTCLIENT:
+        PaintDrawList(reinterpret_cast<HDC>(wParam), buildDrawList(pane->canvas));
+        return 0;
+    case WM_MOUSEMOVE:
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+LRESULT HandleStripMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    CanvasWindow* pane = PaneOf(window);
+    if (pane == nullptr || pane->stripPreviousProc == nullptr) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message) {
+    case WM_HSCROLL:
+        // The scroll bar reports to its parent, the strip, hence the subclass.
+        applyScrollAction(pane->canvas, LOWORD(wParam), HIWORD(wParam), *pane);
+        return 0;
+    default:
+        return CallWindowProcW(pane->stripPreviousProc, window, message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK CanvasWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleCanvasMessage(window, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT CALLBACK StripWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleStripMessage(window, message, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+void DestroyWindows(CanvasWindow& pane) {
+    for (HWND window : {pane.scrollWindow, pane.stripWindow, pane.canvasWindow}) {
+        if (window != nullptr) {
+            DestroyWindow(window);
+        }
+    }
+    pane.scrollWindow = pane.stripWindow = pane.canvasWindow = nullptr;
+}
+
+bool CreatePaneWindows(HWND parent, CanvasWindow& pane) {
+    const Canvas& canvas = pane.canvas;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const int strip = stripHeight(canvas);
+    pane.canvasWindow = CreateWindowExW(
+        WS_EX_COMPOSITED, CanvasClassName, L"", WS_CHILD | WS_VISIBLE, canvas.x, canvas.y,
+        canvas.width, canvas.height, parent, ChildId(canvas.controlId), instance, &pane);
+    pane.stripWindow = CreateWindowExW(
+        0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, canvas.x, canvas.y + canvas.height, canvas.width,
+        strip, parent, ChildId(canvas.controlId + StripIdOffset), instance, nullptr);
+    if (pane.stripWindow != nullptr) {
+        pane.scrollWindow = CreateWindowExW(
+            0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_HORZ, 0, 0, canvas.width, strip,
+            pane.stripWindow, ChildId(canvas.controlId + ScrollBarIdOffset), instance, nullptr);
+    }
+    if (pane.canvasWindow == nullptr || pane.scrollWindow == nullptr) {
+        DestroyWindows(pane);
+        return false;
+    }
+    SetWindowLongPtrW(pane.stripWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&pane));
+    pane.stripPreviousProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        pane.stripWindow, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(StripWndProc)));
+    return true;
+}
+
+} // namespace
+
+void CanvasWindow::pushScrollState(const Canvas& view) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 0;
+    info.nMax = ScrollMaximum;
+    info.nPage = static_cast<UINT>(std::max(view.scrollPage, 0));
+    info.nPos = view.scrollPos;
+    SetScrollInfo(scrollWindow, SB_CTL, &info, TRUE);
+}
+
+void CanvasWindow::requestRepaint(const Canvas&) {
+    InvalidateRect(canvasWindow, nullptr, FALSE);
+    UpdateWindow(canvasWindow);
+}
+
+void RegisterCanvasClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    if (GetClassInfoExW(instance, CanvasClassName, &windowClass)) {
+        return;
+    }
+    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.lpfnWndProc = CanvasWndProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = CanvasClassName;
+    RegisterClassExW(&windowClass);
+}
+
+bool CreateCanvasPane(HWND parent, int dpi, CanvasWindow& pane) {
+    RegisterCanvasClass();
+    pane.canvas = initialCanvas(dpi);
+    if (!CreatePaneWindows(parent, pane)) {
+        return false;
+    }
+    pane.pushScrollState(pane.canvas);
+    pane.outputTrace = configureOutputCanvas(pane.canvas, pane);
+    return pane.outputTrace != nullptr;
+}
