@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -15,6 +16,24 @@ TracePoints largestSignal() {
     TracePoints trace;
     rebuildSamples({makeElement(FUNC_RANDOM, {0, 3, 7, 90})}, 0.001, trace);
     return trace;
+}
+
+// 10,000 short elements of five kinds at 10 ms: 800 s and 80,000 samples, near the store's limit.
+SignalDocument tenThousandElements() {
+    SignalDocument doc;
+    doc.rangeCode = 0;
+    doc.resolutionCode = 0;
+    doc.sampleInterval = 0.01;
+    const SignalElement kinds[] = {
+        makeElement(FUNC_CONST, {1.5, 0.08}),
+        makeElement(FUNC_SLOPE, {-2, 2, 0.08}),
+        makeElement(FUNC_SIN, {0, 5, 0.04, 90, 0.08}),
+        makeElement(FUNC_RECT, {-3, 3, 0.02, 0.02, 2}),
+        makeElement(FUNC_RANDOM, {0, 1, 7, 0.08}),
+    };
+    for (int i = 0; i < 10000; ++i)
+        doc.elements.push_back(kinds[i % 5]);
+    return doc;
 }
 
 SignalDocument thousandElements() {
@@ -69,5 +88,24 @@ void settingsRead(benchmark::State& state) {
     }
 }
 BENCHMARK(settingsRead)->Unit(benchmark::kMillisecond);
+
+// Opening a large settings file as the editor does: read it from the disk, then synthesize it.
+void settingsLoadAndRebuild(benchmark::State& state) {
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / "qz57_bench_10000_elements.dat";
+    if (WriteSettingsFile(path, tenThousandElements()) != WriteResult::Written)
+        state.SkipWithError("the file could not be written");
+    TracePoints trace;
+    for (auto _ : state) {
+        SignalDocument doc;
+        if (!ReadSettingsFile(path, doc).ok())
+            state.SkipWithError("the file did not read");
+        rebuildSamples(doc.elements, doc.sampleInterval, trace);
+        benchmark::DoNotOptimize(trace.pointCount());
+    }
+    std::filesystem::remove(path);
+    state.counters["points"] = trace.pointCount();
+}
+BENCHMARK(settingsLoadAndRebuild)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -11,17 +11,12 @@
 
 namespace {
 
-constexpr const char* CheckUsage = "Usage: qz57 check SETTINGS.dat\n";
+constexpr const char* CheckUsage = "Usage: qz57 check SETTINGS.dat...\n";
 
-} // namespace
-
-int runCheck(std::span<const std::string_view> args) {
-    if (args.size() != 1) {
-        std::fputs(CheckUsage, stderr);
-        return ExitUsage;
-    }
+// Validates one settings file and lists it on stdout.
+int checkFile(std::string_view path) {
     SignalDocument doc;
-    if (!loadDocumentOrReport(args[0], doc))
+    if (!loadDocumentOrReport(path, doc))
         return ExitFailed;
 
     const OutputRange& range = outputRange(doc.rangeCode);
@@ -39,4 +34,25 @@ int runCheck(std::span<const std::string_view> args) {
                 total > res.maximumTotalTime ? " (over the limit: the editor adds nothing more)"
                                              : "");
     return ExitOk;
+}
+
+} // namespace
+
+// Several files are listed one after another, each under its name; a failure of one does not
+// stop the others.
+int runCheck(std::span<const std::string_view> args) {
+    if (args.empty()) {
+        std::fputs(CheckUsage, stderr);
+        return ExitUsage;
+    }
+    if (args.size() == 1)
+        return checkFile(args[0]);
+    int status = ExitOk;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::printf("%s%s:\n", i == 0 ? "" : "\n", std::string(args[i]).c_str());
+        std::fflush(stdout); // the file's failure goes to stderr below its name
+        if (checkFile(args[i]) != ExitOk)
+            status = ExitFailed;
+    }
+    return status;
 }

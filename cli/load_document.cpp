@@ -1,5 +1,6 @@
 #include "cli/load_document.h"
 
+#include "files/replace_file.h"
 #include "files/settings_file.h"
 
 #include <cstdio>
@@ -13,6 +14,10 @@ std::filesystem::path argumentPath(std::string_view argument) {
 std::string pathText(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+std::string readOnlyNote(const std::filesystem::path& path) {
+    return isReadOnlyFile(path) ? " (the file is read-only)" : "";
 }
 
 bool loadDocumentOrReport(std::string_view path, SignalDocument& doc) {

@@ -137,7 +137,8 @@ int runRender(std::span<const std::string_view> args) {
     case WriteResult::Written:
         return ExitOk;
     case WriteResult::CannotOpen:
-        std::fprintf(stderr, "qz57: %s: cannot open the file for writing\n", pathText(out).c_str());
+        std::fprintf(stderr, "qz57: %s: cannot open the file for writing%s\n",
+                     pathText(out).c_str(), readOnlyNote(out).c_str());
         return ExitFailed;
     case WriteResult::WriteFailed:
         std::fprintf(stderr, "qz57: %s: writing the file failed\n", pathText(out).c_str());

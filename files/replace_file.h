@@ -14,5 +14,10 @@ WriteResult writeNewFile(const std::filesystem::path& path, std::string_view byt
 // without creating, truncating or replacing it.
 WriteResult writeIntoExisting(const std::filesystem::path& path, std::string_view bytes);
 
+// Whether path is an existing regular file the user marked read-only (on POSIX: no write
+// permission for its owner, judged from the mode bits so that it holds for root too). A save
+// leaves such a file alone.
+bool isReadOnlyFile(const std::filesystem::path& path);
+
 // Puts `from` in the place of `to` in one step; on false `to` is as it was and `from` remains.
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to);

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -45,6 +46,12 @@ WriteResult writeIntoExisting(const std::filesystem::path& path, std::string_vie
     const bool written = writeAll(fd, bytes);
     const bool closed = closeChecked(fd);
     return written && closed ? WriteResult::Written : WriteResult::WriteFailed;
+}
+
+bool isReadOnlyFile(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+           (status.st_mode & S_IWUSR) == 0;
 }
 
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {

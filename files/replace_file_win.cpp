@@ -51,6 +51,13 @@ WriteResult writeIntoExisting(const std::filesystem::path& path, std::string_vie
     return written && closed ? WriteResult::Written : WriteResult::WriteFailed;
 }
 
+bool isReadOnlyFile(const std::filesystem::path& path) {
+    // INVALID_FILE_ATTRIBUTES (all bits set) when the file does not exist.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+           (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool replaceFile(const std::filesystem::path& from, const std::filesystem::path& to) {
     for (int attempt = 0; attempt < ReplaceAttempts; ++attempt) {
         if (MoveFileExW(from.c_str(), to.c_str(),

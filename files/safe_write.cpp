@@ -73,5 +73,7 @@ WriteResult writeFileSafely(const fs::path& path, std::string_view bytes) {
         return WriteResult::CannotOpen;
     if (fs::exists(status) && !fs::is_regular_file(status))
         return writeIntoExisting(target, bytes);
+    if (isReadOnlyFile(target))
+        return WriteResult::CannotOpen;
     return writeThroughTemporary(target, bytes);
 }

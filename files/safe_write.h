@@ -9,5 +9,6 @@
 // Writes the bytes as the file at path. A regular file (or a new one) is written to a temporary
 // file in the same folder that then replaces it in one step: on failure the old file is unchanged
 // and no temporary file is left. A symbolic link is followed and its target replaced. A device or
-// pipe is written directly, with the same checks. A folder or a missing folder is CannotOpen.
+// pipe is written directly, with the same checks. A folder, a missing folder or a read-only file
+// (which keeps its bytes) is CannotOpen.
 WriteResult writeFileSafely(const std::filesystem::path& path, std::string_view bytes);

@@ -87,8 +87,19 @@ std::optional<int> leadingInt(std::string_view text) {
     return value;
 }
 
+// Whether a number that from_chars matched but found out of range is too small rather than too
+// large: its exponent is negative. A line is too short for the hundreds of digits that could
+// outweigh the exponent.
+bool isTooSmall(std::string_view number, std::from_chars_result result, bool hex) {
+    const std::string_view matched =
+        number.substr(0, static_cast<std::size_t>(result.ptr - number.data()));
+    const std::size_t mark = matched.find_first_of(hex ? "pP" : "eE");
+    return mark != std::string_view::npos && mark + 1 < matched.size() && matched[mark + 1] == '-';
+}
+
 // The number at the start of text, as scanf's %lf reads it (decimal, exponent or 0x hexadecimal
-// form); no value when there is none or it is not finite or beyond the range of a double.
+// form); no value when there is none or it is not finite or beyond the range of a double. A number
+// too small for a double reads as zero with its sign, as strtod takes it.
 std::optional<double> leadingFiniteNumber(std::string_view text) {
     text = skipBlanks(text);
     bool negative = false;
@@ -99,18 +110,19 @@ std::optional<double> leadingFiniteNumber(std::string_view text) {
             return std::nullopt;
     }
     double value = 0.0;
-    std::from_chars_result result{};
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        const std::string_view digits = text.substr(2);
-        result = std::from_chars(digits.data(), digits.data() + digits.size(), value,
-                                 std::chars_format::hex);
-        // "0x" without hexadecimal digits reads as the number 0, as scanf takes it.
-        if (result.ec == std::errc::invalid_argument) {
-            value = 0.0;
-            result.ec = std::errc{};
-        }
-    } else {
-        result = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::string_view number = hex ? text.substr(2) : text;
+    std::from_chars_result result =
+        std::from_chars(number.data(), number.data() + number.size(), value,
+                        hex ? std::chars_format::hex : std::chars_format::general);
+    // "0x" without hexadecimal digits reads as the number 0, as scanf takes it.
+    if (hex && result.ec == std::errc::invalid_argument) {
+        value = 0.0;
+        result.ec = std::errc{};
+    }
+    if (result.ec == std::errc::result_out_of_range && isTooSmall(number, result, hex)) {
+        value = 0.0;
+        result.ec = std::errc{};
     }
     if (result.ec != std::errc{} || !std::isfinite(value))
         return std::nullopt;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -64,6 +65,7 @@ TEST_F(Qz57, HelpVersionAndUsageErrors) {
     Outcome r = run("--help");
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("export SETTINGS.dat OUT.csv"), std::string::npos);
+    EXPECT_NE(r.out.find("export SETTINGS.dat... --out-dir DIR"), std::string::npos);
     r = run("--version");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("qz57 ", 0), 0u);
@@ -71,7 +73,10 @@ TEST_F(Qz57, HelpVersionAndUsageErrors) {
     EXPECT_EQ(run("frobnicate").status, 2);
     EXPECT_EQ(run("export only-one.dat").status, 2);
     EXPECT_EQ(run("check").status, 2);
-    EXPECT_EQ(run("check a.dat b.dat").status, 2);
+    EXPECT_EQ(run("export a.dat --out-dir").status, 2);
+    EXPECT_EQ(run("export --out-dir d").status, 2);
+    EXPECT_EQ(run("export a.dat --out-dir d --out-dir e").status, 2);
+    EXPECT_EQ(run("export a.dat --dir d --out-dir e").status, 2);
 }
 
 TEST_F(Qz57, ExportWritesTheReplayFile) {
@@ -151,4 +156,68 @@ TEST_F(Qz57, CheckNamesTheBadLine) {
         r.err.find("bad.dat:3: invalid settings file: expected OUTRANGE and a range code 0 to 4"),
         std::string::npos)
         << r.err;
+}
+
+TEST_F(Qz57, ExportEachIntoAFolder) {
+    const fs::path dir = folder_ / "csv";
+    fs::create_directories(dir);
+    fs::create_directories(folder_ / "other");
+    const std::string other = Settings.substr(0, Settings.find("ELEMENTS")) +
+                              "ELEMENTS\t1\r\nFUNC\tFUNC_CONST\r\nPAR0\t2\r\nPAR1\t1\r\n";
+    writeFile(folder_ / "one.dat", Settings);
+    writeFile(folder_ / "two.dat", other);
+    writeFile(folder_ / "bad.dat", "junk\r\n");
+    writeFile(folder_ / "other" / "ONE.dat", other);
+    writeFile(dir / "two.csv", "old");
+    const std::string inputs = (folder_ / "one.dat").string() + " " +
+                               (folder_ / "bad.dat").string() + " " +
+                               (folder_ / "other" / "ONE.dat").string();
+    Outcome r = run("export " + inputs + " --out-dir " + dir.string() + " " +
+                    (folder_ / "two.dat").string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 2) << r.err;
+    EXPECT_NE(r.err.find("bad.dat:1:"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("ONE.dat: not exported: ONE.csv is already the output of"),
+              std::string::npos)
+        << r.err;
+    // The same bytes as one file at a time; a name taken by an earlier file is not overwritten.
+    for (const char* name : {"one", "two"}) {
+        const std::string single = (folder_ / (std::string(name) + ".csv")).string();
+        ASSERT_EQ(run("export " + (folder_ / name).string() + ".dat " + single).status, 0);
+        EXPECT_EQ(readFile(dir / (std::string(name) + ".csv")), readFile(single)) << name;
+    }
+    EXPECT_FALSE(fs::exists(dir / "ONE.csv"));
+
+    r = run("export " + inputs + " --out-dir " + (folder_ / "missing").string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("missing: no such folder"), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(folder_ / "missing"));
+}
+
+TEST_F(Qz57, CheckEachFile) {
+    writeFile(folder_ / "in.dat", Settings);
+    writeFile(folder_ / "bad.dat", "junk\r\n");
+    const std::string in = (folder_ / "in.dat").string();
+    const Outcome r = run("check " + in + " " + (folder_ / "bad.dat").string() + " " + in);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out.rfind(in + ":\nrange: ", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n\n" + (folder_ / "bad.dat").string() + ":\n\n" + in + ":\nrange: "),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_NE(r.err.find("bad.dat:1:"), std::string::npos) << r.err;
+}
+
+// The mode bits decide, so this holds when the tests run as root too.
+TEST_F(Qz57, ReadOnlyOutputIsLeftAlone) {
+    writeFile(folder_ / "in.dat", Settings);
+    const fs::path out = folder_ / "out.csv";
+    writeFile(out, "old");
+    fs::permissions(out, fs::perms::owner_read);
+    const Outcome r = run("export " + (folder_ / "in.dat").string() + " " + out.string());
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("out.csv: ファイルを開けませんでした。 (the file is read-only)"),
+              std::string::npos)
+        << r.err;
+    EXPECT_EQ(readFile(out), "old");
 }

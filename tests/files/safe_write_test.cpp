@@ -104,6 +104,28 @@ TEST_F(SafeWrite, FolderProblemsCannotOpen) {
     EXPECT_TRUE(strayFiles({"sub"}).empty());
 }
 
+// Judged from the owner's write bit, so that it holds when the tests run as root.
+TEST_F(SafeWrite, ReadOnlyFileKeepsItsBytes) {
+    using fs::perms;
+    const std::pair<perms, WriteResult> cases[] = {
+        {perms::owner_read, WriteResult::CannotOpen},
+        {perms::owner_read | perms::group_write | perms::others_write, WriteResult::CannotOpen},
+        {perms::owner_write, WriteResult::Written},
+    };
+    const fs::path path = folder_ / "out.csv";
+    const fs::path link = folder_ / "link.csv";
+    fs::create_symlink("out.csv", link);
+    for (const auto& [mode, expected] : cases) {
+        writeFile(path, Old);
+        fs::permissions(path, mode);
+        for (const fs::path& target : {path, link})
+            EXPECT_EQ(writeFileSafely(target, New), expected) << static_cast<int>(mode);
+        fs::permissions(path, perms::owner_all);
+        EXPECT_EQ(readFile(path), expected == WriteResult::Written ? New : Old);
+        EXPECT_TRUE(strayFiles({"out.csv", "link.csv"}).empty());
+    }
+}
+
 TEST_F(SafeWrite, FullDeviceIsWrittenInPlaceAndFails) {
     ASSERT_TRUE(fs::exists("/dev/full"));
     EXPECT_EQ(writeFileSafely("/dev/full", New), WriteResult::WriteFailed);

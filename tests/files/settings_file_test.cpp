@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -204,6 +206,38 @@ TEST(SettingsRead, ValidationRules) {
         EXPECT_EQ(result.status, SettingsReadStatus::InvalidContent) << c.name;
         EXPECT_EQ(result.line, c.failLine) << c.name << ": " << result.expected;
         EXPECT_FALSE(result.expected.empty()) << c.name;
+    }
+}
+
+// Too small for a double reads as zero with its sign; too large stays refused.
+TEST(SettingsRead, NumbersBeyondTheRangeOfADouble) {
+    struct Case {
+        const char* text;
+        std::optional<double> value; // none: refused on line 7
+    };
+    const Case cases[] = {
+        {"1e-400", 0.0},
+        {"-1e-400", -0.0},
+        {"+1E-99999999999", 0.0},
+        {"0x1p-2000", 0.0},
+        {"-0x1.8P-1100", -0.0},
+        {"4.9e-324", 4.9e-324},
+        {"1e400", std::nullopt},
+        {"-1e99999999999", std::nullopt},
+        {"0x1p2000", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SignalDocument doc;
+        const SettingsReadResult result =
+            readText(edited(Valid, "PAR0\t1.5", std::string("PAR0\t") + c.text), doc);
+        if (!c.value) {
+            EXPECT_EQ(result.line, 7) << c.text;
+            continue;
+        }
+        ASSERT_TRUE(result.ok()) << c.text << ": " << result.expected;
+        const double read = doc.elements[0].params[0];
+        EXPECT_EQ(read, *c.value) << c.text;
+        EXPECT_EQ(std::signbit(read), std::signbit(*c.value)) << c.text;
     }
 }
 
