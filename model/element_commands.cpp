@@ -63,10 +63,19 @@ ElementList copyRows(const SignalDocument& doc, const std::vector<int>& rows) {
 CommandResult deleteRows(SignalDocument& doc, const std::vector<int>& rows) {
     if (!validSelection(doc, rows))
         return unchanged(CommandOutcome::Refused, rows);
-    // From the last, so the rows still to remove keep their places.
-    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
-        deleteElement(doc, *row);
-    const int remaining = static_cast<int>(doc.elements.size());
+    // One pass that closes the gaps, so removing many rows of a long list stays quick.
+    ElementList& elements = doc.elements;
+    std::size_t kept = 0;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        if (next < rows.size() && at(rows[next]) == i) {
+            ++next;
+            continue;
+        }
+        elements[kept++] = elements[i];
+    }
+    elements.resize(kept);
+    const int remaining = static_cast<int>(kept);
     if (remaining == 0)
         return {CommandOutcome::Changed, {}};
     return {CommandOutcome::Changed, {std::min(rows.front(), remaining - 1)}};
