@@ -197,9 +197,9 @@ class SettingsReader {
   public:
     // The text holds a whole settings file, or only elements (then lineBefore counts the lines
     // already taken from it).
-    SettingsReader(std::istream& in, SignalDocument& doc, std::string_view whole = "file",
+    SettingsReader(std::istream& in, SignalDocument& doc, std::string_view textName = "file",
                    int lineBefore = 0)
-        : lines_(in, lineBefore), doc_(doc), whole_(whole) {}
+        : lines_(in, lineBefore), doc_(doc), textName_(textName) {}
 
     SettingsReadResult read();
     SettingsReadResult readElementsToEnd(std::size_t maxElements);
@@ -218,7 +218,7 @@ class SettingsReader {
 
     LineSource lines_;
     SignalDocument& doc_;
-    std::string_view whole_;
+    std::string_view textName_; // what the messages call the text
     std::string line_;
     SettingsReadResult result_;
     // Running totals of the list as read and as it would be after a save.
@@ -248,7 +248,7 @@ bool SettingsReader::nextLine(std::string_view expected) {
     case LineStatus::End:
         break;
     }
-    return fail(std::string(expected) + " (the " + std::string(whole_) + " ends before it)");
+    return fail(std::string(expected) + " (the " + std::string(textName_) + " ends before it)");
 }
 
 std::optional<int> SettingsReader::readIntLine(std::string_view key, int lowest, int highest,
