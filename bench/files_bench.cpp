@@ -1,4 +1,5 @@
 #include "files/csv_file.h"
+#include "files/element_clipboard.h"
 #include "files/settings_file.h"
 #include "model/number_text.h"
 #include "model/synthesis.h"
@@ -107,5 +108,20 @@ void settingsLoadAndRebuild(benchmark::State& state) {
     state.counters["points"] = trace.pointCount();
 }
 BENCHMARK(settingsLoadAndRebuild)->Unit(benchmark::kMillisecond);
+
+// The largest paste: as many elements as the clipboard takes, each a sum of two sines.
+void clipboardPasteLargest(benchmark::State& state) {
+    const SignalElement sine = makeElement(FUNC_SIN, {0.123457, 2.5, 10, 45, 0});
+    const std::string text =
+        elementClipboardText(ElementList(MaxClipboardElements, makeSum(sine, sine)));
+    for (auto _ : state) {
+        ElementList elements;
+        if (!readElementClipboardText(text, 0.001, elements).ok())
+            state.SkipWithError("the text did not read");
+        benchmark::DoNotOptimize(elements.data());
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(clipboardPasteLargest)->Unit(benchmark::kMillisecond);
 
 } // namespace

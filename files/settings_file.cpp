@@ -15,6 +15,7 @@
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -159,7 +160,7 @@ enum class LineStatus { Read, End, TooLong };
 // Hands out the lines of the file one at a time, without their CR LF or LF ends.
 class LineSource {
   public:
-    explicit LineSource(std::istream& in) : in_(in) {}
+    LineSource(std::istream& in, int lineBefore) : in_(in), number_(lineBefore) {}
 
     LineStatus next(std::string& line) {
         ++number_;
@@ -182,6 +183,9 @@ class LineSource {
 
     int number() const { return number_; }
 
+    // Nothing follows the lines handed out so far.
+    bool exhausted() const { return in_.rdbuf()->sgetc() == std::char_traits<char>::eof(); }
+
   private:
     LineStatus finish(std::string& line) {
         anyCharacter_ = false;
@@ -197,15 +201,20 @@ class LineSource {
     }
 
     std::istream& in_;
-    int number_ = 0;
+    int number_;
     bool anyCharacter_ = false;
 };
 
 class SettingsReader {
   public:
-    SettingsReader(std::istream& in, SignalDocument& doc) : lines_(in), doc_(doc) {}
+    // The text holds a whole settings file, or only elements (then lineBefore counts the lines
+    // already taken from it).
+    SettingsReader(std::istream& in, SignalDocument& doc, std::string_view textName = "file",
+                   int lineBefore = 0)
+        : lines_(in, lineBefore), doc_(doc), textName_(textName) {}
 
     SettingsReadResult read();
+    SettingsReadResult readElementsToEnd(std::size_t maxElements);
 
   private:
     // Reads the next line; on failure records what was expected there.
@@ -221,6 +230,7 @@ class SettingsReader {
 
     LineSource lines_;
     SignalDocument& doc_;
+    std::string_view textName_; // what the messages call the text
     std::string line_;
     SettingsReadResult result_;
     // Running totals of the list as read and as it would be after a save.
@@ -250,7 +260,7 @@ bool SettingsReader::nextLine(std::string_view expected) {
     case LineStatus::End:
         break;
     }
-    return fail(std::string(expected) + " (the file ends before it)");
+    return fail(std::string(expected) + " (the " + std::string(textName_) + " ends before it)");
 }
 
 std::optional<int> SettingsReader::readIntLine(std::string_view key, int lowest, int highest,
@@ -393,7 +403,42 @@ SettingsReadResult SettingsReader::read() {
     return result_;
 }
 
+SettingsReadResult SettingsReader::readElementsToEnd(std::size_t maxElements) {
+    do {
+        if (doc_.elements.size() == maxElements) {
+            failAt(lines_.number() + 1, "at most " + std::to_string(maxElements) + " elements");
+            return result_;
+        }
+        if (!readElement())
+            return result_;
+    } while (!lines_.exhausted());
+    return result_;
+}
+
 } // namespace
+
+void appendElementLines(std::string& out, const SignalElement& element) {
+    appendLine(out, "FUNC", keywordOf(element.type));
+    if (element.type != FUNC_SUM) {
+        appendParams(out, element.params, paramCountOf(element.type));
+        return;
+    }
+    appendLine(out, "SUBFUNC", keywordOf(element.subTypeA));
+    appendParams(out, element.subParamsA, paramCountOf(element.subTypeA));
+    appendLine(out, "SUBFUNC", keywordOf(element.subTypeB));
+    appendParams(out, element.subParamsB, paramCountOf(element.subTypeB));
+}
+
+SettingsReadResult readElementLines(std::istream& in, int lineBefore, double sampleInterval,
+                                    std::size_t maxElements, ElementList& elements) {
+    SignalDocument read;
+    read.sampleInterval = sampleInterval;
+    const SettingsReadResult result =
+        SettingsReader(in, read, "text", lineBefore).readElementsToEnd(maxElements);
+    if (result.ok())
+        elements = std::move(read.elements);
+    return result;
+}
 
 std::string settingsFileText(const SignalDocument& doc) {
     std::string out;
@@ -402,17 +447,8 @@ std::string settingsFileText(const SignalDocument& doc) {
     appendLine(out, "OUTRANGE", std::to_string(doc.rangeCode));
     appendLine(out, "RESOLUTION", std::to_string(doc.resolutionCode));
     appendLine(out, "ELEMENTS", std::to_string(doc.elements.size()));
-    for (const SignalElement& element : doc.elements) {
-        appendLine(out, "FUNC", keywordOf(element.type));
-        if (element.type != FUNC_SUM) {
-            appendParams(out, element.params, paramCountOf(element.type));
-            continue;
-        }
-        appendLine(out, "SUBFUNC", keywordOf(element.subTypeA));
-        appendParams(out, element.subParamsA, paramCountOf(element.subTypeA));
-        appendLine(out, "SUBFUNC", keywordOf(element.subTypeB));
-        appendParams(out, element.subParamsB, paramCountOf(element.subTypeB));
-    }
+    for (const SignalElement& element : doc.elements)
+        appendElementLines(out, element);
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include "files/write_result.h"
 #include "model/signal_document.h"
 
+#include <cstddef>
 #include <filesystem>
 #include <istream>
 #include <string>
@@ -30,3 +31,14 @@ std::string settingsFileText(const SignalDocument& doc);
 
 // ReadSettingsFile's rules applied to text already open.
 SettingsReadResult readSettingsText(std::istream& in, SignalDocument& doc);
+
+// One element as the settings file holds it: its FUNC line, then its PAR lines, or for a sum its
+// two SUBFUNC lines each with its PAR lines; every line ends in CR LF.
+void appendElementLines(std::string& out, const SignalElement& element);
+
+// The settings file's rules for an element's lines (limits, refusals, the check that the samples
+// fit the trace at sampleInterval) applied to text that holds only elements, one after another to
+// its end. Line numbers count on from lineBefore lines already taken from the text. More than
+// maxElements elements are refused. On failure elements is left as it was.
+SettingsReadResult readElementLines(std::istream& in, int lineBefore, double sampleInterval,
+                                    std::size_t maxElements, ElementList& elements);

@@ -40,18 +40,24 @@ bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element, int
 }
 
 bool appendElement(SignalDocument& doc, const SignalElement& element) {
-    if (!fitsTimeBudget(doc, element))
-        return false;
-    doc.elements.push_back(element);
-    return true;
+    return insertElements(doc, {element}, static_cast<int>(doc.elements.size()));
 }
 
 bool insertElement(SignalDocument& doc, const SignalElement& element, int index) {
+    return insertElements(doc, {element}, index);
+}
+
+bool insertElements(SignalDocument& doc, const ElementList& elements, int index) {
     // Inserting just after the last element is as well defined as before any other.
     const bool atEnd = static_cast<std::size_t>(index) == doc.elements.size();
-    if ((!inList(doc, index) && !atEnd) || !fitsTimeBudget(doc, element))
+    if (!inList(doc, index) && !atEnd)
         return false;
-    doc.elements.insert(doc.elements.begin() + offset(index), element);
+    double total = totalDuration(doc);
+    for (const SignalElement& element : elements)
+        total = total + element.duration;
+    if (total > budgetOf(doc))
+        return false;
+    doc.elements.insert(doc.elements.begin() + offset(index), elements.begin(), elements.end());
     return true;
 }
 

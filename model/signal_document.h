@@ -25,6 +25,8 @@ bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element,
 // the resolution's maximum time; a total exactly at the maximum is accepted.
 bool appendElement(SignalDocument& doc, const SignalElement& element);
 bool insertElement(SignalDocument& doc, const SignalElement& element, int index);
+// Several at once, judged by the total with all of them: either all are inserted or none.
+bool insertElements(SignalDocument& doc, const ElementList& elements, int index);
 bool replaceElement(SignalDocument& doc, const SignalElement& element, int index);
 void deleteElement(SignalDocument& doc, int index);
 void clearElements(SignalDocument& doc);
