@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(SetView, EmptyListResetsTheScrollAndShowsTheWindowFromZero) {
     Chart chart(Period30s);
     setView(chart.canvas, 0, 30, 0, chart.effects);
@@ -218,4 +220,27 @@ TEST(UpdateViewFromScroll, NothingWithoutSpanOrWithoutSpreadData) {
     chart.trace->points.appendPoint(5, 2);
     updateViewFromScroll(chart.canvas, false, chart.effects);
     EXPECT_EQ(chart.effects.pushes + chart.effects.repaints, 0);
+}
+
+TEST(ShowViewFrom, StartKeptWithinTheSignal) {
+    struct Case {
+        double start, viewStart, viewEnd;
+        int pos;
+    };
+    const Case cases[] = {
+        {10, 10, 15, 1666}, {-3, 0, 5, 0}, {56, 55, 60, 9166}, {std::nan(""), 55, 60, 9166}};
+    for (const Case& c : cases) {
+        Chart chart(Period5s);
+        chart.load(60, 0.1);
+        chart.effects.forget();
+        showViewFrom(chart.canvas, c.start, chart.effects);
+        EXPECT_DOUBLE_EQ(chart.canvas.viewStart, c.viewStart) << c.start;
+        EXPECT_DOUBLE_EQ(chart.canvas.viewEnd, c.viewEnd) << c.start;
+        EXPECT_EQ(chart.effects.pushedPos, c.pos) << c.start;
+        EXPECT_EQ(chart.effects.repaints, 1) << c.start;
+    }
+    Chart fits(Period30s);
+    fits.load(12.3, 0.1);
+    showViewFrom(fits.canvas, 5, fits.effects);
+    EXPECT_EQ(fits.canvas.viewStart, 0);
 }
