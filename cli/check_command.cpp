@@ -1,21 +1,40 @@
 #include "cli/commands.h"
 
 #include "cli/load_document.h"
+#include "model/clipping.h"
 #include "model/list_rows.h"
 #include "model/number_text.h"
 #include "model/signal_document.h"
+#include "model/synthesis.h"
 #include "model/tables.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr const char* CheckUsage = "Usage: qz57 check SETTINGS.dat\n";
+constexpr const char* CheckUsage = "Usage: qz57 check [--strict] SETTINGS.dat\n";
+constexpr std::string_view StrictOption = "--strict";
+
+// One line per element whose samples the export would hold at the range's limits; returns how
+// many lines were printed.
+std::size_t printClippingWarnings(const SignalDocument& doc) {
+    TracePoints samples;
+    rebuildSamples(doc.elements, doc.sampleInterval, samples);
+    const std::vector<ClippedElement> clipped = clippedElements(doc, samples);
+    for (const ClippedElement& element : clipped)
+        std::printf("%s\n", clippingWarningLine(element).c_str());
+    return clipped.size();
+}
 
 } // namespace
 
-int runCheck(std::span<const std::string_view> args) {
+int runCheck(std::span<const std::string_view> options) {
+    // --strict may stand anywhere; every other argument is a file.
+    std::vector<std::string_view> files(options.begin(), options.end());
+    const bool strict = std::erase(files, StrictOption) > 0;
+    const std::span<const std::string_view> args(files);
     if (args.size() != 1) {
         std::fputs(CheckUsage, stderr);
         return ExitUsage;
@@ -38,5 +57,6 @@ int runCheck(std::span<const std::string_view> args) {
                 formatGeneral(res.maximumTotalTime).c_str(),
                 total > res.maximumTotalTime ? " (over the limit: the editor adds nothing more)"
                                              : "");
-    return ExitOk;
+    const std::size_t warnings = printClippingWarnings(doc);
+    return strict && warnings > 0 ? ExitFailed : ExitOk;
 }

@@ -139,6 +139,25 @@ TEST_F(Qz57, CheckListsTheDocument) {
         << r.out;
     EXPECT_NE(r.out.find("   2  00:10.000  スロープ"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("total time: 10.050 s of 900 s\n"), std::string::npos) << r.out;
+    // The slope from −12 lies below the ±10 V range for all of its five samples and the closing
+    // point.
+    EXPECT_TRUE(r.out.ends_with(
+        "warning: element 2: 6 samples outside the range, the first at 00:10.000\n"))
+        << r.out;
+}
+
+TEST_F(Qz57, CheckStrictFailsOnWarnings) {
+    writeFile(folder_ / "in.dat", Settings);
+    const std::string file = (folder_ / "in.dat").string();
+    EXPECT_EQ(run("check --strict " + file).status, 1);
+    EXPECT_EQ(run("check " + file + " --strict").status, 1);
+    writeFile(folder_ / "fits.dat", Settings.substr(0, Settings.find("ELEMENTS")) +
+                                        "ELEMENTS\t1\r\nFUNC\tFUNC_CONST\r\nPAR0\t1.5\r\n"
+                                        "PAR1\t10\r\n");
+    const Outcome fits = run("check --strict " + (folder_ / "fits.dat").string());
+    EXPECT_EQ(fits.status, 0) << fits.err;
+    EXPECT_EQ(fits.out.find("warning"), std::string::npos) << fits.out;
+    EXPECT_EQ(run("check --strict").status, 2);
 }
 
 TEST_F(Qz57, CheckNamesTheBadLine) {
