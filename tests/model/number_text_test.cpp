@@ -36,10 +36,7 @@ TEST(NumberText, NonFiniteAndLocaleIndependent) {
 
 TEST(NumberText, GroupedThousands) {
     const std::pair<long long, const char*> cases[] = {
-        {0, "0"},          {999, "999"},        {1000, "1,000"},
-        {99999, "99,999"}, {123456, "123,456"}, {1234567, "1,234,567"},
-        {-1234, "-1,234"}, {-999, "-999"},
-    };
+        {999, "999"}, {1000, "1,000"}, {1234567, "1,234,567"}, {-1234, "-1,234"}};
     for (const auto& [count, text] : cases)
         EXPECT_EQ(groupedThousands(count), text) << count;
 }
