@@ -1,4 +1,5 @@
 #include "canvas/canvas_setup.h"
+#include "canvas/cursor_readout.h"
 #include "canvas/draw_list.h"
 #include "canvas/view_scroll.h"
 
@@ -58,7 +59,21 @@ void scrollStep(benchmark::State& state) {
     state.counters["drawn"] = static_cast<double>(chart.window.drawnPoints);
 }
 
+// The readout and overlay of one mouse move, sweeping the plot's columns; the sample lookup is a
+// binary search, so the cost must not grow with the number of points.
+void cursorMove(benchmark::State& state) {
+    DayChart chart(static_cast<int>(state.range(0)), Period1h);
+    applyScrollAction(chart.canvas, ScrollThumbTrack, 5000, chart.window);
+    int x = 70;
+    for (auto _ : state) {
+        std::optional<CursorOverlay> cursor = cursorOverlay(chart.canvas, x);
+        benchmark::DoNotOptimize(cursor);
+        x = x == 651 ? 70 : x + 1;
+    }
+}
+
 } // namespace
 
 BENCHMARK(drawListOfADay)->Arg(1'000)->Arg(10'000)->Arg(86'401)->Arg(99'999);
 BENCHMARK(scrollStep)->Arg(1'000)->Arg(10'000)->Arg(86'401)->Arg(99'999);
+BENCHMARK(cursorMove)->Arg(1'000)->Arg(99'999);

@@ -11,8 +11,14 @@ std::string divisionLabel(double secondsPerDivision);
 // (truncated, not rounded).
 std::string timeLabel(double t, bool showHundredths);
 
+// The same clock with milliseconds, rounded to the nearest: "00:01:15.250".
+std::string timeLabelWithMilliseconds(double t);
+
 // "OUTPUT[V]", or just the name when the trace has no unit.
 std::string traceCaption(const Trace& trace);
+
+// A value signed, with three decimals or two when the range exceeds ±999.9999: "+10.000".
+std::string valueText(const Trace& trace, double value);
 
 // Label of a value-grid line: " +10.000"; two decimals when the range exceeds ±999.9999.
 std::string valueLabel(const Trace& trace, double value);

@@ -28,10 +28,14 @@ void applyOutputRange(Trace& trace, int rangeCode) {
     trace.unit = std::string(range.unitText);
 }
 
-void applyDisplayPeriod(Canvas& canvas, int position, CanvasEffects& effects) {
+void selectDisplayPeriod(Canvas& canvas, int position) {
     const DisplayPeriod& period = displayPeriod(position);
     canvas.displaySpan = period.span;
     setTimePerDivision(canvas, period.gridStep);
     canvas.showHundredths = period.hundredths;
+}
+
+void applyDisplayPeriod(Canvas& canvas, int position, CanvasEffects& effects) {
+    selectDisplayPeriod(canvas, position);
     setView(canvas, 0, canvas.displaySpan, 0, effects);
 }

@@ -13,5 +13,8 @@ Trace* configureOutputCanvas(Canvas& canvas, CanvasEffects& effects);
 // The trace's value range and unit for an output range code (unknown codes: −10 … 10 "V").
 void applyOutputRange(Trace& trace, int rangeCode);
 
-// Span, division and hundredths of a display-period list position, then a view update.
+// Span, division and hundredths of a display-period list position, without a view update.
+void selectDisplayPeriod(Canvas& canvas, int position);
+
+// The same, then a view update.
 void applyDisplayPeriod(Canvas& canvas, int position, CanvasEffects& effects);

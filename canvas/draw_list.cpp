@@ -5,6 +5,8 @@
 #include "canvas/time_grid.h"
 #include "canvas/value_axis.h"
 
+#include <utility>
+
 namespace {
 
 constexpr Colour TimeGridColour = 0x00808080;
@@ -44,6 +46,14 @@ void addPolyline(DrawList& list, const Canvas& canvas, const Trace& trace, int p
         {{PenStyle::Solid, penWidth, trace.colour}, selectDrawPoints(canvas, trace)});
 }
 
+// The clipped stretches stand out from the trace: red, a pixel wider than the trace itself.
+void addClippedRuns(DrawList& list, const Canvas& canvas, const Trace& trace, int penWidth) {
+    if (!trace.visible)
+        return;
+    for (std::vector<PixelPoint>& run : selectClippedRuns(canvas, trace))
+        list.clipped.push_back({{PenStyle::Solid, penWidth + 1, WarningColour}, std::move(run)});
+}
+
 } // namespace
 
 DrawList buildDrawList(const Canvas& canvas) {
@@ -68,7 +78,10 @@ DrawList buildDrawList(const Canvas& canvas) {
         list.valueAxis = buildValueAxis(canvas, canvas.traces.front(), area);
     for (std::size_t i = 1; i < canvas.traces.size(); ++i)
         addPolyline(list, canvas, canvas.traces[i], 1);
-    if (!canvas.traces.empty())
-        addPolyline(list, canvas, canvas.traces.front(), canvas.traces.size() > 1 ? 2 : 1);
+    if (!canvas.traces.empty()) {
+        const int penWidth = canvas.traces.size() > 1 ? 2 : 1;
+        addPolyline(list, canvas, canvas.traces.front(), penWidth);
+        addClippedRuns(list, canvas, canvas.traces.front(), penWidth);
+    }
     return list;
 }

@@ -57,6 +57,21 @@ struct TracePolyline {
     std::vector<PixelPoint> points; // move to the first, line to each later one
 };
 
+// A rectangle filled with one colour, no outline.
+struct FilledRect {
+    PixelRect rect;
+    Colour colour = Black;
+    bool operator==(const FilledRect&) const = default;
+};
+
+// The mouse cursor over the plot: a vertical line through the plot area and the readout of the
+// time and value under it.
+struct CursorOverlay {
+    Pen pen;
+    LineSegment line;
+    TextItem readout;
+};
+
 // Everything one paint draws, in paint order, as finished pixel coordinates.
 struct DrawList {
     int width = 0;
@@ -69,6 +84,8 @@ struct DrawList {
     // 3. Frame outline around the plot (no fill).
     PixelRect frame;
     Pen framePen;
+    // 3a. Time spans of elements picked in the list, behind everything below.
+    std::vector<FilledRect> bands;
     // 4. Height of the label font for every text below (fixed pitch).
     int fontHeight = 0;
     // 5. Time-per-division caption.
@@ -79,6 +96,13 @@ struct DrawList {
     std::optional<ValueAxis> valueAxis;
     // 9. Visible traces with points, other traces first, trace 0 last, on top.
     std::vector<TracePolyline> traces;
+    // 10. Stretches of trace 0 beyond its value range, along the plot's edge in warning red.
+    std::vector<TracePolyline> clipped;
+    // 11. The mouse cursor, on top of everything.
+    std::optional<CursorOverlay> cursor;
 };
+
+// Red, for what the export cannot output as shown.
+inline constexpr Colour WarningColour = 0x000000FF;
 
 DrawList buildDrawList(const Canvas& canvas);

@@ -88,3 +88,11 @@ int clampedValueToY(const Canvas& canvas, const Trace& trace, double v) {
         return area.bottom;
     return area.bottom - truncOf(std::clamp(offset, 0.0, double(area.bottom - area.top)));
 }
+
+std::optional<double> timeAtX(const Canvas& canvas, int x) {
+    const PlotArea area = plotArea(canvas.width, canvas.height);
+    if (x < area.left || x > area.right || !(canvas.viewEnd > canvas.viewStart))
+        return std::nullopt;
+    const double pw = area.right - area.left;
+    return canvas.viewStart + (x - area.left) * (canvas.viewEnd - canvas.viewStart) / pw;
+}

@@ -2,6 +2,8 @@
 
 #include "canvas/canvas_state.h"
 
+#include <optional>
+
 struct PixelPoint {
     int x = 0;
     int y = 0;
@@ -41,3 +43,7 @@ int valueToY(const Canvas& canvas, const Trace& trace, double v);
 // Pixel row of a trace point, clamped to the plot area in floating point before conversion, so
 // huge values land on the top or bottom edge; a NaN value lands on the bottom edge.
 int clampedValueToY(const Canvas& canvas, const Trace& trace, double v);
+
+// The time a pixel column of the plot area shows, the inverse of timeToX; none outside the plot
+// area's columns (left … right, both included) or for an empty view.
+std::optional<double> timeAtX(const Canvas& canvas, int x);

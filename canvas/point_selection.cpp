@@ -1,9 +1,33 @@
 #include "canvas/point_selection.h"
 
+#include "model/clipping.h"
+
+#include <utility>
+
 namespace {
 
 double timeAt(const TracePoints& points, int index) {
     return points.pointAt(index).time;
+}
+
+PixelPoint pixelOf(const Canvas& canvas, const Trace& trace, SamplePoint point) {
+    return {timeToX(canvas, point.time), clampedValueToY(canvas, trace, point.value)};
+}
+
+// Which limit a value is beyond: 1 above the range, -1 below, 0 inside (or NaN).
+int sideOf(const Trace& trace, double value) {
+    if (!isClipped(value, trace.minValue, trace.maxValue))
+        return 0;
+    return value > trace.maxValue ? 1 : -1;
+}
+
+void closeRun(std::vector<std::vector<PixelPoint>>& runs, std::vector<PixelPoint>& run) {
+    if (run.empty())
+        return;
+    if (run.back().x == run.front().x)
+        run.push_back({run.back().x + 1, run.back().y});
+    runs.push_back(std::move(run));
+    run.clear();
 }
 
 } // namespace
@@ -66,10 +90,27 @@ std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trac
     const PointSelection selection = selectPointRange(canvas, trace);
     std::vector<PixelPoint> pixels;
     pixels.reserve(static_cast<std::size_t>(selection.count));
+    for (int i = selection.first; i <= selection.last; i += selection.stride)
+        pixels.push_back(pixelOf(canvas, trace, pointsOf(trace).pointAt(i)));
+    return pixels;
+}
+
+std::vector<std::vector<PixelPoint>> selectClippedRuns(const Canvas& canvas, const Trace& trace) {
+    std::vector<std::vector<PixelPoint>> runs;
+    if (!(trace.maxValue > trace.minValue))
+        return runs;
+    const PointSelection selection = selectPointRange(canvas, trace);
+    std::vector<PixelPoint> run;
+    int runSide = 0;
     for (int i = selection.first; i <= selection.last; i += selection.stride) {
         const SamplePoint point = pointsOf(trace).pointAt(i);
-        pixels.push_back(
-            {timeToX(canvas, point.time), clampedValueToY(canvas, trace, point.value)});
+        const int side = sideOf(trace, point.value);
+        if (side != runSide)
+            closeRun(runs, run);
+        runSide = side;
+        if (side != 0)
+            run.push_back(pixelOf(canvas, trace, point));
     }
-    return pixels;
+    closeRun(runs, run);
+    return runs;
 }

@@ -27,3 +27,8 @@ PointSelection selectPointRange(const Canvas& canvas, const Trace& trace);
 
 // The polyline of the trace in pixels: the selected points in order, values clamped to the plot.
 std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trace);
+
+// The drawn points outside the trace's value range, in runs of consecutive points beyond the same
+// limit: each run lies along the plot's top or bottom edge. A run that covers a single column
+// gains the next pixel, so that even a lone clipped point shows. None when the range is unset.
+std::vector<std::vector<PixelPoint>> selectClippedRuns(const Canvas& canvas, const Trace& trace);

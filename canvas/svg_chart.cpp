@@ -43,6 +43,12 @@ std::string escaped(std::string_view text) {
     return out;
 }
 
+// The rectangle's place and size, as SVG wants them.
+std::string rectAttributes(const PixelRect& r) {
+    return " x=\"" + number(r.left) + "\" y=\"" + number(r.top) + "\" width=\"" +
+           number(r.right - r.left) + "\" height=\"" + number(r.bottom - r.top) + "\"";
+}
+
 std::string penAttributes(const Pen& pen) {
     std::string text =
         " stroke=\"" + colourText(pen.colour) + "\" stroke-width=\"" + number(pen.width) + "\"";
@@ -83,10 +89,10 @@ void addText(std::string& svg, std::string_view cls, const TextItem& item, int f
            "\" xml:space=\"preserve\">" + escaped(item.text) + "</text>\n";
 }
 
-void addPolyline(std::string& svg, const TracePolyline& trace) {
+void addPolyline(std::string& svg, std::string_view cls, const TracePolyline& trace) {
     if (trace.points.empty())
         return;
-    svg += "<polyline class=\"trace\" points=\"";
+    svg += "<polyline class=\"" + std::string(cls) + "\" points=\"";
     for (std::size_t i = 0; i < trace.points.size(); ++i) {
         if (i > 0)
             svg += ' ';
@@ -104,16 +110,14 @@ std::string svgChart(const DrawList& list) {
                       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
                       w + "\" height=\"" + h + "\" viewBox=\"0 0 " + w + " " + h +
                       "\" font-family=\"monospace\" shape-rendering=\"crispEdges\">\n";
-    const PixelRect& bg = list.background;
-    svg += "<rect class=\"background\" x=\"" + number(bg.left) + "\" y=\"" + number(bg.top) +
-           "\" width=\"" + number(bg.right - bg.left) + "\" height=\"" +
-           number(bg.bottom - bg.top) + "\" fill=\"" + colourText(list.backgroundColour) + "\"/>\n";
+    svg += "<rect class=\"background\"" + rectAttributes(list.background) + " fill=\"" +
+           colourText(list.backgroundColour) + "\"/>\n";
     if (list.showsView) {
-        const PixelRect& f = list.frame;
-        svg += "<rect class=\"frame\" x=\"" + number(f.left) + "\" y=\"" + number(f.top) +
-               "\" width=\"" + number(f.right - f.left) + "\" height=\"" +
-               number(f.bottom - f.top) + "\" fill=\"none\"" + penAttributes(list.framePen) +
-               "/>\n";
+        svg += "<rect class=\"frame\"" + rectAttributes(list.frame) + " fill=\"none\"" +
+               penAttributes(list.framePen) + "/>\n";
+        for (const FilledRect& band : list.bands)
+            svg += "<rect class=\"element-band\"" + rectAttributes(band.rect) + " fill=\"" +
+                   colourText(band.colour) + "\"/>\n";
         addText(svg, "caption", list.divisionCaption, list.fontHeight);
         for (const LineSegment& line : list.timeGrid.lines)
             addLine(svg, "time-grid", line, list.timeGrid.pen);
@@ -128,7 +132,13 @@ std::string svgChart(const DrawList& list) {
                 addText(svg, "value-label", label, list.fontHeight);
         }
         for (const TracePolyline& trace : list.traces)
-            addPolyline(svg, trace);
+            addPolyline(svg, "trace", trace);
+        for (const TracePolyline& run : list.clipped)
+            addPolyline(svg, "clipped", run);
+        if (list.cursor) {
+            addLine(svg, "cursor", list.cursor->line, list.cursor->pen);
+            addText(svg, "cursor-readout", list.cursor->readout, list.fontHeight);
+        }
     }
     svg += "</svg>\n";
     return svg;

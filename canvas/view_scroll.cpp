@@ -27,6 +27,22 @@ void followEnd(Canvas& canvas, double hi, double whole, double span) {
     canvas.scrollPos = std::max(0, ScrollMaximum - canvas.scrollPage);
 }
 
+// The window from the current start, with the scroll bar derived from it.
+void keepStart(Canvas& canvas, double lo, double whole, double span) {
+    canvas.viewEnd = canvas.viewStart + span;
+    canvas.gridAnchor = canvas.viewEnd;
+    canvas.scrollPage = scrollUnitsOf(span, whole);
+    canvas.scrollPos = scrollUnitsOf(canvas.viewStart - lo, whole);
+}
+
+void finishUpdate(Canvas& canvas, bool pushScroll, CanvasEffects& effects) {
+    if (pushScroll)
+        effects.pushScrollState(canvas);
+    canvas.lastAppliedSpan = canvas.displaySpan;
+    canvas.lastAppliedPos = canvas.scrollPos;
+    effects.requestRepaint(canvas);
+}
+
 } // namespace
 
 void setView(Canvas& canvas, double start, double end, double anchor, CanvasEffects& effects) {
@@ -64,10 +80,7 @@ void updateViewFromScroll(Canvas& canvas, bool fromScrollBar, CanvasEffects& eff
         // A full page counts as the end too, so a signal that outgrows the window is followed.
         followEnd(canvas, hi, whole, span);
     } else if (span != canvas.lastAppliedSpan) {
-        canvas.viewEnd = canvas.viewStart + span;
-        canvas.gridAnchor = canvas.viewEnd;
-        canvas.scrollPage = scrollUnitsOf(span, whole);
-        canvas.scrollPos = scrollUnitsOf(canvas.viewStart - lo, whole);
+        keepStart(canvas, lo, whole, span);
     } else if (canvas.scrollPos != canvas.lastAppliedPos) {
         canvas.viewStart = lo + (whole / ScrollUnits) * canvas.scrollPos;
         canvas.viewEnd = canvas.viewStart + span;
@@ -78,11 +91,25 @@ void updateViewFromScroll(Canvas& canvas, bool fromScrollBar, CanvasEffects& eff
         canvas.scrollPage = scrollUnitsOf(span, whole);
         canvas.scrollPos = scrollUnitsOf(canvas.viewStart - lo, whole);
     }
-    if (!fromScrollBar)
-        effects.pushScrollState(canvas);
-    canvas.lastAppliedSpan = span;
-    canvas.lastAppliedPos = canvas.scrollPos;
-    effects.requestRepaint(canvas);
+    finishUpdate(canvas, !fromScrollBar, effects);
+}
+
+void showViewFrom(Canvas& canvas, double start, CanvasEffects& effects) {
+    const double lo = dataStartTime(canvas);
+    const double hi = dataEndTime(canvas);
+    const double span = canvas.displaySpan;
+    // Without a signal longer than the span there is nowhere to go: the usual view.
+    if (span == 0 || !(hi - lo > span) || !std::isfinite(start)) {
+        setView(canvas, 0, span, 0, effects);
+        return;
+    }
+    if (start + span >= hi) {
+        followEnd(canvas, hi, hi - lo, span);
+    } else {
+        canvas.viewStart = std::max(lo, start);
+        keepStart(canvas, lo, hi - lo, span);
+    }
+    finishUpdate(canvas, true, effects);
 }
 
 void applyScrollAction(Canvas& canvas, int code, int thumbPosition, CanvasEffects& effects) {

@@ -20,6 +20,11 @@ void setView(Canvas& canvas, double start, double end, double anchor, CanvasEffe
 // Re-derives the window, page and position from the scroll state and the data extent.
 void updateViewFromScroll(Canvas& canvas, bool fromScrollBar, CanvasEffects& effects);
 
+// Shows the display span from start, kept within the signal as the scroll bar keeps it (a view
+// reaching the signal's end follows the end), and moves the scroll bar there. Without a signal
+// longer than the span, the usual view from the start.
+void showViewFrom(Canvas& canvas, double start, CanvasEffects& effects);
+
 // A scroll-bar request; thumbPosition is the 16-bit position of
 // ScrollThumbPosition/ScrollThumbTrack. Requests that cannot move the position change nothing and
 // cause no repaint.

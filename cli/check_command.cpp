@@ -1,20 +1,35 @@
 #include "cli/commands.h"
 
 #include "cli/load_document.h"
+#include "model/clipping.h"
 #include "model/list_rows.h"
 #include "model/number_text.h"
 #include "model/signal_document.h"
+#include "model/synthesis.h"
 #include "model/tables.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
-constexpr const char* CheckUsage = "Usage: qz57 check SETTINGS.dat...\n";
+constexpr const char* CheckUsage = "Usage: qz57 check [--strict] SETTINGS.dat...\n";
+constexpr std::string_view StrictOption = "--strict";
 
-// Validates one settings file and lists it on stdout.
-int checkFile(std::string_view path) {
+// One line per element whose samples the export would hold at the range's limits; returns how
+// many lines were printed.
+std::size_t printClippingWarnings(const SignalDocument& doc) {
+    TracePoints samples;
+    rebuildSamples(doc.elements, doc.sampleInterval, samples);
+    const std::vector<ClippedElement> clipped = clippedElements(doc, samples);
+    for (const ClippedElement& element : clipped)
+        std::printf("%s\n", clippingWarningLine(element).c_str());
+    return clipped.size();
+}
+
+// Validates one settings file and lists it on stdout; with strict, clipped samples fail it.
+int checkFile(std::string_view path, bool strict) {
     SignalDocument doc;
     if (!loadDocumentOrReport(path, doc))
         return ExitFailed;
@@ -33,25 +48,29 @@ int checkFile(std::string_view path) {
                 formatGeneral(res.maximumTotalTime).c_str(),
                 total > res.maximumTotalTime ? " (over the limit: the editor adds nothing more)"
                                              : "");
-    return ExitOk;
+    const std::size_t warnings = printClippingWarnings(doc);
+    return strict && warnings > 0 ? ExitFailed : ExitOk;
 }
 
 } // namespace
 
 // Several files are listed one after another, each under its name; a failure of one does not
-// stop the others.
-int runCheck(std::span<const std::string_view> args) {
+// stop the others. --strict may stand anywhere; every other argument is a file.
+int runCheck(std::span<const std::string_view> options) {
+    std::vector<std::string_view> files(options.begin(), options.end());
+    const bool strict = std::erase(files, StrictOption) > 0;
+    const std::span<const std::string_view> args(files);
     if (args.empty()) {
         std::fputs(CheckUsage, stderr);
         return ExitUsage;
     }
     if (args.size() == 1)
-        return checkFile(args[0]);
+        return checkFile(args[0], strict);
     int status = ExitOk;
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::printf("%s%s:\n", i == 0 ? "" : "\n", std::string(args[i]).c_str());
         std::fflush(stdout); // the file's failure goes to stderr below its name
-        if (checkFile(args[i]) != ExitOk)
+        if (checkFile(args[i], strict) != ExitOk)
             status = ExitFailed;
     }
     return status;

@@ -1,6 +1,7 @@
 #include "files/csv_file.h"
 
 #include "files/safe_write.h"
+#include "model/clipping.h"
 #include "model/number_text.h"
 #include "model/tables.h"
 
@@ -92,11 +93,7 @@ CsvWriteResult csvFileText(const TracePoints& points, int rangeCode, int resolut
     double previous = 0.0;
     for (int i = 0; i < count; ++i) {
         const SamplePoint point = points.pointAt(i);
-        double value = point.value;
-        if (value < range.minimum)
-            value = range.minimum;
-        if (value > range.maximum)
-            value = range.maximum;
+        const double value = clampToLimits(point.value, range.minimum, range.maximum);
         if (i != 0 && i != count - 1 && value == previous)
             continue;
         appendDateTime(out, point.time, milliseconds);

@@ -22,3 +22,15 @@ std::string formatFixed(double value, int decimals) {
 std::string formatGeneral(double value) {
     return toChars(value, std::chars_format::general, 6);
 }
+
+std::string groupedThousands(long long count) {
+    const std::string digits = std::to_string(count);
+    const std::size_t sign = count < 0 ? 1 : 0;
+    std::string text = digits.substr(0, sign);
+    for (std::size_t i = sign; i < digits.size(); ++i) {
+        if (i > sign && (digits.size() - i) % 3 == 0)
+            text += ',';
+        text += digits[i];
+    }
+    return text;
+}

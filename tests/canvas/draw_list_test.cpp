@@ -97,3 +97,13 @@ TEST(DrawList, ScalesWithTheDpi) {
     EXPECT_EQ(list.timeGrid.lines[0].from, (PixelPoint{87, 30}));
     EXPECT_EQ(list.timeGrid.lines[0].to, (PixelPoint{87, 450}));
 }
+
+TEST(DrawList, ClippedStretchesOfTheAxisTraceInRedAfterTheTraces) {
+    Chart chart(Period30s);
+    chart.samples.appendPoint(1, 12);
+    const DrawList list = buildDrawList(chart.canvas);
+    ASSERT_EQ(list.clipped.size(), 1u);
+    EXPECT_EQ(list.clipped[0].pen, (Pen{PenStyle::Solid, 2, 0x000000FF}));
+    chart.trace->visible = false;
+    EXPECT_TRUE(buildDrawList(chart.canvas).clipped.empty());
+}

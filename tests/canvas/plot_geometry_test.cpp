@@ -87,3 +87,16 @@ TEST(PixelMapping, ExtremeNumbersStayDefined) {
     view.canvas.viewEnd = view.canvas.viewStart; // no window at all
     EXPECT_EQ(timeToX(view.canvas, 5), 70 + 1'000'000);
 }
+
+TEST(TimeAtX, InvertsTimeToXOverThePlotColumnsOnly) {
+    View view;
+    const std::pair<int, double> cases[] = {{70, 0}, {167, 97 * 30.0 / 581}, {651, 30}};
+    for (const auto& [x, t] : cases) {
+        EXPECT_DOUBLE_EQ(timeAtX(view.canvas, x).value(), t) << x;
+        EXPECT_EQ(timeToX(view.canvas, t), x) << x;
+    }
+    EXPECT_FALSE(timeAtX(view.canvas, 69).has_value());
+    EXPECT_FALSE(timeAtX(view.canvas, 652).has_value());
+    view.canvas.viewEnd = view.canvas.viewStart;
+    EXPECT_FALSE(timeAtX(view.canvas, 100).has_value());
+}

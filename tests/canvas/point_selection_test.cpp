@@ -97,3 +97,20 @@ TEST(SelectDrawPoints, ExtremeValuesLandOnThePlotEdges) {
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(pixels[i + 1].y, rows[i]) << values[i];
 }
+
+TEST(SelectClippedRuns, RunsBeyondOneLimitAlongItsEdge) {
+    Canvas canvas = initialCanvas(96);
+    canvas.viewEnd = 30;
+    Trace& trace = *addTrace(canvas, -10, 10);
+    TracePoints samples;
+    for (double value : {0.0, 12.0, 15.0, 10.0, -11.0, 11.0, 5.0})
+        samples.appendPoint(samples.pointCount(), value);
+    trace.points = &samples;
+    // The limit itself is in range; a lone point gains the next pixel.
+    using Run = std::vector<PixelPoint>;
+    EXPECT_EQ(selectClippedRuns(canvas, trace),
+              (std::vector<Run>{
+                  {{89, 24}, {109, 24}}, {{147, 360}, {148, 360}}, {{167, 24}, {168, 24}}}));
+    trace.maxValue = trace.minValue;
+    EXPECT_TRUE(selectClippedRuns(canvas, trace).empty());
+}

@@ -63,3 +63,27 @@ TEST(SvgChart, TextIsEscaped) {
     const std::string svg = svgChart(buildDrawList(chart.canvas));
     EXPECT_NE(svg.find(">A&amp;B&lt;&quot;</text>"), std::string::npos);
 }
+
+TEST(SvgChart, BandsClippedStretchesAndCursorAsTheirOwnElements) {
+    Chart chart(Period30s);
+    chart.samples.appendPoint(1, 12);
+    chart.samples.appendPoint(2, 12);
+    DrawList list = buildDrawList(chart.canvas);
+    list.bands.push_back({{109, 24, 167, 360}, 0x00503828});
+    list.cursor = CursorOverlay{{PenStyle::Solid, 1, White},
+                                {{100, 24}, {100, 360}},
+                                {"00:00:01.549", {350, 0, 560, 24}, TextCenter, White}};
+    const std::string svg = svgChart(list);
+    const auto band = svg.find("<rect class=\"element-band\" x=\"109\" y=\"24\" width=\"58\" "
+                               "height=\"336\" fill=\"#283850\"/>");
+    const auto trace = svg.find("class=\"trace\"");
+    const auto clipped = svg.find("<polyline class=\"clipped\" points=\"89,24 109,24\" "
+                                  "fill=\"none\" stroke=\"#ff0000\" stroke-width=\"2\"/>");
+    const auto cursor = svg.find("<line class=\"cursor\" x1=\"100\" y1=\"24\" x2=\"100\"");
+    const auto readout = svg.find("class=\"cursor-readout\"");
+    EXPECT_LT(band, svg.find("class=\"time-grid\""));
+    EXPECT_LT(trace, clipped);
+    EXPECT_LT(clipped, cursor);
+    EXPECT_LT(cursor, readout);
+    EXPECT_NE(readout, std::string::npos);
+}

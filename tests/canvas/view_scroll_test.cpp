@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 TEST(SetView, EmptyListResetsTheScrollAndShowsTheWindowFromZero) {
     Chart chart(Period30s);
     setView(chart.canvas, 0, 30, 0, chart.effects);
@@ -218,4 +220,18 @@ TEST(UpdateViewFromScroll, NothingWithoutSpanOrWithoutSpreadData) {
     chart.samples.appendPoint(5, 2);
     updateViewFromScroll(chart.canvas, false, chart.effects);
     EXPECT_EQ(chart.effects.pushes + chart.effects.repaints, 0);
+}
+
+TEST(ShowViewFrom, StartKeptWithinTheSignal) {
+    // start, view start, scroll position: past the end follows the end.
+    const std::tuple<double, double, int> cases[] = {
+        {10, 10, 1666}, {-3, 0, 0}, {56, 55, 9166}, {std::nan(""), 55, 9166}};
+    for (const auto& [start, viewStart, pos] : cases) {
+        Chart chart(Period5s);
+        chart.load(60, 0.1);
+        showViewFrom(chart.canvas, start, chart.effects);
+        EXPECT_DOUBLE_EQ(chart.canvas.viewStart, viewStart) << start;
+        EXPECT_DOUBLE_EQ(chart.canvas.viewEnd, viewStart + 5) << start;
+        EXPECT_EQ(chart.effects.pushedPos, pos) << start;
+    }
 }

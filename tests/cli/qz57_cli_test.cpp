@@ -144,6 +144,20 @@ TEST_F(Qz57, CheckListsTheDocument) {
         << r.out;
     EXPECT_NE(r.out.find("   2  00:10.000  スロープ"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("total time: 10.050 s of 900 s\n"), std::string::npos) << r.out;
+    // The slope from −12 lies below the ±10 V range for all of its five samples and the closing
+    // point.
+    EXPECT_TRUE(r.out.ends_with(
+        "warning: element 2: 6 samples outside the range, the first at 00:10.000\n"))
+        << r.out;
+}
+
+TEST_F(Qz57, CheckStrictFailsOnWarnings) {
+    writeFile(folder_ / "in.dat", Settings);
+    std::string fits = Settings.substr(0, Settings.find("FUNC\tFUNC_SLOPE"));
+    fits.replace(fits.find("ELEMENTS\t2"), 10, "ELEMENTS\t1");
+    writeFile(folder_ / "fits.dat", fits);
+    EXPECT_EQ(run("check " + (folder_ / "in.dat").string() + " --strict").status, 1);
+    EXPECT_EQ(run("check --strict " + (folder_ / "fits.dat").string()).status, 0);
 }
 
 TEST_F(Qz57, CheckNamesTheBadLine) {

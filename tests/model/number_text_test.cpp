@@ -33,3 +33,10 @@ TEST(NumberText, NonFiniteAndLocaleIndependent) {
         std::setlocale(LC_ALL, "C");
     }
 }
+
+TEST(NumberText, GroupedThousands) {
+    const std::pair<long long, const char*> cases[] = {
+        {999, "999"}, {1000, "1,000"}, {1234567, "1,234,567"}, {-1234, "-1,234"}};
+    for (const auto& [count, text] : cases)
+        EXPECT_EQ(groupedThousands(count), text) << count;
+}
