@@ -19,17 +19,6 @@ std::string timeStatusText(const SignalDocument& doc) {
 }
 
 std::string countStatusText(std::size_t elements, int samples) {
-    return groupedCount(static_cast<long long>(elements)) + " 要素 / " + groupedCount(samples) +
+    return groupedThousands(static_cast<long long>(elements)) + " 要素 / " + groupedThousands(samples) +
            " 点";
-}
-
-std::string groupedCount(long long count) {
-    const std::string digits = std::to_string(count < 0 ? -count : count);
-    std::string text = count < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            text += ',';
-        text += digits[i];
-    }
-    return text;
 }

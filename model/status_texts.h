@@ -18,6 +18,3 @@ std::string timeStatusText(const SignalDocument& doc);
 
 // "12 要素 / 90,001 点": the elements and the samples they make.
 std::string countStatusText(std::size_t elements, int samples);
-
-// A count with a comma between thousands: "1,234,567".
-std::string groupedCount(long long count);
