@@ -118,8 +118,9 @@ void CreateEditButtons(EditorWindow& editor) {
         EnableWindow(button, FALSE);
 }
 
-// Parts of the status bar at 96 dpi, by their right edges; the last runs to the window's edge.
-constexpr int StatusPartEdges[] = {380, 600, -1};
+// Parts of the status bar at 96 dpi, by their right edges; the last runs to the window's edge:
+// file, total time, counts, samples outside the range, cursor readout.
+constexpr int StatusPartEdges[] = {230, 380, 520, 760, -1};
 
 void CreateStatusBar(EditorWindow& editor) {
     HWND bar = CreateWindowExW(
@@ -288,6 +289,16 @@ void SelectRows(const MainControls& controls, int first, int count) {
                      reinterpret_cast<LPARAM>(&item));
     if (count > 0)
         SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(first), FALSE);
+}
+
+LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header) {
+    switch (header.code) {
+    case LVN_ITEMCHANGED:
+        UpdateButtonStates(editor);
+        return 0;
+    default:
+        return 0;
+    }
 }
 
 void OnDisplayPeriodChanged(EditorWindow& editor) {

@@ -41,6 +41,9 @@ int SelectedIndex(const MainControls& controls);
 // Selects count rows from first (and shows the first), unselecting the others.
 void SelectRows(const MainControls& controls, int first, int count);
 
+// What the element list view reports to the main window; the result is the notification's.
+LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header);
+
 void OnDisplayPeriodChanged(EditorWindow& editor);
 void OnOutputRangeChanged(EditorWindow& editor);
 void OnResolutionChanged(EditorWindow& editor);

@@ -63,12 +63,6 @@ bool OnCreate(EditorWindow& editor) {
     return true;
 }
 
-void OnNotify(EditorWindow& editor, const NMHDR& header) {
-    if (header.idFrom == IDC_ELEMENT_LIST && header.code == LVN_ITEMCHANGED) {
-        UpdateButtonStates(editor);
-    }
-}
-
 void ShowStepRows(EditorWindow& editor, const std::optional<RowSpan>& rows) {
     if (!rows) {
         return;
@@ -171,7 +165,9 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
         UpdateMenuStates(editor);
         break;
     case WM_NOTIFY:
-        OnNotify(editor, *reinterpret_cast<const NMHDR*>(lParam));
+        if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == IDC_ELEMENT_LIST) {
+            return OnElementListNotify(editor, *reinterpret_cast<NMHDR*>(lParam));
+        }
         break;
     case WM_COMMAND:
         if (OnCommand(editor, LOWORD(wParam))) {
