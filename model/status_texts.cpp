@@ -19,6 +19,6 @@ std::string timeStatusText(const SignalDocument& doc) {
 }
 
 std::string countStatusText(std::size_t elements, int samples) {
-    return groupedThousands(static_cast<long long>(elements)) + " 要素 / " + groupedThousands(samples) +
-           " 点";
+    return groupedThousands(static_cast<long long>(elements)) + " 要素 / " +
+           groupedThousands(samples) + " 点";
 }

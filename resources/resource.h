@@ -6,6 +6,7 @@
 #define MYICON "MYICON"
 #define TOPMENU "TOPMENU"
 #define TOPACCEL "TOPACCEL"
+#define LISTMENU "LISTMENU"
 
 // Menu commands
 #define IDM_EXIT 100
@@ -17,6 +18,13 @@
 #define IDM_SAVE_OVER 106
 #define IDM_UNDO 110
 #define IDM_REDO 111
+#define IDM_CUT 112
+#define IDM_COPY 113
+#define IDM_PASTE 114
+#define IDM_DUPLICATE 115
+#define IDM_MOVE_UP 116
+#define IDM_MOVE_DOWN 117
+#define IDM_SELECT_ALL 118
 
 // Main window controls
 #define IDC_LABEL_DISPLAY_PERIOD 200

@@ -213,6 +213,14 @@ void OpenDialog(EditorWindow& editor, ParamDialogMode mode, int row) {
         ShowDocument(editor);
 }
 
+// Insert and Delete on the list do what their buttons do.
+void OnListKey(EditorWindow& editor, WORD key) {
+    if (key == VK_INSERT)
+        OnInsertButton(editor);
+    else if (key == VK_DELETE)
+        OnDeleteButton(editor);
+}
+
 } // namespace
 
 void CreateMainControls(EditorWindow& editor) {
@@ -276,6 +284,13 @@ int SelectedIndex(const MainControls& controls) {
 }
 
 void SelectRows(const MainControls& controls, int first, int count) {
+    std::vector<int> rows;
+    for (int row = first; row < first + count; ++row)
+        rows.push_back(row);
+    SelectRowSet(controls, rows);
+}
+
+void SelectRowSet(const MainControls& controls, const std::vector<int>& rows) {
     HWND list = controls.elementList;
     if (list == nullptr)
         return;
@@ -284,17 +299,24 @@ void SelectRows(const MainControls& controls, int first, int count) {
     // Item -1 stands for every row.
     SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
     item.state = LVIS_SELECTED;
-    for (int row = first; row < first + count; ++row)
+    for (int row : rows)
         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
                      reinterpret_cast<LPARAM>(&item));
-    if (count > 0)
-        SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(first), FALSE);
+    if (!rows.empty())
+        SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(rows.front()), FALSE);
 }
 
 LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header) {
     switch (header.code) {
     case LVN_ITEMCHANGED:
         UpdateButtonStates(editor);
+        return 0;
+    case LVN_KEYDOWN:
+        OnListKey(editor, reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+        return 0;
+    case NM_DBLCLK:
+        if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0)
+            OnEditButton(editor);
         return 0;
     default:
         return 0;

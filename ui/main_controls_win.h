@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 struct EditorWindow;
 
@@ -40,6 +41,9 @@ int SelectedIndex(const MainControls& controls);
 
 // Selects count rows from first (and shows the first), unselecting the others.
 void SelectRows(const MainControls& controls, int first, int count);
+
+// Selects these rows (and shows the first), unselecting the others.
+void SelectRowSet(const MainControls& controls, const std::vector<int>& rows);
 
 // What the element list view reports to the main window; the result is the notification's.
 LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header);

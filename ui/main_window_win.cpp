@@ -3,12 +3,19 @@
 #include "resources/resource.h"
 #include "ui/about_box_win.h"
 #include "ui/app_state_win.h"
+#include "ui/element_commands_win.h"
 #include "ui/export_command_win.h"
 #include "ui/help_win.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_commands_win.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -60,7 +67,34 @@ bool OnCreate(EditorWindow& editor) {
     }
     CreateMainControls(editor);
     MakeRoomForStatusBar(editor);
+    // Settings files dropped from Explorer are loaded.
+    DragAcceptFiles(editor.window, TRUE);
     return true;
+}
+
+// Several files dropped at once: the first is loaded, as 設定読込 would.
+void OnDropFiles(EditorWindow& editor, HDROP drop) {
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring path(length, L'\0');
+    DragQueryFileW(drop, 0, path.data(), length + 1);
+    DragFinish(drop);
+    if (length == 0 || !MayReplaceDocument(editor.window, editor.model)) {
+        return;
+    }
+    if (LoadSettingsFrom(editor.window, editor.model, std::filesystem::path(path))) {
+        ShowDocument(editor);
+    }
+}
+
+// Alt+↑ and Alt+↓ open a drop-down list that has the focus; elsewhere they move rows.
+bool OpensDropDown(const MSG& message) {
+    if (message.message != WM_SYSKEYDOWN ||
+        (message.wParam != VK_UP && message.wParam != VK_DOWN)) {
+        return false;
+    }
+    wchar_t className[16] = {};
+    GetClassNameW(message.hwnd, className, 16);
+    return lstrcmpiW(className, L"ComboBox") == 0;
 }
 
 void ShowStepRows(EditorWindow& editor, const std::optional<RowSpan>& rows) {
@@ -122,9 +156,32 @@ bool OnCommand(EditorWindow& editor, int id) {
     case IDC_DELETE:
         OnDeleteButton(editor);
         return true;
+    case IDOK:
+        // Enter, as the keyboard's dialog handling reports it: on the list, it edits the row.
+        if (GetFocus() == editor.controls.elementList) {
+            OnEditButton(editor);
+        }
+        return true;
     default:
-        return false;
+        return RunElementCommand(editor, id);
     }
+}
+
+void OnContextMenu(EditorWindow& editor, HWND target, LPARAM at) {
+    if (target != editor.controls.elementList) {
+        return;
+    }
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    // From the keyboard (Shift+F10, the menu key) the point is -1, -1: show it at the selection.
+    if (point.x == -1 && point.y == -1) {
+        RECT row{LVIR_BOUNDS, 0, 0, 0};
+        const int selected = std::max(SelectedIndex(editor.controls), 0);
+        SendMessageW(target, LVM_GETITEMRECT, static_cast<WPARAM>(selected),
+                     reinterpret_cast<LPARAM>(&row));
+        point = {row.left, row.bottom};
+        ClientToScreen(target, &point);
+    }
+    ShowListMenu(editor, point);
 }
 
 void OnSelectionChange(EditorWindow& editor, int id) {
@@ -161,9 +218,17 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         editor.window = nullptr;
         break;
+    case WM_INITMENU:
     case WM_INITMENUPOPUP:
+        // Shortcut keys send WM_INITMENU too, so their items are up to date when checked.
         UpdateMenuStates(editor);
         break;
+    case WM_DROPFILES:
+        OnDropFiles(editor, reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case WM_CONTEXTMENU:
+        OnContextMenu(editor, reinterpret_cast<HWND>(wParam), lParam);
+        return 0;
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == IDC_ELEMENT_LIST) {
             return OnElementListNotify(editor, *reinterpret_cast<NMHDR*>(lParam));
@@ -233,6 +298,7 @@ void UpdateMenuStates(EditorWindow& editor) {
     }
     EnableMenuCommand(menu, IDM_UNDO, editor.model.canUndo());
     EnableMenuCommand(menu, IDM_REDO, editor.model.canRedo());
+    UpdateElementCommandStates(editor, menu);
 }
 
 SIZE MainWindowSize(int dpi) {
@@ -284,6 +350,20 @@ HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
                            size.cx, size.cy, nullptr, nullptr, instance, &editor);
 }
 
+void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine) {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(commandLine, &count);
+    if (arguments == nullptr) {
+        return;
+    }
+    const std::filesystem::path path = count > 1 ? arguments[1] : L"";
+    LocalFree(arguments);
+    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0 &&
+        LoadSettingsFrom(editor.window, editor.model, path)) {
+        ShowDocument(editor);
+    }
+}
+
 void RunMessageLoop(EditorWindow& editor) {
     HACCEL shortcuts = LoadAcceleratorsW(AppInstance, L"TOPACCEL");
     MSG message;
@@ -302,7 +382,8 @@ bool TranslateMainMessage(EditorWindow& editor, HACCEL shortcuts, MSG& message) 
     }
     // Shortcuts only while no dialog or message box of the editor is in front.
     const bool inMain = message.hwnd == window || IsChild(window, message.hwnd);
-    if (inMain && shortcuts != nullptr && TranslateAcceleratorW(window, shortcuts, &message)) {
+    if (inMain && shortcuts != nullptr && !OpensDropDown(message) &&
+        TranslateAcceleratorW(window, shortcuts, &message)) {
         return true;
     }
     return IsDialogMessageW(window, &message) != 0;

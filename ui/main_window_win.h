@@ -52,6 +52,10 @@ void UpdateMenuStates(EditorWindow& editor);
 // keyboard moving between its controls as in a dialog. True when the message was used.
 bool TranslateMainMessage(EditorWindow& editor, HACCEL shortcuts, MSG& message);
 
+// Opens the settings file the program was started with (what Explorer passes for "Open with" or a
+// file association): the first argument, when it names a .dat file. Other arguments are ignored.
+void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine);
+
 // Runs until the quit message. The editor's shortcut keys work everywhere in the main window,
 // and the keyboard moves between its controls as in a dialog.
 void RunMessageLoop(EditorWindow& editor);

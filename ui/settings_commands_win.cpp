@@ -80,22 +80,15 @@ bool CmdSaveSettings(HWND owner, EditorModel& editor) {
     return SaveTo(owner, editor, std::filesystem::path(file));
 }
 
-bool CmdLoadSettings(HWND owner, EditorModel& editor) {
-    if (!editor.document().elements.empty() &&
-        !AskYesNo(owner, "現在編集中のデータは失われますがよろしいですか?", "確認"))
-        return false;
-    wchar_t file[PathCapacity] = {};
-    std::wcsncpy(file, DefaultFileName, PathCapacity - 1);
-    OPENFILENAMEW dialog =
-        DatFileDialog(owner, file, OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST);
-    if (!GetOpenFileNameW(&dialog)) {
-        ShowError(owner, "波形設定ファイル読み込みエラー");
-        return false;
-    }
+bool MayReplaceDocument(HWND owner, const EditorModel& editor) {
+    return editor.document().elements.empty() ||
+           AskYesNo(owner, "現在編集中のデータは失われますがよろしいですか?", "確認");
+}
+
+bool LoadSettingsFrom(HWND owner, EditorModel& editor, const std::filesystem::path& path) {
     // A file that turns out invalid halfway must cost the user nothing: read into a document of
     // its own and take it over only when the whole file was read.
     SignalDocument loaded;
-    const std::filesystem::path path(file);
     const SettingsReadResult result = ReadSettingsFile(path, loaded);
     if (!result.ok()) {
         if (result.status == SettingsReadStatus::CannotOpen)
@@ -106,4 +99,18 @@ bool CmdLoadSettings(HWND owner, EditorModel& editor) {
     editor.load(std::move(loaded), path);
     ShowMessage(owner, "波形設定ファイルを読み込みました。", "読込完了", MB_OK);
     return true;
+}
+
+bool CmdLoadSettings(HWND owner, EditorModel& editor) {
+    if (!MayReplaceDocument(owner, editor))
+        return false;
+    wchar_t file[PathCapacity] = {};
+    std::wcsncpy(file, DefaultFileName, PathCapacity - 1);
+    OPENFILENAMEW dialog =
+        DatFileDialog(owner, file, OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST);
+    if (!GetOpenFileNameW(&dialog)) {
+        ShowError(owner, "波形設定ファイル読み込みエラー");
+        return false;
+    }
+    return LoadSettingsFrom(owner, editor, std::filesystem::path(file));
 }

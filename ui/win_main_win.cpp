@@ -18,6 +18,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
+    OpenCommandLineFile(editor, GetCommandLineW());
     RunMessageLoop(editor);
     return 0;
 }

@@ -70,6 +70,16 @@ TEST(LoadedMenu, HasTheTwoPopUpsWithTheirCommandsInOrder) {
                           {0, L"終了", IDM_EXIT},
                           {1, L"元に戻す\tCtrl+Z", IDM_UNDO},
                           {1, L"やり直し\tCtrl+Y", IDM_REDO},
+                          {1, L"", 0},
+                          {1, L"切り取り\tCtrl+X", IDM_CUT},
+                          {1, L"コピー\tCtrl+C", IDM_COPY},
+                          {1, L"貼り付け\tCtrl+V", IDM_PASTE},
+                          {1, L"複製\tCtrl+D", IDM_DUPLICATE},
+                          {1, L"", 0},
+                          {1, L"上へ移動\tAlt+↑", IDM_MOVE_UP},
+                          {1, L"下へ移動\tAlt+↓", IDM_MOVE_DOWN},
+                          {1, L"", 0},
+                          {1, L"すべて選択\tCtrl+A", IDM_SELECT_ALL},
                           {2, L"使用方法", IDM_HELP},
                           {2, L"バージョン情報", IDM_ABOUT}};
     UINT position[3] = {0, 0, 0};
@@ -80,7 +90,7 @@ TEST(LoadedMenu, HasTheTwoPopUpsWithTheirCommandsInOrder) {
         EXPECT_EQ(GetMenuItemID(popUp, at), item.id);
     }
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 5);
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 2);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 12);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 2)), 2);
     DestroyMenu(menu);
 }
