@@ -1,15 +1,8 @@
 #include "model/noise.h"
 
 #include <cmath>
-#include <random>
 
 namespace {
-
-// Default-constructed, so a draw before any seeding uses the standard seed 5489.
-std::mt19937& generator() {
-    static std::mt19937 engine;
-    return engine;
-}
 
 constexpr double TwoToMinus32 = 2.3283064365386963e-10;
 constexpr double TwoPi = 6.283185307179586;
@@ -30,13 +23,9 @@ std::uint32_t noiseSeedFromSlot(double slot) {
     return static_cast<std::uint32_t>(reduced);
 }
 
-void seedNoise(std::uint32_t seed) {
-    generator().seed(seed);
-}
-
-double nextNoiseValue(double base, double rms) {
-    const std::uint32_t e1 = static_cast<std::uint32_t>(generator()());
-    const std::uint32_t e2 = static_cast<std::uint32_t>(generator()());
+double nextNoiseValue(NoiseGenerator& generator, double base, double rms) {
+    const std::uint32_t e1 = static_cast<std::uint32_t>(generator());
+    const std::uint32_t e2 = static_cast<std::uint32_t>(generator());
     const double u1 = (e1 + 0.5) * TwoToMinus32;
     const double u2 = (e2 + 0.5) * TwoToMinus32;
     return base + rms * std::sqrt(-2.0 * std::log(u1)) * std::sin(TwoPi * u2);

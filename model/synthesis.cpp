@@ -118,19 +118,20 @@ double sampleElement(const SignalElement& element, double t0, double dt, TracePo
     case FUNC_EXPO:
         return sampleLoop(duration, t0, dt, trace,
                           [&](double t) { return exponentialValue(p, t); });
-    case FUNC_RANDOM:
-        seedNoise(noiseSeedFromSlot(p[2]));
+    case FUNC_RANDOM: {
+        NoiseGenerator noise(noiseSeedFromSlot(p[2]));
         return sampleLoop(duration, t0, dt, trace,
-                          [&](double) { return nextNoiseValue(p[0], p[1]); });
+                          [&](double) { return nextNoiseValue(noise, p[0], p[1]); });
+    }
     case FUNC_SUM: {
         const SignalElement a = subElement(element, SubFunction::A);
         const SignalElement b = subElement(element, SubFunction::B);
         const bool noiseB = b.type == FUNC_RANDOM;
-        if (noiseB)
-            seedNoise(noiseSeedFromSlot(b.params[2]));
+        NoiseGenerator noise(noiseB ? noiseSeedFromSlot(b.params[2]) : 0);
         return sampleLoop(duration, t0, dt, trace, [&](double t) {
             const double va = valueAt(a, t);
-            const double vb = noiseB ? nextNoiseValue(b.params[0], b.params[1]) : valueAt(b, t);
+            const double vb =
+                noiseB ? nextNoiseValue(noise, b.params[0], b.params[1]) : valueAt(b, t);
             return va + vb;
         });
     }

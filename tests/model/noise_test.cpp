@@ -20,27 +20,27 @@ double referenceNoise(std::mt19937& engine, double base, double rms) {
 
 TEST(Noise, MatchesTheReferenceGenerator) {
     std::mt19937 reference(12345);
-    seedNoise(12345);
+    NoiseGenerator noise(12345);
     for (int i = 0; i < 1000; ++i)
-        ASSERT_EQ(nextNoiseValue(1.5, 0.25), referenceNoise(reference, 1.5, 0.25)) << i;
+        ASSERT_EQ(nextNoiseValue(noise, 1.5, 0.25), referenceNoise(reference, 1.5, 0.25)) << i;
 }
 
 TEST(Noise, FirstValuesOfSeed5489) {
     // The standard's default seed: its first two outputs are 3499211612 and 581869302.
-    seedNoise(5489);
+    NoiseGenerator noise(5489);
     const double u1 = (3499211612.0 + 0.5) * 2.3283064365386963e-10;
     const double u2 = (581869302.0 + 0.5) * 2.3283064365386963e-10;
-    EXPECT_EQ(nextNoiseValue(0.0, 1.0),
+    EXPECT_EQ(nextNoiseValue(noise, 0.0, 1.0),
               std::sqrt(-2.0 * std::log(u1)) * std::sin(6.283185307179586 * u2));
 }
 
 TEST(Noise, ReseedingRepeatsTheSequence) {
-    seedNoise(7);
-    const double first = nextNoiseValue(0, 1);
-    const double second = nextNoiseValue(0, 1);
-    seedNoise(7);
-    EXPECT_EQ(nextNoiseValue(0, 1), first);
-    EXPECT_EQ(nextNoiseValue(0, 1), second);
+    NoiseGenerator noise(7);
+    const double first = nextNoiseValue(noise, 0, 1);
+    const double second = nextNoiseValue(noise, 0, 1);
+    noise.seed(7);
+    EXPECT_EQ(nextNoiseValue(noise, 0, 1), first);
+    EXPECT_EQ(nextNoiseValue(noise, 0, 1), second);
     EXPECT_NE(first, second);
 }
 

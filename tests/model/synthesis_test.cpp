@@ -238,8 +238,6 @@ TEST(RebuildSamples, NoiseIsReproducible) {
                   1.0 + 0.5 * std::sqrt(-2.0 * std::log(u1)) * std::sin(6.283185307179586 * u2));
         EXPECT_EQ(first.pointAt(20 + i).value, first.pointAt(i).value);
     }
-    seedNoise(999); // earlier draws must not leak into the next rebuild
-    nextNoiseValue(0, 1);
     EXPECT_EQ(valuesOf(rebuilt(list, 0.1)), valuesOf(first));
 }
 
@@ -248,9 +246,9 @@ TEST(RebuildSamples, NoiseAsSubFunctionB) {
                                     makeElement(FUNC_RANDOM, {0.5, 2, 123456, 0.1}));
     const TracePoints trace = rebuilt({s}, 1.0);
     ASSERT_EQ(trace.pointCount(), 4);
-    seedNoise(123456);
+    NoiseGenerator noise(123456);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(trace.pointAt(i).value, i + nextNoiseValue(0.5, 2));
+        EXPECT_EQ(trace.pointAt(i).value, i + nextNoiseValue(noise, 0.5, 2));
 }
 
 TEST(RebuildSamples, FullStoreKeepsTheNewestPoints) {
