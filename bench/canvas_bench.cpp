@@ -29,7 +29,7 @@ struct DayChart {
     TracePoints samples;
 
     DayChart(int points, int periodPosition) {
-        configureOutputCanvas(canvas, window)->points = &samples;
+        configureOutputCanvas(canvas, window).points = &samples;
         const double step = 86400.0 / (points - 1);
         for (int i = 0; i < points; ++i)
             samples.appendPoint(i * step, 10 * std::sin(i * 0.01));

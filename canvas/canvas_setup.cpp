@@ -5,11 +5,8 @@
 
 #include <string>
 
-Trace* configureOutputCanvas(Canvas& canvas, CanvasEffects& effects) {
-    Trace* output = addTrace(canvas, -10, 10);
-    if (output == nullptr)
-        return nullptr;
-    Trace& trace = *output;
+Trace& configureOutputCanvas(Canvas& canvas, CanvasEffects& effects) {
+    Trace& trace = canvas.trace;
     setTimePerDivision(canvas, 5);
     applyOutputRange(trace, -1); // before a range is chosen: the first one's −10 … 10 V
     trace.colour = OutputTraceColour;
@@ -19,7 +16,7 @@ Trace* configureOutputCanvas(Canvas& canvas, CanvasEffects& effects) {
     canvas.showHundredths = false;
     canvas.displaySpan = displayPeriod(InitialDisplayPeriod).span;
     setView(canvas, 0, canvas.displaySpan, 0, effects);
-    return output;
+    return trace;
 }
 
 void applyOutputRange(Trace& trace, int rangeCode) {

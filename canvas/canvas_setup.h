@@ -7,8 +7,8 @@ inline constexpr Colour OutputTraceColour = 0x0050FFFF;
 
 // Gives a freshly created canvas its output trace (−10 … 10 "V", light yellow) and the display
 // period the main window's list starts with (30 s at 5 s/div), then shows the empty view.
-// Returns the output trace, or nullptr (nothing changed) when the canvas has no room for it.
-Trace* configureOutputCanvas(Canvas& canvas, CanvasEffects& effects);
+// Returns the output trace.
+Trace& configureOutputCanvas(Canvas& canvas, CanvasEffects& effects);
 
 // The trace's value range and unit for an output range code (unknown codes: −10 … 10 "V").
 void applyOutputRange(Trace& trace, int rangeCode);

@@ -30,15 +30,6 @@ const TracePoints& pointsOf(const Trace& trace) {
     return trace.points != nullptr ? *trace.points : none;
 }
 
-Trace* addTrace(Canvas& canvas, double minValue, double maxValue) {
-    if (canvas.traces.size() >= MaxTraces)
-        return nullptr;
-    Trace& trace = canvas.traces.emplace_back();
-    trace.minValue = minValue;
-    trace.maxValue = maxValue;
-    return &trace;
-}
-
 void setRange(Trace& trace, double minValue, double maxValue) {
     if (!(maxValue > minValue))
         return;
@@ -64,17 +55,11 @@ void setTimePerDivision(Canvas& canvas, double seconds) {
 }
 
 double dataStartTime(const Canvas& canvas) {
-    double start = 1e101;
-    for (const Trace& trace : canvas.traces)
-        if (pointsOf(trace).pointCount() > 0)
-            start = std::min(start, pointsOf(trace).pointAt(0).time);
-    return start > 1e100 ? 0 : start;
+    const TracePoints& points = pointsOf(canvas.trace);
+    return points.pointCount() > 0 ? points.pointAt(0).time : 0;
 }
 
 double dataEndTime(const Canvas& canvas) {
-    double end = 0;
-    for (const Trace& trace : canvas.traces)
-        if (pointsOf(trace).pointCount() > 0)
-            end = std::max(end, pointsOf(trace).lastPoint().time);
-    return end;
+    const TracePoints& points = pointsOf(canvas.trace);
+    return points.pointCount() > 0 ? std::max(0.0, points.lastPoint().time) : 0;
 }

@@ -3,7 +3,6 @@
 #include "model/trace_points.h"
 
 #include <cstdint>
-#include <deque>
 #include <string>
 
 // Colours as the window system stores them: 0x00BBGGRR, red in the low byte.
@@ -24,8 +23,6 @@ struct Trace {
     bool visible = true;
 };
 
-inline constexpr int MaxTraces = 20;
-
 // The scroll bar counts the whole signal as 10000 units; its range is 0 … 9999.
 inline constexpr int ScrollUnits = 10000;
 inline constexpr int ScrollMaximum = 9999;
@@ -39,8 +36,8 @@ inline constexpr int ScrollBarIdOffset = 2000;
 struct Canvas {
     int scrollPage = ScrollUnits;
     int scrollPos = 0;
-    // Traces keep their address for the life of the canvas (callers hold Trace*), hence a deque.
-    std::deque<Trace> traces;
+    Trace trace; // the output signal
+
     double viewStart = 0; // seconds at the left edge of the plot area
     double viewEnd = 0;   // seconds at the right edge
     double gridAnchor = 0;
@@ -69,7 +66,7 @@ class CanvasEffects {
 };
 
 // A canvas as created at the given screen dpi: 700 × 400 at (20, 20) at 96 dpi, scaled
-// N × dpi / 96, with an empty view and no traces.
+// N × dpi / 96, with an empty view and a trace without samples.
 Canvas initialCanvas(int dpi);
 
 // Height of the strip below the canvas that holds the scroll bar.
@@ -78,15 +75,12 @@ int stripHeight(const Canvas& canvas);
 // The trace's samples; none when it shows no signal.
 const TracePoints& pointsOf(const Trace& trace);
 
-// nullptr (and no change) when the canvas already holds MaxTraces traces.
-Trace* addTrace(Canvas& canvas, double minValue, double maxValue);
-
 // Ignored unless maxValue > minValue.
 void setRange(Trace& trace, double minValue, double maxValue);
 
 // Snaps to whole seconds, minutes, hours or days from 1 s up; ignores values ≤ 0 and non-finite.
 void setTimePerDivision(Canvas& canvas, double seconds);
 
-// Time extent of the points of all traces, visible or not; 0 when no trace holds a point.
+// Time extent of the trace's points, visible or not; 0 when it holds none.
 double dataStartTime(const Canvas& canvas);
 double dataEndTime(const Canvas& canvas);

@@ -37,13 +37,12 @@ CursorReadout cursorReadout(const Canvas& canvas, int x) {
     readout.inPlot = true;
     readout.time = *time;
     readout.text = timeLabelWithMilliseconds(*time) + "  ";
-    if (!canvas.traces.empty())
-        readout.sampleIndex = sampleAt(pointsOf(canvas.traces.front()), *time);
+    readout.sampleIndex = sampleAt(pointsOf(canvas.trace), *time);
     if (readout.sampleIndex < 0) {
         readout.text += NoSignal;
         return readout;
     }
-    const Trace& trace = canvas.traces.front();
+    const Trace& trace = canvas.trace;
     const double value = pointsOf(trace).pointAt(readout.sampleIndex).value;
     readout.clipped = isClipped(value, trace.minValue, trace.maxValue);
     readout.text += valueText(trace, value);

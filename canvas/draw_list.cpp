@@ -39,19 +39,18 @@ ValueAxis buildValueAxis(const Canvas& canvas, const Trace& trace, const PlotAre
     return axis;
 }
 
-void addPolyline(DrawList& list, const Canvas& canvas, const Trace& trace, int penWidth) {
+void addPolyline(DrawList& list, const Canvas& canvas, const Trace& trace) {
     if (!trace.visible || pointsOf(trace).pointCount() == 0)
         return;
-    list.traces.push_back(
-        {{PenStyle::Solid, penWidth, trace.colour}, selectDrawPoints(canvas, trace)});
+    list.traces.push_back({{PenStyle::Solid, 1, trace.colour}, selectDrawPoints(canvas, trace)});
 }
 
 // The clipped stretches stand out from the trace: red, a pixel wider than the trace itself.
-void addClippedRuns(DrawList& list, const Canvas& canvas, const Trace& trace, int penWidth) {
+void addClippedRuns(DrawList& list, const Canvas& canvas, const Trace& trace) {
     if (!trace.visible)
         return;
     for (std::vector<PixelPoint>& run : selectClippedRuns(canvas, trace))
-        list.clipped.push_back({{PenStyle::Solid, penWidth + 1, WarningColour}, std::move(run)});
+        list.clipped.push_back({{PenStyle::Solid, 2, WarningColour}, std::move(run)});
 }
 
 } // namespace
@@ -74,14 +73,8 @@ DrawList buildDrawList(const Canvas& canvas) {
     list.divisionCaption = {divisionLabel(canvas.secondsPerDivision), divisionCaptionRect(w, h),
                             TextSingleLine | TextVCenter | TextRight, White};
     list.timeGrid = buildTimeGrid(canvas, area);
-    if (!canvas.traces.empty())
-        list.valueAxis = buildValueAxis(canvas, canvas.traces.front(), area);
-    for (std::size_t i = 1; i < canvas.traces.size(); ++i)
-        addPolyline(list, canvas, canvas.traces[i], 1);
-    if (!canvas.traces.empty()) {
-        const int penWidth = canvas.traces.size() > 1 ? 2 : 1;
-        addPolyline(list, canvas, canvas.traces.front(), penWidth);
-        addClippedRuns(list, canvas, canvas.traces.front(), penWidth);
-    }
+    list.valueAxis = buildValueAxis(canvas, canvas.trace, area);
+    addPolyline(list, canvas, canvas.trace);
+    addClippedRuns(list, canvas, canvas.trace);
     return list;
 }

@@ -92,11 +92,11 @@ struct DrawList {
     TextItem divisionCaption;
     // 6. Vertical dotted grid with its time labels.
     TimeGrid timeGrid;
-    // 8. Value axis of trace 0, when the canvas has one.
+    // 8. Value axis of the trace.
     std::optional<ValueAxis> valueAxis;
-    // 9. Visible traces with points, other traces first, trace 0 last, on top.
+    // 9. The trace, when it is visible and has points (none or one).
     std::vector<TracePolyline> traces;
-    // 10. Stretches of trace 0 beyond its value range, along the plot's edge in warning red.
+    // 10. Stretches of the trace beyond its value range, along the plot's edge in warning red.
     std::vector<TracePolyline> clipped;
     // 11. The mouse cursor, on top of everything.
     std::optional<CursorOverlay> cursor;

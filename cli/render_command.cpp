@@ -108,7 +108,7 @@ std::optional<RenderOptions> parseOptions(std::span<const std::string_view> args
 std::string chartOfDocument(const SignalDocument& doc, const RenderOptions& options) {
     NoWindow window;
     Canvas canvas = initialCanvas(options.dpi);
-    Trace& trace = *configureOutputCanvas(canvas, window);
+    Trace& trace = configureOutputCanvas(canvas, window);
     TracePoints samples;
     trace.points = &samples;
     rebuildSamples({}, SignalDocument{}.sampleInterval, samples);

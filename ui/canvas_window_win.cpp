@@ -160,6 +160,6 @@ bool CreateCanvasPane(HWND parent, int dpi, CanvasWindow& pane) {
         return false;
     }
     pane.pushScrollState(pane.canvas);
-    pane.outputTrace = configureOutputCanvas(pane.canvas, pane);
-    return pane.outputTrace != nullptr;
+    pane.outputTrace = &configureOutputCanvas(pane.canvas, pane);
+    return true;
 }

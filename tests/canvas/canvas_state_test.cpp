@@ -30,36 +30,17 @@ TEST(InitialCanvas, StartsWithAnEmptyViewAndAFullThumb) {
     EXPECT_FALSE(canvas.showHundredths);
     EXPECT_EQ(canvas.scrollPos, 0);
     EXPECT_EQ(canvas.scrollPage, 10000);
-    EXPECT_TRUE(canvas.traces.empty());
     EXPECT_EQ(canvas.controlId, 1111);
-}
-
-TEST(AddTrace, CreatesAWhiteVisibleOutputTraceWithTheGivenRange) {
-    Canvas canvas = initialCanvas(96);
-    Trace* trace = addTrace(canvas, 5, -5); // the range is taken unchecked
-    ASSERT_NE(trace, nullptr);
-    EXPECT_EQ(trace->name, "OUTPUT");
-    EXPECT_EQ(trace->unit, "");
-    EXPECT_EQ(trace->minValue, 5);
-    EXPECT_EQ(trace->maxValue, -5);
-    EXPECT_EQ(trace->colour, 0x00FFFFFFu);
-    EXPECT_TRUE(trace->visible);
-    EXPECT_EQ(pointsOf(*trace).pointCount(), 0);
-}
-
-TEST(AddTrace, RefusesTheTwentyFirstAndKeepsEarlierTracesInPlace) {
-    Canvas canvas = initialCanvas(96);
-    Trace* first = addTrace(canvas, -1, 1);
-    for (int i = 1; i < 20; ++i)
-        ASSERT_NE(addTrace(canvas, -1, 1), nullptr);
-    EXPECT_EQ(addTrace(canvas, -1, 1), nullptr);
-    EXPECT_EQ(canvas.traces.size(), 20u);
-    EXPECT_EQ(first, &canvas.traces.front());
+    const Trace& trace = canvas.trace;
+    EXPECT_EQ(trace.name, "OUTPUT");
+    EXPECT_EQ(trace.colour, 0x00FFFFFFu);
+    EXPECT_TRUE(trace.visible);
+    EXPECT_EQ(pointsOf(trace).pointCount(), 0);
 }
 
 TEST(SetRange, StoresOnlyAnIncreasingRange) {
     Canvas canvas = initialCanvas(96);
-    Trace& trace = *addTrace(canvas, -10, 10);
+    Trace& trace = canvas.trace;
     setRange(trace, 0, 20);
     EXPECT_EQ(trace.minValue, 0);
     EXPECT_EQ(trace.maxValue, 20);
@@ -91,22 +72,15 @@ TEST(SetTimePerDivision, SnapsToWholeUnitsFromOneSecondUp) {
     }
 }
 
-TEST(DataExtent, SpansThePointsOfEveryTraceVisibleOrNot) {
+TEST(DataExtent, SpansTheTracesPointsVisibleOrNot) {
     Canvas canvas = initialCanvas(96);
     EXPECT_EQ(dataStartTime(canvas), 0);
     EXPECT_EQ(dataEndTime(canvas), 0);
-    Trace& a = *addTrace(canvas, -1, 1);
-    Trace& b = *addTrace(canvas, -1, 1);
-    addTrace(canvas, -1, 1); // no points: not counted
-    EXPECT_EQ(dataStartTime(canvas), 0);
-    TracePoints aPoints, bPoints;
-    aPoints.appendPoint(3, 0);
-    aPoints.appendPoint(8, 0);
-    bPoints.appendPoint(2, 0);
-    bPoints.appendPoint(5, 0);
-    a.points = &aPoints;
-    b.points = &bPoints;
-    b.visible = false;
+    TracePoints points;
+    points.appendPoint(2, 0);
+    points.appendPoint(8, 0);
+    canvas.trace.points = &points;
+    canvas.trace.visible = false;
     EXPECT_EQ(dataStartTime(canvas), 2);
     EXPECT_EQ(dataEndTime(canvas), 8);
 }

@@ -20,6 +20,13 @@ struct RecordingEffects final : CanvasEffects {
     void forget() { *this = RecordingEffects{}; }
 };
 
+// The canvas's trace with a value range, as the tests of the arithmetic use it.
+inline Trace* rangedTrace(Canvas& canvas, double minValue, double maxValue) {
+    canvas.trace.minValue = minValue;
+    canvas.trace.maxValue = maxValue;
+    return &canvas.trace;
+}
+
 // Display-period list positions used by the tests.
 inline constexpr int Period100ms = 0;
 inline constexpr int Period5s = 2;
@@ -36,7 +43,7 @@ struct Chart {
     Trace* trace = nullptr;
 
     explicit Chart(int periodPosition = Period30s) {
-        trace = configureOutputCanvas(canvas, effects);
+        trace = &configureOutputCanvas(canvas, effects);
         trace->points = &samples;
         samples.appendPoint(0, 0);
         setView(canvas, 0, canvas.displaySpan, 0, effects);

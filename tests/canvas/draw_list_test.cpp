@@ -8,7 +8,7 @@ TEST(DrawList, EmptyWindowDrawsOnlyTheBackground) {
     Canvas canvas = initialCanvas(96);
     TracePoints origin;
     origin.appendPoint(0, 0);
-    addTrace(canvas, -10, 10)->points = &origin;
+    rangedTrace(canvas, -10, 10)->points = &origin;
     const DrawList list = buildDrawList(canvas);
     EXPECT_EQ(list.background, (PixelRect{0, 0, 700, 400}));
     EXPECT_EQ(list.backgroundColour, 0u);
@@ -59,25 +59,6 @@ TEST(DrawList, StartUpLook) {
     ASSERT_EQ(list.traces.size(), 1u);
     EXPECT_EQ(list.traces[0].pen, (Pen{PenStyle::Solid, 1, 0x0050FFFF}));
     EXPECT_EQ(list.traces[0].points, (std::vector<PixelPoint>{{70, 192}}));
-}
-
-TEST(DrawList, AxisTraceIsDrawnLastAndWiderAmongOthers) {
-    Chart chart(Period30s);
-    chart.load(12.3, 0.1);
-    Trace& other = *addTrace(chart.canvas, 0, 1);
-    other.colour = 0x000000FF;
-    TracePoints onePoint;
-    onePoint.appendPoint(1, 0.5);
-    other.points = &onePoint;
-    Trace& hidden = *addTrace(chart.canvas, 0, 1);
-    hidden.points = &onePoint;
-    hidden.visible = false;
-    addTrace(chart.canvas, 0, 1); // no points: not drawn
-    const DrawList list = buildDrawList(chart.canvas);
-    ASSERT_EQ(list.traces.size(), 2u);
-    EXPECT_EQ(list.traces[0].pen, (Pen{PenStyle::Solid, 1, 0x000000FF}));
-    EXPECT_EQ(list.traces[1].pen, (Pen{PenStyle::Solid, 2, 0x0050FFFF}));
-    EXPECT_EQ(list.traces[1].points.back(), (PixelPoint{308, 192}));
 }
 
 TEST(DrawList, InvisibleAxisTraceKeepsItsScale) {

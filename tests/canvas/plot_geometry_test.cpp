@@ -1,5 +1,7 @@
 #include "canvas/plot_geometry.h"
 
+#include "chart_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -38,7 +40,7 @@ namespace {
 
 struct View {
     Canvas canvas = initialCanvas(96);
-    Trace* trace = addTrace(canvas, -10, 10);
+    Trace* trace = rangedTrace(canvas, -10, 10);
     View() {
         canvas.viewStart = 0;
         canvas.viewEnd = 30;

@@ -43,7 +43,7 @@ TEST(SelectPointRange, ThinsByStrideCountedBackFromTheLastPoint) {
         {10000, 1, 10000}, {10001, 2, 5000}, {25000, 3, 8333}, {86400, 9, 9600}, {99999, 10, 9999}};
     for (const Case& c : cases) {
         Canvas canvas = initialCanvas(96);
-        Trace& trace = *addTrace(canvas, -1, 1);
+        Trace& trace = *rangedTrace(canvas, -1, 1);
         TracePoints samples;
         for (int i = 0; i < c.inView; ++i)
             samples.appendPoint(i, 0);
@@ -101,7 +101,7 @@ TEST(SelectDrawPoints, ExtremeValuesLandOnThePlotEdges) {
 TEST(SelectClippedRuns, RunsBeyondOneLimitAlongItsEdge) {
     Canvas canvas = initialCanvas(96);
     canvas.viewEnd = 30;
-    Trace& trace = *addTrace(canvas, -10, 10);
+    Trace& trace = *rangedTrace(canvas, -10, 10);
     TracePoints samples;
     for (double value : {0.0, 12.0, 15.0, 10.0, -11.0, 11.0, 5.0})
         samples.appendPoint(samples.pointCount(), value);
