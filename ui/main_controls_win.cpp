@@ -150,8 +150,13 @@ void ShowElementList(MainControls& controls, const ElementList& elements) {
     controls.rowStarts = rowStartTimes(elements);
     controls.textRow = -1;
     SelectRows(controls, 0, 0);
-    // The new count redraws the whole list.
-    SendMessageW(controls.elementList, LVM_SETITEMCOUNT, elements.size(), LVSICF_NOSCROLL);
+    HWND list = controls.elementList;
+    // A new count redraws the whole list and sets its scroll bar, which takes milliseconds even
+    // when nothing changes for it: an edit within the rows only redraws them.
+    if (static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) != elements.size())
+        SendMessageW(list, LVM_SETITEMCOUNT, elements.size(), LVSICF_NOSCROLL);
+    else
+        InvalidateRect(list, nullptr, TRUE);
 }
 
 // Hands the list view the text of the cell it is about to show or is asked for.
@@ -280,8 +285,15 @@ void SelectRows(const MainControls& controls, int first, int count) {
         return;
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    // Item -1 stands for every row.
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    // Row by row: unselecting every row at once (item -1) visits each row of the list, while
+    // the rows to find are few.
+    for (const UINT mark : {LVNI_SELECTED, LVNI_FOCUSED}) {
+        int row = -1;
+        while ((row = static_cast<int>(
+                    SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), mark))) != -1)
+            SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&item));
+    }
     item.state = LVIS_SELECTED;
     for (int row = first; row < first + count; ++row)
         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
