@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -103,29 +104,39 @@ double medianChartPaint(EditorWindow& editor) {
     return median(times);
 }
 
+// Times one change to the document and the refresh it ends with; false, with nothing timed,
+// when the change did not happen.
+bool timeChange(EditorWindow& editor, Parts& parts, const std::function<bool()>& change) {
+    Stopwatch clock;
+    if (!change())
+        return false;
+    parts.change.push_back(clock.lap());
+    editor.model.samples();
+    parts.samples.push_back(clock.lap());
+    ShowDocument(editor);
+    parts.show.push_back(clock.lap());
+    paintTheRest(editor);
+    parts.rest.push_back(clock.lap());
+    pumpMessages();
+    return true;
+}
+
 void benchEdits(EditorWindow& editor, int rows) {
     const ElementList elements = ninetySeconds(rows);
     editor.model.edit([&](SignalDocument& doc) {
         doc.elements = elements;
         return true;
     });
-    const int last = rows - 1;
     Parts parts;
     for (int run = 0; run < Runs; ++run) {
         // The last element's level goes up and down: every run is a real change.
         SignalElement changed = elements.back();
-        changed.params[0] += run % 2;
-        Stopwatch clock;
-        if (!editor.model.replaceElement(changed, last) && run > 0)
-            std::printf("The edit was refused\n");
-        parts.change.push_back(clock.lap());
-        editor.model.samples();
-        parts.samples.push_back(clock.lap());
-        ShowDocument(editor);
-        parts.show.push_back(clock.lap());
-        paintTheRest(editor);
-        parts.rest.push_back(clock.lap());
-        pumpMessages();
+        changed.params[0] += (run + 1) % 2;
+        if (!timeChange(editor, parts,
+                        [&] { return editor.model.replaceElement(changed, rows - 1); })) {
+            std::printf("The edit with %d rows was refused\n", rows);
+            return;
+        }
     }
     char what[64];
     std::snprintf(what, sizeof what, "Edit, %d samples, %5d rows",
@@ -144,21 +155,17 @@ void benchLoad(EditorWindow& editor) {
     }
     Parts parts;
     for (int run = 0; run < Runs; ++run) {
-        Stopwatch clock;
-        SignalDocument loaded;
-        if (!ReadSettingsFile(path, loaded).ok()) {
+        const bool loaded = timeChange(editor, parts, [&] {
+            SignalDocument doc;
+            if (!ReadSettingsFile(path, doc).ok())
+                return false;
+            editor.model.load(std::move(doc), path);
+            return true;
+        });
+        if (!loaded) {
             std::printf("The settings file did not read\n");
             break;
         }
-        editor.model.load(std::move(loaded), path);
-        parts.change.push_back(clock.lap());
-        editor.model.samples();
-        parts.samples.push_back(clock.lap());
-        ShowDocument(editor);
-        parts.show.push_back(clock.lap());
-        paintTheRest(editor);
-        parts.rest.push_back(clock.lap());
-        pumpMessages();
     }
     std::filesystem::remove(path);
     if (!parts.change.empty())
