@@ -12,6 +12,11 @@ namespace {
 // About 31,700 years: far past any resolution's budget, still exact in a double and an int64.
 constexpr double LargestShownMilliseconds = 1e15;
 
+ListRow makeRow(const SignalElement& element, std::size_t index, double start) {
+    return {std::to_string(index + 1), std::string(displayNameOf(element.type)),
+            startTimeText(start), summaryText(element)};
+}
+
 } // namespace
 
 std::string startTimeText(double seconds) {
@@ -32,16 +37,31 @@ std::string startTimeText(double seconds) {
 }
 
 std::vector<ListRow> listRows(const ElementList& elements) {
+    const std::vector<double> starts = rowStartTimes(elements);
     std::vector<ListRow> rows;
     rows.reserve(elements.size());
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        rows.push_back(makeRow(elements[i], i, starts[i]));
+    return rows;
+}
+
+std::vector<double> rowStartTimes(const ElementList& elements) {
+    std::vector<double> starts;
+    starts.reserve(elements.size());
     double start = 0.0;
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        const SignalElement& element = elements[i];
-        rows.push_back({std::to_string(i + 1), std::string(displayNameOf(element.type)),
-                        startTimeText(start), summaryText(element)});
+    for (const SignalElement& element : elements) {
+        starts.push_back(start);
         start = start + element.duration;
     }
-    return rows;
+    return starts;
+}
+
+std::optional<ListRow> listRowAt(const ElementList& elements, const std::vector<double>& starts,
+                                 int row) {
+    const auto index = static_cast<std::size_t>(row);
+    if (row < 0 || index >= elements.size() || index >= starts.size())
+        return std::nullopt;
+    return makeRow(elements[index], index, starts[index]);
 }
 
 std::optional<SignalElement> elementAtRow(const ElementList& elements, int row) {

@@ -12,6 +12,8 @@ struct ListRow {
     std::string typeName;
     std::string startTime;
     std::string summary;
+
+    bool operator==(const ListRow&) const = default;
 };
 
 // "mm:ss.fff" of a start time in seconds, to the nearest millisecond. Minutes do not wrap at an
@@ -21,6 +23,15 @@ std::string startTimeText(double seconds);
 
 // One row per element in list order; each starts at the sum of the durations before it.
 std::vector<ListRow> listRows(const ElementList& elements);
+
+// Where each row starts, in seconds: the sum of the durations before it. Worked out once per
+// change of the list, so that one row's texts cost the same however long the list is.
+std::vector<double> rowStartTimes(const ElementList& elements);
+
+// The texts of one row (from 0) as listRows gives them, with starts from rowStartTimes of the
+// same list; none when the row is in neither.
+std::optional<ListRow> listRowAt(const ElementList& elements, const std::vector<double>& starts,
+                                 int row);
 
 // The element shown in a row, or none when the row is not in the list.
 std::optional<SignalElement> elementAtRow(const ElementList& elements, int row);

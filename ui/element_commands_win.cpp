@@ -130,9 +130,13 @@ void Duplicate(EditorWindow& editor) {
         ShowError(editor.window, BudgetExceeded);
 }
 
+// One message for every row (item -1), however long the list.
 void SelectAll(const EditorWindow& editor) {
-    const int count = static_cast<int>(editor.model.document().elements.size());
-    SelectRows(editor.controls, 0, count);
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = LVIS_SELECTED;
+    SendMessageW(editor.controls.elementList, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(&item));
 }
 
 bool ClipboardHasText() {

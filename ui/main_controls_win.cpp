@@ -14,14 +14,17 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string_view>
 
 namespace {
 
 constexpr DWORD LabelStyle = WS_CHILD | WS_VISIBLE;
 constexpr DWORD ComboStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+// The rows come from the document on request (owner data): a refresh costs the same at any
+// length of the list.
 constexpr DWORD ListStyle =
-    WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER;
+    WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_OWNERDATA;
 constexpr DWORD ButtonStyle = WS_CHILD | WS_VISIBLE;
 
 struct Placement {
@@ -82,19 +85,20 @@ void CreateSelectionCombos(EditorWindow& editor) {
 
 struct Column {
     std::string_view header;
-    int width; // raw pixels: the list's columns do not follow the screen dpi
+    int width; // at 96 dpi
 };
 
 constexpr Column ListColumns[] = {{"番号", 40}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 450}};
+static_assert(std::size(ListColumns) == std::tuple_size_v<decltype(MainControls::rowTexts)>);
 
-void AddListColumns(HWND list) {
+void AddListColumns(HWND list, int dpi) {
     int index = 0;
     for (const Column& column : ListColumns) {
         std::wstring header = Widen(column.header);
         LVCOLUMNW lvc{};
         lvc.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         lvc.fmt = LVCFMT_LEFT;
-        lvc.cx = column.width;
+        lvc.cx = ScaleForDpi(column.width, dpi);
         lvc.pszText = header.data();
         lvc.iSubItem = index;
         SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
@@ -141,35 +145,35 @@ void SetStatusPart(HWND bar, int part, std::string_view text) {
                  reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
-void SetRowText(HWND list, int row, int column, std::string_view text) {
-    std::wstring wide = Widen(text);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = wide.data();
-    if (column == 0)
-        SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+// The list shows the document's rows from the top of what it showed before, none selected.
+void ShowElementList(MainControls& controls, const ElementList& elements) {
+    controls.rowStarts = rowStartTimes(elements);
+    controls.textRow = -1;
+    SelectRows(controls, 0, 0);
+    HWND list = controls.elementList;
+    // A new count redraws the whole list and sets its scroll bar, which takes milliseconds even
+    // when nothing changes for it: an edit within the rows only redraws them.
+    if (static_cast<std::size_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)) != elements.size())
+        SendMessageW(list, LVM_SETITEMCOUNT, elements.size(), LVSICF_NOSCROLL);
     else
-        SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        InvalidateRect(list, nullptr, TRUE);
 }
 
-void FillElementList(HWND list, const ElementList& elements) {
-    const std::vector<ListRow> rows = listRows(elements);
-    // One redraw for the whole refill rather than one per row.
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(list, LVM_SETITEMCOUNT, rows.size(), 0);
-    int row = 0;
-    for (const ListRow& texts : rows) {
-        SetRowText(list, row, 0, texts.number);
-        SetRowText(list, row, 1, texts.typeName);
-        SetRowText(list, row, 2, texts.startTime);
-        SetRowText(list, row, 3, texts.summary);
-        ++row;
+// Hands the list view the text of the cell it is about to show or is asked for.
+void ProvideCellText(EditorWindow& editor, LVITEMW& item) {
+    MainControls& controls = editor.controls;
+    const auto column = static_cast<std::size_t>(item.iSubItem);
+    if ((item.mask & LVIF_TEXT) == 0 || column >= controls.rowTexts.size())
+        return;
+    if (item.iItem != controls.textRow) {
+        const std::optional<ListRow> row =
+            listRowAt(editor.model.document().elements, controls.rowStarts, item.iItem);
+        controls.rowTexts = row ? std::array{Widen(row->number), Widen(row->typeName),
+                                             Widen(row->startTime), Widen(row->summary)}
+                                : decltype(controls.rowTexts){};
+        controls.textRow = item.iItem;
     }
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
+    item.pszText = controls.rowTexts[column].data();
 }
 
 void ShowWholeView(CanvasWindow& chart) {
@@ -235,7 +239,7 @@ void CreateMainControls(EditorWindow& editor) {
             SendMessageW(controls.elementList, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
         SendMessageW(controls.elementList, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                      extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-        AddListColumns(controls.elementList);
+        AddListColumns(controls.elementList, editor.dpi);
         CreateEditButtons(editor);
     }
     ShowDocument(editor);
@@ -244,7 +248,7 @@ void CreateMainControls(EditorWindow& editor) {
 void ShowDocument(EditorWindow& editor) {
     ShowDocumentCodes(editor);
     if (editor.controls.elementList != nullptr)
-        FillElementList(editor.controls.elementList, editor.model.document().elements);
+        ShowElementList(editor.controls, editor.model.document().elements);
     editor.chart.outputTrace->points = &editor.model.samples();
     ShowWholeView(editor.chart);
     UpdateButtonStates(editor);
@@ -296,8 +300,15 @@ void SelectRowSet(const MainControls& controls, const std::vector<int>& rows) {
         return;
     LVITEMW item{};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    // Item -1 stands for every row.
-    SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    // Row by row: unselecting every row at once (item -1) visits each row of the list, while
+    // the rows to find are few.
+    for (const UINT mark : {LVNI_SELECTED, LVNI_FOCUSED}) {
+        int row = -1;
+        while ((row = static_cast<int>(
+                    SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), mark))) != -1)
+            SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                         reinterpret_cast<LPARAM>(&item));
+    }
     item.state = LVIS_SELECTED;
     for (int row : rows)
         SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
@@ -317,6 +328,9 @@ LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header) {
     case NM_DBLCLK:
         if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0)
             OnEditButton(editor);
+        return 0;
+    case LVN_GETDISPINFOW:
+        ProvideCellText(editor, reinterpret_cast<NMLVDISPINFOW&>(header).item);
         return 0;
     default:
         return 0;

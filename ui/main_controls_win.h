@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
 struct EditorWindow;
 
 // Window handles of the main window's controls; the list view and the buttons stay null when the
-// list view could not be created.
+// list view could not be created. The list view keeps no texts: it asks for each cell it shows.
 struct MainControls {
     HWND rangeCombo = nullptr;
     HWND resolutionCombo = nullptr;
@@ -19,6 +20,13 @@ struct MainControls {
     HWND editButton = nullptr;
     HWND deleteButton = nullptr;
     HWND statusBar = nullptr;
+
+    // Where each row starts, as of the list's last refresh.
+    std::vector<double> rowStarts;
+    // The texts of the row asked for last (-1: none), one per column; the list view reads a
+    // cell's text after its request returns, so they stay until another row is asked for.
+    int textRow = -1;
+    std::array<std::wstring, 4> rowTexts;
 };
 
 // Creates the selection lists, the element list view, the edit buttons and the status bar.

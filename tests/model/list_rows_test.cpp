@@ -65,6 +65,24 @@ TEST(ListRows, NonFiniteDurationDoesNotBreakLaterRows) {
     EXPECT_EQ(rows[2].startTime, "00:00.000");
 }
 
+TEST(ListRows, OneRowAtATimeAsInTheWholeList) {
+    SignalElement broken = constantElement(0, 1);
+    broken.duration = std::numeric_limits<double>::quiet_NaN();
+    const ElementList elements = {constantElement(1.5, 0.7), constantElement(-2, 0.1),
+                                  constantElement(0, 3600), broken, constantElement(3, 1)};
+    const std::vector<double> starts = rowStartTimes(elements);
+    EXPECT_EQ(starts.size(), elements.size());
+    const std::vector<ListRow> rows = listRows(elements);
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
+        EXPECT_EQ(listRowAt(elements, starts, row), rows[static_cast<std::size_t>(row)]) << row;
+    EXPECT_EQ(listRowAt(elements, starts, 2)->startTime, "00:00.800");
+    EXPECT_FALSE(listRowAt(elements, starts, -1));
+    EXPECT_FALSE(listRowAt(elements, starts, 5));
+    // Starts of a shorter list: the rows past them are not shown.
+    EXPECT_FALSE(listRowAt(elements, rowStartTimes({elements[0]}), 1));
+    EXPECT_TRUE(rowStartTimes({}).empty());
+}
+
 TEST(ListRows, ElementAtRow) {
     const ElementList elements = {constantElement(1, 1), constantElement(2, 2)};
     EXPECT_EQ(elementAtRow(elements, 1), elements[1]);

@@ -139,6 +139,22 @@ TEST_F(ExportCommandTest, AFileThatCannotBeReplacedIsReportedAndKept) {
     EXPECT_EQ(ReadFile(file), "previous");
 }
 
+TEST_F(ExportCommandTest, AReadOnlyFileIsRefusedAndKept) {
+    ShowConstant(1.5, 10);
+    const fs::path file = folder_ / "readonly.csv";
+    std::ofstream(file, std::ios::binary) << "previous";
+    ASSERT_TRUE(SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_READONLY));
+
+    const auto seen = Export({ChooseFile(file), PressButton(IDYES), PressButton(IDOK)});
+    // Writable again, so that the folder can be removed.
+    SetFileAttributesW(file.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2].title, "エラー");
+    EXPECT_EQ(seen[2].text, "ファイルを開けませんでした。");
+    EXPECT_EQ(ReadFile(file), "previous");
+}
+
 // The export's refusals come from the format; here, that they reach the user before any dialog.
 TEST_F(ExportCommandTest, RefusalsAreReportedBeforeAnyDialog) {
     struct Refusal {

@@ -102,7 +102,7 @@ TEST_F(MainControls, ControlsAsCreated) {
         {IDC_RESOLUTION, "ComboBox", "", 0x50210003, {830, 90, 970, 0}},
         {IDC_LABEL_DISPLAY_PERIOD, "Static", "表示期間", 0x50000000, {730, 133, 1030, 153}},
         {IDC_DISPLAY_PERIOD, "ComboBox", "30秒", 0x50210003, {830, 130, 970, 0}},
-        {IDC_ELEMENT_LIST, "SysListView32", "", 0x50008009, {20, 450, 720, 635}},
+        {IDC_ELEMENT_LIST, "SysListView32", "", 0x50009009, {20, 450, 720, 635}},
         {IDC_APPEND, "Button", "末尾に追加", 0x50000000, {750, 480, 870, 504}},
         {IDC_INSERT, "Button", "挿入", 0x50000000, {750, 520, 870, 544}},
         {IDC_EDIT, "Button", "編集", 0x50000000, {750, 560, 870, 584}},
@@ -204,8 +204,18 @@ TEST_F(MainControls, GeometryFollowsTheScreenDpi) {
     EXPECT_EQ(append.top, 600);
     EXPECT_EQ(append.right - append.left, 150);
     EXPECT_EQ(append.bottom - append.top, 30);
-    // Column widths are raw pixels.
-    EXPECT_EQ(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETCOLUMNWIDTH, 3, 0), 450);
+    EXPECT_EQ(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETCOLUMNWIDTH, 3, 0), 562);
+}
+
+TEST_F(MainControls, ColumnsKeepRoomForTheirTextAt144Dpi) {
+    CloseMainWindow();
+    ASSERT_NE(OpenMainWindow(144), nullptr);
+    const int widths[] = {60, 225, 90, 675};
+    for (int column = 0; column < 4; ++column)
+        EXPECT_EQ(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETCOLUMNWIDTH,
+                               static_cast<WPARAM>(column), 0),
+                  widths[column])
+            << column;
 }
 
 TEST_F(MainControls, ButtonsFollowTheChoicesAndTheSelection) {
@@ -309,6 +319,28 @@ TEST_F(MainControls, RowsShowNumberTypeStartTimeAndSummary) {
         EXPECT_EQ(CellText(row, 2), starts[row]);
         EXPECT_EQ(CellText(row, 3), summaryText(elements[static_cast<std::size_t>(row)]));
     }
+}
+
+TEST_F(MainControls, LongListShowsTheRowsAsTheyAreAfterAnEdit) {
+    ShowElements(ElementList(10000, constantElement(1, 0.5)));
+    ASSERT_EQ(RowCount(), 10000);
+    EXPECT_EQ(CellText(9999, 0), "10000");
+    EXPECT_EQ(CellText(9999, 2), "83:19.500");
+    // A longer first element moves every later start; the count stays.
+    Editor().model.replaceElement(constantElement(1, 1.5), 0);
+    ShowDocument(Editor());
+    EXPECT_EQ(RowCount(), 10000);
+    EXPECT_EQ(CellText(9999, 2), "83:20.500");
+    EXPECT_EQ(CellText(0, 3), summaryText(constantElement(1, 1.5)));
+    EXPECT_EQ(CellText(10000, 0), "");
+}
+
+TEST_F(MainControls, DisplayPeriodLeavesTheListAlone) {
+    ShowElements({constantElement(1, 1), constantElement(2, 2)});
+    SelectRow(1);
+    Choose(IDC_DISPLAY_PERIOD, 0);
+    EXPECT_EQ(SelectedIndex(Editor().controls), 1);
+    EXPECT_EQ(RowCount(), 2);
 }
 
 TEST_F(MainControls, RangeChangeAsksAndNoKeepsEverything) {
