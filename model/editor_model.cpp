@@ -1,7 +1,6 @@
 #include "model/editor_model.h"
 
-#include "model/synthesis.h"
-
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -13,11 +12,17 @@ RowSpan rowsOf(const DocumentChange& change, const ElementList& shown) {
 } // namespace
 
 const TracePoints& EditorModel::samples() const {
-    if (samplesStale_) {
-        rebuildSamples(doc_.elements, doc_.sampleInterval, samples_);
-        samplesStale_ = false;
+    if (staleFrom_ != Fresh) {
+        rebuildSamplesFrom(doc_.elements, doc_.sampleInterval, samples_, marks_, staleFrom_);
+        staleFrom_ = Fresh;
     }
     return samples_;
+}
+
+void EditorModel::samplesChangedFrom(const DocumentChange& change) {
+    // Another sample interval moves every sample.
+    const std::size_t from = change.intervalBefore != change.intervalAfter ? 0 : change.first;
+    staleFrom_ = staleFrom_ == Fresh ? from : std::min(staleFrom_, from);
 }
 
 bool EditorModel::appendElement(const SignalElement& element) {
@@ -80,8 +85,8 @@ bool EditorModel::edit(const std::function<bool(SignalDocument&)>& change) {
 
 void EditorModel::record(DocumentChange change) {
     applyForward(doc_, change);
+    samplesChangedFrom(change);
     history_.record(std::move(change));
-    samplesStale_ = true;
 }
 
 std::optional<RowSpan> EditorModel::undo() {
@@ -89,11 +94,11 @@ std::optional<RowSpan> EditorModel::undo() {
     if (step == nullptr)
         return std::nullopt;
     applyBackward(doc_, *step);
+    samplesChangedFrom(*step);
     if (step->fileBefore)
         file_ = *step->fileBefore;
     const RowSpan rows = rowsOf(*step, step->before);
     history_.stepBack();
-    samplesStale_ = true;
     return rows;
 }
 
@@ -102,10 +107,10 @@ std::optional<RowSpan> EditorModel::redo() {
     if (step == nullptr)
         return std::nullopt;
     applyForward(doc_, *step);
+    samplesChangedFrom(*step);
     if (step->fileAfter)
         file_ = {step->fileAfter->path, step->stateAfter};
     const RowSpan rows = rowsOf(*step, step->after);
     history_.stepForward();
-    samplesStale_ = true;
     return rows;
 }

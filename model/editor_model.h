@@ -2,6 +2,7 @@
 
 #include "model/edit_history.h"
 #include "model/signal_document.h"
+#include "model/synthesis.h"
 #include "model/trace_points.h"
 
 #include <filesystem>
@@ -23,8 +24,9 @@ class EditorModel {
   public:
     const SignalDocument& document() const { return doc_; }
 
-    // The samples of the current document, rebuilt on first use after a change: an undo costs
-    // only the change itself until the chart or the export asks for the signal.
+    // The samples of the current document, rebuilt on first use after a change, from the first
+    // element that changed: an undo costs only the change itself until the chart or the export
+    // asks for the signal, and an edit near the end re-samples only the end.
     const TracePoints& samples() const;
 
     // The file last loaded or saved; empty until then.
@@ -65,10 +67,14 @@ class EditorModel {
 
   private:
     void record(DocumentChange change);
+    // The samples from this element on no longer match the document.
+    void samplesChangedFrom(const DocumentChange& change);
 
     SignalDocument doc_;
     FileMark file_;
     EditHistory history_;
     mutable TracePoints samples_;
-    mutable bool samplesStale_ = true;
+    mutable SampleMarks marks_;
+    mutable std::size_t staleFrom_ = 0; // the first element whose samples are stale, or Fresh
+    static constexpr std::size_t Fresh = static_cast<std::size_t>(-1);
 };

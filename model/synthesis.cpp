@@ -141,13 +141,37 @@ double sampleElement(const SignalElement& element, double t0, double dt, TracePo
 }
 
 void rebuildSamples(const std::vector<SignalElement>& elements, double dt, TracePoints& trace) {
-    trace.clearPoints();
-    trace.reservePoints(static_cast<std::size_t>(listSampleCount(elements, dt)));
+    SampleMarks marks;
+    rebuildSamplesFrom(elements, dt, trace, marks, 0);
+}
+
+void rebuildSamplesFrom(const std::vector<SignalElement>& elements, double dt, TracePoints& trace,
+                        SampleMarks& marks, std::size_t from) {
+    const bool resumable = from > 0 && from <= elements.size() && from <= marks.firstPoint.size() &&
+                           trace.pointCount() > 0 && trace.pointCount() < MaxTracePoints;
     double t0 = 0.0;
     double last = 0.0;
-    for (const SignalElement& element : elements) {
-        last = sampleElement(element, t0, dt, trace);
-        t0 = t0 + element.duration;
+    if (resumable) {
+        // The samples of the unchanged elements stay; what followed them goes, the closing point
+        // too. The element before the change gives the start time and the last value.
+        trace.keepFirstPoints(from < marks.firstPoint.size() ? marks.firstPoint[from]
+                                                             : trace.pointCount() - 1);
+        t0 = marks.startTime[from - 1] + elements[from - 1].duration;
+        last = marks.lastValue[from - 1];
+    } else {
+        from = 0;
+        trace.clearPoints();
+        trace.reservePoints(static_cast<std::size_t>(listSampleCount(elements, dt)));
+    }
+    marks.firstPoint.resize(from);
+    marks.startTime.resize(from);
+    marks.lastValue.resize(from);
+    for (std::size_t i = from; i < elements.size(); ++i) {
+        marks.firstPoint.push_back(trace.pointCount());
+        marks.startTime.push_back(t0);
+        last = sampleElement(elements[i], t0, dt, trace);
+        marks.lastValue.push_back(last);
+        t0 = t0 + elements[i].duration;
     }
     trace.appendPoint(t0, last);
 }

@@ -15,6 +15,21 @@ double sampleElement(const SignalElement& element, double t0, double dt, TracePo
 // Clears the trace and samples the whole list, then appends the closing point at the total time.
 void rebuildSamples(const std::vector<SignalElement>& elements, double dt, TracePoints& trace);
 
+// Where each element's samples begin in the store, its start time and its last value, as the last
+// rebuild made them.
+struct SampleMarks {
+    std::vector<int> firstPoint;
+    std::vector<double> startTime;
+    std::vector<double> lastValue;
+};
+
+// What rebuildSamples makes, re-sampling only from element `from` on: the elements before it must
+// be those the marks were made for. An element's samples depend only on the element, its start
+// time and the interval, so the result is the same to the bit. Falls back to a whole rebuild when
+// the store has dropped points or the marks do not reach that far.
+void rebuildSamplesFrom(const std::vector<SignalElement>& elements, double dt, TracePoints& trace,
+                        SampleMarks& marks, std::size_t from);
+
 // Counting samples without making them lets a reader refuse a hand-edited list that would take
 // billions of steps to synthesize. Counts above this limit are not made one by one and come back
 // as CountedSamplesLimit + 1.

@@ -28,6 +28,11 @@ SamplePoint TracePoints::lastPoint() const {
     return oldest_ == 0 ? points_.back() : points_[oldest_ - 1];
 }
 
+void TracePoints::keepFirstPoints(int count) {
+    if (oldest_ == 0 && count >= 0 && static_cast<std::size_t>(count) < points_.size())
+        points_.resize(static_cast<std::size_t>(count));
+}
+
 void TracePoints::reservePoints(std::size_t count) {
     points_.reserve(std::min(count, Capacity));
 }

@@ -28,6 +28,10 @@ class TracePoints {
     SamplePoint pointAt(int index) const; // 0 <= index < pointCount()
     SamplePoint lastPoint() const;        // pointCount() > 0
 
+    // Keeps the first count points and drops the rest; only while the store has dropped none
+    // (pointCount() < MaxTracePoints), so the first points are the oldest.
+    void keepFirstPoints(int count);
+
     // Makes room for this many points (at most MaxTracePoints) in one allocation, so a rebuild
     // that knows its count neither copies nor holds unused space.
     void reservePoints(std::size_t count);

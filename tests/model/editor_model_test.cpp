@@ -159,16 +159,44 @@ TEST(EditorModel, UndoingALoadBringsBackThePreviousDocumentAndFile) {
     EXPECT_FALSE(editor.modified());
 }
 
-TEST(EditorModel, SamplesFollowTheDocument) {
+// The samples are re-made only from the first element a step changed; after any step they are
+// those of a whole rebuild, to the bit.
+TEST(EditorModel, SamplesAfterEveryStepAreThoseOfAWholeRebuild) {
+    const SignalElement noise = makeElement(FUNC_RANDOM, {0.5, 2, 77, 0.25});
+    const SignalElement sum = makeSum(makeElement(FUNC_SIN, {0, 3, 0.1, 30, 0.3}), noise);
+    const SignalElement slope = makeElement(FUNC_SLOPE, {-1, 4, 0.123});
+    const std::function<void(EditorModel&)> steps[] = {
+        [&](EditorModel& e) { e.appendElement(noise); },
+        [&](EditorModel& e) { e.appendElement(sum); },
+        [&](EditorModel& e) { e.insertElement(slope, 1); },
+        [&](EditorModel& e) { e.appendElement(constantElement(2, 0.05)); },
+        [&](EditorModel& e) { e.replaceElement(noise, 2); },
+        [&](EditorModel& e) { e.deleteElement(3); },
+        [&](EditorModel& e) { e.undo(); },
+        [&](EditorModel& e) { e.undo(); },
+        [&](EditorModel& e) { e.redo(); },
+        [&](EditorModel& e) { e.deleteElement(0); },
+        [&](EditorModel& e) { e.changeResolution(0); },
+        [&](EditorModel& e) { e.undo(); },
+        [&](EditorModel& e) {
+            e.load(documentOf({1, 2}), "a.dat");
+        },
+        [&](EditorModel& e) { e.undo(); },
+    };
     EditorModel editor = chosen();
-    EXPECT_EQ(editor.samples().pointCount(), 1);
-    editor.appendElement(constantElement(2, 0.5));
-    TracePoints expected;
-    rebuildSamples(editor.document().elements, 0.001, expected);
-    ASSERT_EQ(editor.samples().pointCount(), expected.pointCount());
-    EXPECT_EQ(editor.samples().lastPoint().time, 0.5);
-    editor.undo();
-    EXPECT_EQ(editor.samples().pointCount(), 1);
+    int step = 0;
+    for (const auto& run : steps) {
+        run(editor);
+        TracePoints expected;
+        rebuildSamples(editor.document().elements, editor.document().sampleInterval, expected);
+        const TracePoints& samples = editor.samples();
+        ASSERT_EQ(samples.pointCount(), expected.pointCount()) << "step " << step;
+        for (int i = 0; i < expected.pointCount(); ++i) {
+            ASSERT_EQ(samples.pointAt(i).time, expected.pointAt(i).time) << step << ":" << i;
+            ASSERT_EQ(samples.pointAt(i).value, expected.pointAt(i).value) << step << ":" << i;
+        }
+        ++step;
+    }
 }
 
 TEST(EditHistory, KeepsTheNewestStepsWithinItsBounds) {
