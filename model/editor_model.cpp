@@ -9,6 +9,24 @@ RowSpan rowsOf(const DocumentChange& change, const ElementList& shown) {
     return {static_cast<int>(change.first), static_cast<int>(shown.size())};
 }
 
+// A step that replaces the elements from first on and keeps the codes: made without copying the
+// document, so that a one-element edit of a long list costs one element.
+DocumentChange elementChange(const SignalDocument& doc, int first, ElementList before,
+                             ElementList after) {
+    DocumentChange change;
+    change.first = static_cast<std::size_t>(first);
+    change.before = std::move(before);
+    change.after = std::move(after);
+    change.rangeBefore = change.rangeAfter = doc.rangeCode;
+    change.resolutionBefore = change.resolutionAfter = doc.resolutionCode;
+    change.intervalBefore = change.intervalAfter = doc.sampleInterval;
+    return change;
+}
+
+bool inList(const SignalDocument& doc, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < doc.elements.size();
+}
+
 } // namespace
 
 const TracePoints& EditorModel::samples() const {
@@ -26,23 +44,32 @@ void EditorModel::samplesChangedFrom(const DocumentChange& change) {
 }
 
 bool EditorModel::appendElement(const SignalElement& element) {
-    return edit([&](SignalDocument& doc) { return ::appendElement(doc, element); });
+    return insertElement(element, static_cast<int>(doc_.elements.size()));
 }
 
 bool EditorModel::insertElement(const SignalElement& element, int index) {
-    return edit([&](SignalDocument& doc) { return ::insertElement(doc, element, index); });
+    const bool atEnd = static_cast<std::size_t>(index) == doc_.elements.size();
+    if ((!inList(doc_, index) && !atEnd) || !fitsTimeBudget(doc_, element))
+        return false;
+    record(elementChange(doc_, index, {}, {element}));
+    return true;
 }
 
 bool EditorModel::replaceElement(const SignalElement& element, int index) {
-    return edit([&](SignalDocument& doc) { return ::replaceElement(doc, element, index); });
+    if (!inList(doc_, index) || !fitsTimeBudget(doc_, element, index))
+        return false;
+    const SignalElement& old = doc_.elements[static_cast<std::size_t>(index)];
+    if (old == element)
+        return false;
+    record(elementChange(doc_, index, {old}, {element}));
+    return true;
 }
 
 bool EditorModel::deleteElement(int index) {
-    return edit([&](SignalDocument& doc) {
-        const std::size_t before = doc.elements.size();
-        ::deleteElement(doc, index);
-        return doc.elements.size() != before;
-    });
+    if (!inList(doc_, index))
+        return false;
+    record(elementChange(doc_, index, {doc_.elements[static_cast<std::size_t>(index)]}, {}));
+    return true;
 }
 
 bool EditorModel::changeRange(int rangeCode) {

@@ -39,14 +39,6 @@ bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element, int
     return (totalDuration(doc) - replaced) + element.duration <= budgetOf(doc);
 }
 
-bool appendElement(SignalDocument& doc, const SignalElement& element) {
-    return insertElements(doc, {element}, static_cast<int>(doc.elements.size()));
-}
-
-bool insertElement(SignalDocument& doc, const SignalElement& element, int index) {
-    return insertElements(doc, {element}, index);
-}
-
 bool insertElements(SignalDocument& doc, const ElementList& elements, int index) {
     // Inserting just after the last element is as well defined as before any other.
     const bool atEnd = static_cast<std::size_t>(index) == doc.elements.size();
@@ -59,22 +51,6 @@ bool insertElements(SignalDocument& doc, const ElementList& elements, int index)
         return false;
     doc.elements.insert(doc.elements.begin() + offset(index), elements.begin(), elements.end());
     return true;
-}
-
-bool replaceElement(SignalDocument& doc, const SignalElement& element, int index) {
-    if (!inList(doc, index))
-        return false;
-    if (!fitsTimeBudget(doc, element, index))
-        return false;
-    // Insert then delete the old one, now a place later: the element is replaced in place.
-    doc.elements.insert(doc.elements.begin() + offset(index), element);
-    doc.elements.erase(doc.elements.begin() + offset(index) + 1);
-    return true;
-}
-
-void deleteElement(SignalDocument& doc, int index) {
-    if (inList(doc, index))
-        doc.elements.erase(doc.elements.begin() + offset(index));
 }
 
 void clearElements(SignalDocument& doc) {

@@ -21,14 +21,9 @@ double totalDuration(const SignalDocument& doc);
 bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element,
                     int replacedIndex = -1);
 
-// Append, insert and replace refuse (return false, list untouched) when the total would exceed
-// the resolution's maximum time; a total exactly at the maximum is accepted.
-bool appendElement(SignalDocument& doc, const SignalElement& element);
-bool insertElement(SignalDocument& doc, const SignalElement& element, int index);
-// Several at once, judged by the total with all of them: either all are inserted or none.
+// Inserts elements before index (or after the last, index == size), judged by the total with all
+// of them: either all are inserted or none; a total exactly at the maximum is accepted.
 bool insertElements(SignalDocument& doc, const ElementList& elements, int index);
-bool replaceElement(SignalDocument& doc, const SignalElement& element, int index);
-void deleteElement(SignalDocument& doc, int index);
 void clearElements(SignalDocument& doc);
 
 // Choosing another range or resolution discards the list once one was chosen and elements exist;

@@ -1,5 +1,7 @@
 #include "model/signal_document.h"
 
+#include "model/editor_model.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,9 +25,16 @@ SignalDocument documentAt(int resolutionCode, std::initializer_list<double> dura
     return doc;
 }
 
-std::vector<double> valuesOf(const SignalDocument& doc) {
+// The list's commands run as the editor runs them, each one step.
+EditorModel editorAt(int resolutionCode, std::initializer_list<double> durations) {
+    EditorModel editor;
+    editor.load(documentAt(resolutionCode, durations), {});
+    return editor;
+}
+
+std::vector<double> valuesOf(const EditorModel& editor) {
     std::vector<double> values;
-    for (const SignalElement& e : doc.elements)
+    for (const SignalElement& e : editor.document().elements)
         values.push_back(e.params[0]);
     return values;
 }
@@ -64,67 +73,64 @@ TEST(SignalDocument, BudgetAcceptsTheExactLimit) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.resolutionCode);
-        SignalDocument doc = documentAt(row.resolutionCode, row.list);
+        EditorModel doc = editorAt(row.resolutionCode, row.list);
         const auto before = valuesOf(doc);
-        EXPECT_EQ(appendElement(doc, lasting(row.added)), row.accepted) << row.added;
-        EXPECT_EQ(doc.elements.size(), before.size() + (row.accepted ? 1 : 0));
+        EXPECT_EQ(doc.appendElement(lasting(row.added)), row.accepted) << row.added;
+        EXPECT_EQ(doc.document().elements.size(), before.size() + (row.accepted ? 1 : 0));
 
         if (!before.empty()) {
-            SignalDocument other = documentAt(row.resolutionCode, row.list);
-            EXPECT_EQ(insertElement(other, lasting(row.added), 0), row.accepted);
-            EXPECT_EQ(other.elements.size(), before.size() + (row.accepted ? 1 : 0));
+            EditorModel other = editorAt(row.resolutionCode, row.list);
+            EXPECT_EQ(other.insertElement(lasting(row.added), 0), row.accepted);
+            EXPECT_EQ(other.document().elements.size(), before.size() + (row.accepted ? 1 : 0));
         }
     }
 }
 
 TEST(SignalDocument, InsertPlaysBeforeTheSelectedElement) {
-    SignalDocument doc = documentAt(0, {1, 2});
-    EXPECT_TRUE(insertElement(doc, lasting(5, 50), 0));
+    EditorModel doc = editorAt(0, {1, 2});
+    EXPECT_TRUE(doc.insertElement(lasting(5, 50), 0));
     EXPECT_EQ(valuesOf(doc), (std::vector<double>{50, 1, 2}));
-    EXPECT_TRUE(insertElement(doc, lasting(5, 60), 2));
+    EXPECT_TRUE(doc.insertElement(lasting(5, 60), 2));
     EXPECT_EQ(valuesOf(doc), (std::vector<double>{50, 1, 60, 2}));
-    EXPECT_TRUE(insertElement(doc, lasting(5, 70), 4)); // just after the last
+    EXPECT_TRUE(doc.insertElement(lasting(5, 70), 4)); // just after the last
     EXPECT_EQ(valuesOf(doc), (std::vector<double>{50, 1, 60, 2, 70}));
-    EXPECT_FALSE(insertElement(doc, lasting(5, 80), 6));
-    EXPECT_FALSE(insertElement(doc, lasting(5, 80), -1));
-    EXPECT_EQ(doc.elements.size(), 5u);
+    EXPECT_FALSE(doc.insertElement(lasting(5, 80), 6));
+    EXPECT_FALSE(doc.insertElement(lasting(5, 80), -1));
+    EXPECT_EQ(doc.document().elements.size(), 5u);
 }
 
 TEST(SignalDocument, ReplaceIsJudgedWithoutTheOldElement) {
-    SignalDocument doc = documentAt(3, {20, 50, 15});
-    EXPECT_FALSE(replaceElement(doc, lasting(60, 60), 1)); // 95 s
+    EditorModel doc = editorAt(3, {20, 50, 15});
+    EXPECT_FALSE(doc.replaceElement(lasting(60, 60), 1)); // 95 s
     EXPECT_EQ(valuesOf(doc), (std::vector<double>{20, 50, 15}));
-    EXPECT_TRUE(replaceElement(doc, lasting(55, 55), 1)); // exactly 90 s
+    EXPECT_TRUE(doc.replaceElement(lasting(55, 55), 1)); // exactly 90 s
     EXPECT_EQ(valuesOf(doc), (std::vector<double>{20, 55, 15}));
-    EXPECT_TRUE(replaceElement(doc, lasting(1, 1), 2));
+    EXPECT_TRUE(doc.replaceElement(lasting(1, 1), 2));
     EXPECT_EQ(valuesOf(doc), (std::vector<double>{20, 55, 1}));
-    EXPECT_FALSE(replaceElement(doc, lasting(1, 1), 3));
-    EXPECT_FALSE(replaceElement(doc, lasting(1, 1), -1));
+    EXPECT_FALSE(doc.replaceElement(lasting(1, 1), 3));
+    EXPECT_FALSE(doc.replaceElement(lasting(1, 1), -1));
 }
 
 TEST(SignalDocument, OverfullLoadedListRefusesGrowth) {
-    SignalDocument doc = documentAt(3, {60, 60}); // as a settings file may hold
-    EXPECT_FALSE(appendElement(doc, lasting(1)));
-    EXPECT_FALSE(replaceElement(doc, lasting(40), 0)); // 100 s
-    EXPECT_TRUE(replaceElement(doc, lasting(30), 0));  // 90 s
-    EXPECT_FALSE(appendElement(doc, lasting(1)));
-    deleteElement(doc, 0);
-    EXPECT_TRUE(appendElement(doc, lasting(1)));
+    EditorModel doc = editorAt(3, {60, 60}); // as a settings file may hold
+    EXPECT_FALSE(doc.appendElement(lasting(1)));
+    EXPECT_FALSE(doc.replaceElement(lasting(40), 0)); // 100 s
+    EXPECT_TRUE(doc.replaceElement(lasting(30), 0));  // 90 s
+    EXPECT_FALSE(doc.appendElement(lasting(1)));
+    doc.deleteElement(0);
+    EXPECT_TRUE(doc.appendElement(lasting(1)));
 }
 
-TEST(SignalDocument, DeleteAndClear) {
-    SignalDocument doc = documentAt(0, {1, 2, 3});
-    deleteElement(doc, 1);
+TEST(SignalDocument, DeleteRefusesRowsOutsideTheList) {
+    EditorModel doc = editorAt(0, {1, 2, 3});
+    doc.deleteElement(1);
     EXPECT_EQ(valuesOf(doc), (std::vector<double>{1, 3}));
-    deleteElement(doc, 2);
-    deleteElement(doc, -1);
-    EXPECT_EQ(doc.elements.size(), 2u);
-    deleteElement(doc, 0);
-    deleteElement(doc, 0);
-    EXPECT_TRUE(doc.elements.empty());
-    doc = documentAt(0, {1, 2, 3});
-    clearElements(doc);
-    EXPECT_TRUE(doc.elements.empty());
+    doc.deleteElement(2);
+    doc.deleteElement(-1);
+    EXPECT_EQ(doc.document().elements.size(), 2u);
+    doc.deleteElement(0);
+    doc.deleteElement(0);
+    EXPECT_TRUE(doc.document().elements.empty());
 }
 
 TEST(SignalDocument, RangeChangeDiscardsTheList) {
