@@ -2,11 +2,13 @@
 
 #include "canvas/canvas_setup.h"
 #include "canvas/view_scroll.h"
+#include "model/clipping.h"
 #include "model/list_rows.h"
 #include "model/status_texts.h"
 #include "model/tables.h"
 #include "resources/resource.h"
 #include "ui/app_state_win.h"
+#include "ui/chart_links_win.h"
 #include "ui/main_window_win.h"
 #include "ui/message_box_win.h"
 #include "ui/param_dialog_win.h"
@@ -14,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -136,11 +139,6 @@ void CreateStatusBar(EditorWindow& editor) {
     SendMessageW(bar, SB_SETPARTS, std::size(edges), reinterpret_cast<LPARAM>(edges));
 }
 
-void SetStatusPart(HWND bar, int part, std::string_view text) {
-    SendMessageW(bar, SB_SETTEXTW, static_cast<WPARAM>(part),
-                 reinterpret_cast<LPARAM>(Widen(text).c_str()));
-}
-
 void SetRowText(HWND list, int row, int column, std::string_view text) {
     std::wstring wide = Widen(text);
     LVITEMW item{};
@@ -154,7 +152,31 @@ void SetRowText(HWND list, int row, int column, std::string_view text) {
         SendMessageW(list, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 
-void FillElementList(HWND list, const ElementList& elements) {
+// The clipped elements are in list order.
+bool HasClippedSamples(const std::vector<ClippedElement>& clipped, int row) {
+    const auto found = std::lower_bound(
+        clipped.begin(), clipped.end(), row,
+        [](const ClippedElement& element, int index) { return element.element < index; });
+    return found != clipped.end() && found->element == row;
+}
+
+// The number cell of an element with clipped samples carries a mark.
+std::string NumberText(const ListRow& texts, bool clipped) {
+    return clipped ? texts.number + " !" : texts.number;
+}
+
+// Rows of elements with clipped samples are written in the warning colour.
+LRESULT OnListCustomDraw(const EditorWindow& editor, NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT &&
+        HasClippedSamples(editor.clipped, static_cast<int>(draw.nmcd.dwItemSpec)))
+        draw.clrText = WarningColour;
+    return CDRF_DODEFAULT;
+}
+
+void FillElementList(HWND list, const ElementList& elements,
+                     const std::vector<ClippedElement>& clipped) {
     const std::vector<ListRow> rows = listRows(elements);
     // One redraw for the whole refill rather than one per row.
     SendMessageW(list, WM_SETREDRAW, FALSE, 0);
@@ -162,7 +184,7 @@ void FillElementList(HWND list, const ElementList& elements) {
     SendMessageW(list, LVM_SETITEMCOUNT, rows.size(), 0);
     int row = 0;
     for (const ListRow& texts : rows) {
-        SetRowText(list, row, 0, texts.number);
+        SetRowText(list, row, 0, NumberText(texts, HasClippedSamples(clipped, row)));
         SetRowText(list, row, 1, texts.typeName);
         SetRowText(list, row, 2, texts.startTime);
         SetRowText(list, row, 3, texts.summary);
@@ -235,9 +257,13 @@ void CreateMainControls(EditorWindow& editor) {
 
 void ShowDocument(EditorWindow& editor) {
     ShowDocumentCodes(editor);
+    const ElementList& elements = editor.model.document().elements;
+    editor.clipped = clippedElements(editor.model.document(), editor.model.samples());
     if (editor.controls.elementList != nullptr)
-        FillElementList(editor.controls.elementList, editor.model.document().elements);
+        FillElementList(editor.controls.elementList, elements, editor.clipped);
     editor.chart.outputTrace->points = &editor.model.samples();
+    editor.chart.spans = elementSpans(elements);
+    editor.chart.selectedSpans.clear();
     ShowWholeView(editor.chart);
     UpdateButtonStates(editor);
     UpdateMenuStates(editor);
@@ -265,6 +291,12 @@ void UpdateStatusBar(EditorWindow& editor) {
     SetStatusPart(bar, 1, timeStatusText(model.document()));
     SetStatusPart(bar, 2,
                   countStatusText(model.document().elements.size(), model.samples().pointCount()));
+    SetStatusPart(bar, 3, clippingStatusText(editor.clipped));
+}
+
+void SetStatusPart(HWND bar, int part, std::string_view text) {
+    SendMessageW(bar, SB_SETTEXTW, static_cast<WPARAM>(part),
+                 reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 int SelectedIndex(const MainControls& controls) {
@@ -293,9 +325,15 @@ void SelectRows(const MainControls& controls, int first, int count) {
 
 LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header) {
     switch (header.code) {
-    case LVN_ITEMCHANGED:
+    case LVN_ITEMCHANGED: {
         UpdateButtonStates(editor);
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if (((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0)
+            OnListSelectionChanged(editor);
         return 0;
+    }
+    case NM_CUSTOMDRAW:
+        return OnListCustomDraw(editor, reinterpret_cast<NMLVCUSTOMDRAW&>(header));
     default:
         return 0;
     }
