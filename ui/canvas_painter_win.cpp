@@ -48,6 +48,15 @@ void PaintFrame(HDC dc, const DrawList& list) {
     Rectangle(dc, list.frame.left, list.frame.top, list.frame.right, list.frame.bottom);
 }
 
+// Element bands have no outline: a brush of their colour fills each rectangle.
+void PaintBands(HDC dc, const DrawList& list) {
+    for (const FilledRect& band : list.bands) {
+        ScopedGdiObject brush(CreateSolidBrush(band.colour));
+        RECT rect = ToRect(band.rect);
+        FillRect(dc, &rect, static_cast<HBRUSH>(brush.get()));
+    }
+}
+
 void PaintCaptionAndTimeGrid(HDC dc, const DrawList& list) {
     ScopedGdiObject labelFont(CreateLabelFont(list.fontHeight));
     ScopedSelect font(dc, labelFont.get());
@@ -89,6 +98,15 @@ void PaintTrace(HDC dc, const TracePolyline& trace) {
     }
 }
 
+void PaintCursor(HDC dc, const DrawList& list, const CursorOverlay& cursor) {
+    ScopedGdiObject cursorPen(CreatePenFor(cursor.pen));
+    ScopedSelect pen(dc, cursorPen.get());
+    DrawSegment(dc, cursor.line);
+    ScopedGdiObject labelFont(CreateLabelFont(list.fontHeight));
+    ScopedSelect font(dc, labelFont.get());
+    DrawTextItem(dc, cursor.readout);
+}
+
 } // namespace
 
 void PaintDrawList(HDC dc, const DrawList& list) {
@@ -98,11 +116,18 @@ void PaintDrawList(HDC dc, const DrawList& list) {
         return;
     }
     PaintFrame(dc, list);
+    PaintBands(dc, list);
     PaintCaptionAndTimeGrid(dc, list);
     if (list.valueAxis) {
         PaintValueAxis(dc, list, *list.valueAxis);
     }
     for (const TracePolyline& trace : list.traces) {
         PaintTrace(dc, trace);
+    }
+    for (const TracePolyline& run : list.clipped) {
+        PaintTrace(dc, run);
+    }
+    if (list.cursor) {
+        PaintCursor(dc, list, *list.cursor);
     }
 }

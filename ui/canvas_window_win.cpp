@@ -1,9 +1,14 @@
 #include "ui/canvas_window_win.h"
 
 #include "canvas/canvas_setup.h"
-#include "canvas/draw_list.h"
+#include "canvas/cursor_readout.h"
+#include "canvas/element_bands.h"
 #include "canvas/view_scroll.h"
 #include "ui/canvas_painter_win.h"
+#include "ui/chart_links_win.h"
+#include "ui/main_window_win.h"
+
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -22,9 +27,40 @@ void OnCanvasPaint(CanvasWindow& pane) {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(pane.canvasWindow, &paint);
     if (dc != nullptr) {
-        PaintDrawList(dc, buildDrawList(pane.canvas));
+        PaintDrawList(dc, ChartDrawList(pane));
     }
     EndPaint(pane.canvasWindow, &paint);
+}
+
+// Only the old and the new cursor columns and the readout's box are repainted.
+void MoveCursor(CanvasWindow& pane, int x) {
+    for (const PixelRect& rect : cursorRepaintRects(pane.canvas, pane.cursorX, x)) {
+        const RECT area{rect.left, rect.top, rect.right, rect.bottom};
+        InvalidateRect(pane.canvasWindow, &area, FALSE);
+    }
+    pane.cursorX = x;
+    if (EditorWindow* editor = EditorOf(GetParent(pane.canvasWindow)))
+        ShowCursorReadout(*editor);
+}
+
+void OnMouseMove(CanvasWindow& pane, int x) {
+    if (pane.cursorX < 0) {
+        // The cursor goes when the mouse leaves the chart.
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, pane.canvasWindow, 0};
+        TrackMouseEvent(&track);
+    }
+    MoveCursor(pane, x);
+}
+
+void OnMouseWheel(CanvasWindow& pane, WPARAM wParam, LPARAM lParam) {
+    EditorWindow* editor = EditorOf(GetParent(pane.canvasWindow));
+    if (editor == nullptr)
+        return;
+    // The wheel reports the mouse in screen coordinates.
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(pane.canvasWindow, &at);
+    OnChartWheel(*editor, GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA, at.x,
+                 (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0);
 }
 
 LRESULT HandleCanvasMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -46,9 +82,24 @@ LRESULT HandleCanvasMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         OnCanvasPaint(*pane);
         return 0;
     case WM_PRINTCLIENT:
-        PaintDrawList(reinterpret_cast<HDC>(wParam), buildDrawList(pane->canvas));
+        PaintDrawList(reinterpret_cast<HDC>(wParam), ChartDrawList(*pane));
         return 0;
     case WM_MOUSEMOVE:
+        OnMouseMove(*pane, GET_X_LPARAM(lParam));
+        return 0;
+    case WM_MOUSELEAVE:
+        MoveCursor(*pane, -1);
+        return 0;
+    case WM_MOUSEWHEEL:
+        OnMouseWheel(*pane, wParam, lParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        if (EditorWindow* editor = EditorOf(GetParent(window)))
+            OnChartClick(*editor, GET_X_LPARAM(lParam), (wParam & MK_CONTROL) != 0);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        if (EditorWindow* editor = EditorOf(GetParent(window)))
+            OnChartDoubleClick(*editor, GET_X_LPARAM(lParam));
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
@@ -138,6 +189,18 @@ void CanvasWindow::requestRepaint(const Canvas&) {
     UpdateWindow(canvasWindow);
 }
 
+DrawList ChartDrawList(const CanvasWindow& pane) {
+    DrawList list = buildDrawList(pane.canvas);
+    if (!list.showsView)
+        return list;
+    for (const ElementSpan& span : pane.selectedSpans) {
+        if (const std::optional<FilledRect> band = elementBand(pane.canvas, span))
+            list.bands.push_back(*band);
+    }
+    list.cursor = cursorOverlay(pane.canvas, pane.cursorX);
+    return list;
+}
+
 void RegisterCanvasClass() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -145,7 +208,7 @@ void RegisterCanvasClass() {
     if (GetClassInfoExW(instance, CanvasClassName, &windowClass)) {
         return;
     }
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = CanvasWndProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -2,11 +2,13 @@
 
 #include "canvas/canvas_setup.h"
 #include "canvas/view_scroll.h"
+#include "model/clipping.h"
 #include "model/list_rows.h"
 #include "model/status_texts.h"
 #include "model/tables.h"
 #include "resources/resource.h"
 #include "ui/app_state_win.h"
+#include "ui/chart_links_win.h"
 #include "ui/main_window_win.h"
 #include "ui/message_box_win.h"
 #include "ui/param_dialog_win.h"
@@ -14,6 +16,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -140,11 +143,6 @@ void CreateStatusBar(EditorWindow& editor) {
     SendMessageW(bar, SB_SETPARTS, std::size(edges), reinterpret_cast<LPARAM>(edges));
 }
 
-void SetStatusPart(HWND bar, int part, std::string_view text) {
-    SendMessageW(bar, SB_SETTEXTW, static_cast<WPARAM>(part),
-                 reinterpret_cast<LPARAM>(Widen(text).c_str()));
-}
-
 // The list shows the document's rows from the top of what it showed before, none selected.
 void ShowElementList(MainControls& controls, const ElementList& elements) {
     controls.rowStarts = rowStartTimes(elements);
@@ -159,6 +157,29 @@ void ShowElementList(MainControls& controls, const ElementList& elements) {
         InvalidateRect(list, nullptr, TRUE);
 }
 
+// The clipped elements are in list order.
+bool HasClippedSamples(const std::vector<ClippedElement>& clipped, int row) {
+    const auto found = std::lower_bound(
+        clipped.begin(), clipped.end(), row,
+        [](const ClippedElement& element, int index) { return element.element < index; });
+    return found != clipped.end() && found->element == row;
+}
+
+// The number cell of an element with clipped samples carries a mark.
+std::string NumberText(const ListRow& texts, bool clipped) {
+    return clipped ? texts.number + " !" : texts.number;
+}
+
+// Rows of elements with clipped samples are written in the warning colour.
+LRESULT OnListCustomDraw(const EditorWindow& editor, NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT &&
+        HasClippedSamples(editor.clipped, static_cast<int>(draw.nmcd.dwItemSpec)))
+        draw.clrText = WarningColour;
+    return CDRF_DODEFAULT;
+}
+
 // Hands the list view the text of the cell it is about to show or is asked for.
 void ProvideCellText(EditorWindow& editor, LVITEMW& item) {
     MainControls& controls = editor.controls;
@@ -168,9 +189,10 @@ void ProvideCellText(EditorWindow& editor, LVITEMW& item) {
     if (item.iItem != controls.textRow) {
         const std::optional<ListRow> row =
             listRowAt(editor.model.document().elements, controls.rowStarts, item.iItem);
-        controls.rowTexts = row ? std::array{Widen(row->number), Widen(row->typeName),
-                                             Widen(row->startTime), Widen(row->summary)}
-                                : decltype(controls.rowTexts){};
+        controls.rowTexts =
+            row ? std::array{Widen(NumberText(*row, HasClippedSamples(editor.clipped, item.iItem))),
+                             Widen(row->typeName), Widen(row->startTime), Widen(row->summary)}
+                : decltype(controls.rowTexts){};
         controls.textRow = item.iItem;
     }
     item.pszText = controls.rowTexts[column].data();
@@ -247,9 +269,13 @@ void CreateMainControls(EditorWindow& editor) {
 
 void ShowDocument(EditorWindow& editor) {
     ShowDocumentCodes(editor);
+    const ElementList& elements = editor.model.document().elements;
+    editor.clipped = clippedElements(editor.model.document(), editor.model.samples());
     if (editor.controls.elementList != nullptr)
-        ShowElementList(editor.controls, editor.model.document().elements);
+        ShowElementList(editor.controls, elements);
     editor.chart.outputTrace->points = &editor.model.samples();
+    editor.chart.spans = elementSpans(elements);
+    editor.chart.selectedSpans.clear();
     ShowWholeView(editor.chart);
     UpdateButtonStates(editor);
     UpdateMenuStates(editor);
@@ -277,6 +303,12 @@ void UpdateStatusBar(EditorWindow& editor) {
     SetStatusPart(bar, 1, timeStatusText(model.document()));
     SetStatusPart(bar, 2,
                   countStatusText(model.document().elements.size(), model.samples().pointCount()));
+    SetStatusPart(bar, 3, clippingStatusText(editor.clipped));
+}
+
+void SetStatusPart(HWND bar, int part, std::string_view text) {
+    SendMessageW(bar, SB_SETTEXTW, static_cast<WPARAM>(part),
+                 reinterpret_cast<LPARAM>(Widen(text).c_str()));
 }
 
 int SelectedIndex(const MainControls& controls) {
@@ -319,9 +351,13 @@ void SelectRowSet(const MainControls& controls, const std::vector<int>& rows) {
 
 LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header) {
     switch (header.code) {
-    case LVN_ITEMCHANGED:
+    case LVN_ITEMCHANGED: {
         UpdateButtonStates(editor);
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if (((change.uOldState ^ change.uNewState) & LVIS_SELECTED) != 0)
+            OnListSelectionChanged(editor);
         return 0;
+    }
     case LVN_KEYDOWN:
         OnListKey(editor, reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
         return 0;
@@ -332,6 +368,8 @@ LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header) {
     case LVN_GETDISPINFOW:
         ProvideCellText(editor, reinterpret_cast<NMLVDISPINFOW&>(header).item);
         return 0;
+    case NM_CUSTOMDRAW:
+        return OnListCustomDraw(editor, reinterpret_cast<NMLVCUSTOMDRAW&>(header));
     default:
         return 0;
     }

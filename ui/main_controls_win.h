@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct EditorWindow;
@@ -43,6 +44,9 @@ void UpdateButtonStates(EditorWindow& editor);
 
 // The file name (or 無題) with 変更あり, the total time and the counts.
 void UpdateStatusBar(EditorWindow& editor);
+
+// Writes one part of the status bar: file, time, counts, clipping, readout (0 … 4).
+void SetStatusPart(HWND bar, int part, std::string_view text);
 
 // The lowest selected row of the list view, -1 when none is selected.
 int SelectedIndex(const MainControls& controls);

@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "ui/about_box_win.h"
 #include "ui/app_state_win.h"
+#include "ui/chart_links_win.h"
 #include "ui/element_commands_win.h"
 #include "ui/export_command_win.h"
 #include "ui/help_win.h"
@@ -218,6 +219,9 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         editor.window = nullptr;
         break;
+    case WM_SHOW_SELECTION:
+        ShowSelectionOnChart(editor);
+        return 0;
     case WM_INITMENU:
     case WM_INITMENUPOPUP:
         // Shortcut keys send WM_INITMENU too, so their items are up to date when checked.
@@ -381,6 +385,7 @@ bool TranslateMainMessage(EditorWindow& editor, HACCEL shortcuts, MSG& message) 
         return false;
     }
     // Shortcuts only while no dialog or message box of the editor is in front.
+    SendWheelToChart(editor, message);
     const bool inMain = message.hwnd == window || IsChild(window, message.hwnd);
     if (inMain && shortcuts != nullptr && !OpensDropDown(message) &&
         TranslateAcceleratorW(window, shortcuts, &message)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/clipping.h"
 #include "model/editor_model.h"
 #include "ui/canvas_window_win.h"
 #include "ui/main_controls_win.h"
@@ -18,6 +19,8 @@ struct EditorWindow {
     EditorModel model;
     CanvasWindow chart;
     MainControls controls;
+    std::vector<ClippedElement> clipped; // of the document shown
+    bool selectionShowPending = false;   // the chart is about to show the list's selection
 
     EditorWindow() = default;
     EditorWindow(const EditorWindow&) = delete;

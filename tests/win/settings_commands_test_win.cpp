@@ -149,8 +149,13 @@ class SettingsCommands : public testing::Test {
         const int count =
             static_cast<int>(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETITEMCOUNT, 0, 0));
         for (int row = 0; row < count; ++row) {
+            // Without the mark of an element whose samples clip: qz57 check reports those on
+            // warning lines of their own.
+            std::string number = CellText(row, 0);
+            if (number.ends_with(" !"))
+                number.resize(number.size() - 2);
             char line[1024];
-            std::snprintf(line, sizeof line, "%4s  %s  %s  %s", CellText(row, 0).c_str(),
+            std::snprintf(line, sizeof line, "%4s  %s  %s  %s", number.c_str(),
                           CellText(row, 2).c_str(), CellText(row, 1).c_str(),
                           CellText(row, 3).c_str());
             rows.push_back(line);

@@ -88,6 +88,8 @@ HWND OpenMainWindow(int dpi) {
         return nullptr;
     }
     AppInstance = GetModuleHandleW(nullptr);
+    // The screen's mouse would move the chart's cursor: it waits in the far corner.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     OpenEditor = std::make_unique<EditorWindow>();
     HWND window = CreateMainWindow(AppInstance, dpi, *OpenEditor);
     if (window != nullptr) {

@@ -17,7 +17,7 @@
 
 // Creates the main window as the program's start does (class, the editor with its window, chart
 // and controls, shown), at the given dpi instead of the screen's, with a fresh document. One
-// main window at a time.
+// main window at a time. The mouse is moved out of its way first.
 HWND OpenMainWindow(int dpi = 96);
 
 // The editor of the window OpenMainWindow opened.
