@@ -3,6 +3,8 @@
 #include "ui/gdi_objects_win.h"
 #include "ui/text_win.h"
 
+#include <vector>
+
 namespace {
 
 // The standard Japanese fixed-pitch Gothic face, for every label on the chart.
@@ -87,15 +89,20 @@ void PaintValueAxis(HDC dc, const DrawList& list, const ValueAxis& axis) {
 }
 
 void PaintTrace(HDC dc, const TracePolyline& trace) {
-    if (trace.points.empty()) {
+    // A single point draws nothing, as a line from a point to itself does not.
+    if (trace.points.size() < 2) {
         return;
     }
     ScopedGdiObject tracePen(CreatePenFor(trace.pen));
     ScopedSelect pen(dc, tracePen.get());
-    MoveToEx(dc, trace.points.front().x, trace.points.front().y, nullptr);
-    for (size_t i = 1; i < trace.points.size(); ++i) {
-        LineTo(dc, trace.points[i].x, trace.points[i].y);
+    // One call for the whole line: the same pixels as a line to each point in turn, without a
+    // call into the system per point.
+    std::vector<POINT> points;
+    points.reserve(trace.points.size());
+    for (const PixelPoint& point : trace.points) {
+        points.push_back({point.x, point.y});
     }
+    Polyline(dc, points.data(), static_cast<int>(points.size()));
 }
 
 void PaintCursor(HDC dc, const DrawList& list, const CursorOverlay& cursor) {
