@@ -88,7 +88,8 @@ struct Column {
     int width; // raw pixels: the list's columns do not follow the screen dpi
 };
 
-constexpr Column ListColumns[] = {{"番号", 40}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 450}};
+// The number column leaves room for the mark of clipped samples after a four-digit number.
+constexpr Column ListColumns[] = {{"番号", 56}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 434}};
 
 void AddListColumns(HWND list) {
     int index = 0;

@@ -140,7 +140,7 @@ TEST_F(MainControls, ControlsAsCreated) {
     const struct {
         const char* header;
         int width;
-    } columns[] = {{"番号", 40}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 450}};
+    } columns[] = {{"番号", 56}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 434}};
     int index = 0;
     for (const auto& column : columns) {
         wchar_t header[64] = {};
@@ -205,7 +205,7 @@ TEST_F(MainControls, GeometryFollowsTheScreenDpi) {
     EXPECT_EQ(append.right - append.left, 150);
     EXPECT_EQ(append.bottom - append.top, 30);
     // Column widths are raw pixels.
-    EXPECT_EQ(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETCOLUMNWIDTH, 3, 0), 450);
+    EXPECT_EQ(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETCOLUMNWIDTH, 3, 0), 434);
 }
 
 TEST_F(MainControls, ButtonsFollowTheChoicesAndTheSelection) {
