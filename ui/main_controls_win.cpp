@@ -91,7 +91,8 @@ struct Column {
     int width; // at 96 dpi
 };
 
-constexpr Column ListColumns[] = {{"番号", 40}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 450}};
+// The number column leaves room for the mark of clipped samples after a four-digit number.
+constexpr Column ListColumns[] = {{"番号", 56}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 434}};
 static_assert(std::size(ListColumns) == std::tuple_size_v<decltype(MainControls::rowTexts)>);
 
 void AddListColumns(HWND list, int dpi) {

@@ -140,7 +140,7 @@ TEST_F(MainControls, ControlsAsCreated) {
     const struct {
         const char* header;
         int width;
-    } columns[] = {{"番号", 40}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 450}};
+    } columns[] = {{"番号", 56}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 434}};
     int index = 0;
     for (const auto& column : columns) {
         wchar_t header[64] = {};
@@ -204,13 +204,13 @@ TEST_F(MainControls, GeometryFollowsTheScreenDpi) {
     EXPECT_EQ(append.top, 600);
     EXPECT_EQ(append.right - append.left, 150);
     EXPECT_EQ(append.bottom - append.top, 30);
-    EXPECT_EQ(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETCOLUMNWIDTH, 3, 0), 562);
+    EXPECT_EQ(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETCOLUMNWIDTH, 3, 0), 542);
 }
 
 TEST_F(MainControls, ColumnsKeepRoomForTheirTextAt144Dpi) {
     CloseMainWindow();
     ASSERT_NE(OpenMainWindow(144), nullptr);
-    const int widths[] = {60, 225, 90, 675};
+    const int widths[] = {84, 225, 90, 651};
     for (int column = 0; column < 4; ++column)
         EXPECT_EQ(SendMessageW(Control(IDC_ELEMENT_LIST), LVM_GETCOLUMNWIDTH,
                                static_cast<WPARAM>(column), 0),
