@@ -2,6 +2,7 @@
 
 #include "model/clipping.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -92,7 +93,33 @@ std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trac
     pixels.reserve(static_cast<std::size_t>(selection.count));
     for (int i = selection.first; i <= selection.last; i += selection.stride)
         pixels.push_back(pixelOf(canvas, trace, pointsOf(trace).pointAt(i)));
-    return pixels;
+    return keepColumnExtremes(pixels);
+}
+
+std::vector<PixelPoint> keepColumnExtremes(const std::vector<PixelPoint>& pixels) {
+    std::vector<PixelPoint> kept;
+    kept.reserve(pixels.size());
+    const auto keep = [&kept](PixelPoint point) {
+        if (kept.empty() || kept.back() != point)
+            kept.push_back(point);
+    };
+    for (std::size_t first = 0; first < pixels.size();) {
+        std::size_t end = first;
+        std::size_t low = first;
+        std::size_t high = first;
+        for (; end < pixels.size() && pixels[end].x == pixels[first].x; ++end) {
+            if (pixels[end].y < pixels[low].y)
+                low = end;
+            if (pixels[end].y > pixels[high].y)
+                high = end;
+        }
+        keep(pixels[first]);
+        keep(pixels[std::min(low, high)]);
+        keep(pixels[std::max(low, high)]);
+        keep(pixels[end - 1]);
+        first = end;
+    }
+    return kept;
 }
 
 std::vector<std::vector<PixelPoint>> selectClippedRuns(const Canvas& canvas, const Trace& trace) {

@@ -25,8 +25,14 @@ struct PointSelection {
 // MaxDrawnPoints are drawn and the last point in view always is.
 PointSelection selectPointRange(const Canvas& canvas, const Trace& trace);
 
-// The polyline of the trace in pixels: the selected points in order, values clamped to the plot.
+// The polyline of the trace in pixels: the selected points in order, values clamped to the plot,
+// with the points of each pixel column kept to its extremes.
 std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trace);
+
+// A line through points that share a pixel column covers that column from their lowest to their
+// highest pixel, whatever their order: the column's first, lowest, highest and last point draw
+// the same pixels as all of them, so a dense trace costs the painter a few points per column.
+std::vector<PixelPoint> keepColumnExtremes(const std::vector<PixelPoint>& pixels);
 
 // The drawn points outside the trace's value range, in runs of consecutive points beyond the same
 // limit: each run lies along the plot's top or bottom edge. A run that covers a single column

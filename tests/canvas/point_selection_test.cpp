@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <set>
+
 #include <cmath>
 #include <limits>
 
@@ -66,7 +70,35 @@ TEST(SelectPointRange, DayLongSignalDrawsNinethousandSixHundredPoints) {
     EXPECT_EQ(s.last, 86400);
     EXPECT_EQ(s.first, 86400 - 86391);
     EXPECT_EQ(s.count, 9600);
-    EXPECT_EQ(selectDrawPoints(chart.canvas, *chart.trace).size(), 9600u);
+    // Sixteen of them to a pixel column, kept to the column's extremes.
+    EXPECT_LE(selectDrawPoints(chart.canvas, *chart.trace).size(), 4u * 610);
+}
+
+// The pixels of a line through the points, one step per pixel of its longer side.
+std::set<std::pair<int, int>> rasterOf(const std::vector<PixelPoint>& line) {
+    std::set<std::pair<int, int>> pixels;
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        const PixelPoint a = line[i - 1], b = line[i];
+        const int steps = std::max({std::abs(b.x - a.x), std::abs(b.y - a.y), 1});
+        for (int k = 0; k <= steps; ++k)
+            pixels.insert({a.x + static_cast<int>(std::lround((b.x - a.x) * k / double(steps))),
+                           a.y + static_cast<int>(std::lround((b.y - a.y) * k / double(steps)))});
+    }
+    return pixels;
+}
+
+TEST(KeepColumnExtremes, DrawsTheSamePixelsAsEveryPoint) {
+    std::vector<PixelPoint> dense;
+    unsigned state = 12345;
+    for (int i = 0; i < 5000; ++i) {
+        state = state * 1103515245u + 12345u;
+        dense.push_back({i / 7, static_cast<int>(state >> 16) % 300});
+    }
+    const std::vector<PixelPoint> kept = keepColumnExtremes(dense);
+    EXPECT_LE(kept.size(), 4u * (dense.back().x + 1));
+    EXPECT_EQ(kept.front(), dense.front());
+    EXPECT_EQ(kept.back(), dense.back());
+    EXPECT_EQ(rasterOf(kept), rasterOf(dense));
 }
 
 TEST(SelectDrawPoints, OnlyThePointsInsideTheWindow) {
