@@ -15,13 +15,6 @@ EditorModel chosen() {
     return editor;
 }
 
-std::vector<double> valuesOf(const EditorModel& editor) {
-    std::vector<double> values;
-    for (const SignalElement& e : editor.document().elements)
-        values.push_back(e.params[0]);
-    return values;
-}
-
 SignalDocument documentOf(std::initializer_list<double> values) {
     SignalDocument doc;
     doc.rangeCode = 1;
@@ -72,7 +65,7 @@ TEST(EditorModel, EveryCommandIsOneStepThatUndoAndRedoTakeWhole) {
             editor.appendElement(constantElement(v, 1));
         const SignalDocument before = editor.document();
         ASSERT_TRUE(row.run(editor)) << row.command;
-        EXPECT_EQ(valuesOf(editor), row.after) << row.command;
+        EXPECT_EQ(levelsOf(editor.document().elements), row.after) << row.command;
         const SignalDocument after = editor.document();
 
         EXPECT_EQ(editor.undo(), row.undoneRows) << row.command;
@@ -107,7 +100,7 @@ TEST(EditorModel, NewStepAfterUndoDropsTheRedoBranch) {
     editor.appendElement(constantElement(3, 1));
     EXPECT_FALSE(editor.canRedo());
     EXPECT_FALSE(editor.redo());
-    EXPECT_EQ(valuesOf(editor), (std::vector<double>{1, 3}));
+    EXPECT_EQ(levelsOf(editor.document().elements), (std::vector<double>{1, 3}));
     while (editor.undo()) {
     }
     EXPECT_EQ(editor.document().rangeCode, -1);
@@ -147,14 +140,14 @@ TEST(EditorModel, UndoingALoadBringsBackThePreviousDocumentAndFile) {
     EXPECT_FALSE(editor.modified());
 
     editor.undo();
-    EXPECT_EQ(valuesOf(editor), (std::vector<double>{1, 2, 3}));
+    EXPECT_EQ(levelsOf(editor.document().elements), (std::vector<double>{1, 2, 3}));
     EXPECT_EQ(editor.filePath(), "first.dat");
     EXPECT_TRUE(editor.modified()); // the appended element was never saved
     editor.undo();
     EXPECT_FALSE(editor.modified());
     editor.redo();
     editor.redo();
-    EXPECT_EQ(valuesOf(editor), (std::vector<double>{7}));
+    EXPECT_EQ(levelsOf(editor.document().elements), (std::vector<double>{7}));
     EXPECT_EQ(editor.filePath(), "second.dat");
     EXPECT_FALSE(editor.modified());
 }
@@ -211,7 +204,8 @@ TEST(EditHistory, KeepsTheNewestStepsWithinItsBounds) {
     while (editor.undo())
         ++undone;
     EXPECT_EQ(undone, 1000);
-    EXPECT_EQ(valuesOf(editor), (std::vector<double>{4})); // steps 0 … 4 went first
+    EXPECT_EQ(levelsOf(editor.document().elements),
+              (std::vector<double>{4})); // steps 0 … 4 went first
 
     // A step larger than the byte bound alone is still kept, and pushes every older one out.
     EditHistory history;

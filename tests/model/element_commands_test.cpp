@@ -21,13 +21,6 @@ SignalDocument listOf(const Values& values) {
     return doc;
 }
 
-Values valuesOf(const ElementList& elements) {
-    Values values;
-    for (const SignalElement& e : elements)
-        values.push_back(e.params[0]);
-    return values;
-}
-
 const Command Delete = deleteRows, Duplicate = duplicateRows, Up = moveRowsUp, Down = moveRowsDown;
 // Pastes 98 and 99 before the first selected row, or appends them.
 const Command Paste = [](SignalDocument& doc, const Rows& rows) {
@@ -89,7 +82,7 @@ TEST(ElementCommands, ChangeTheListAndSelectTheResult) {
         SignalDocument doc = listOf(c.list);
         const CommandResult result = c.command(doc, c.rows);
         EXPECT_EQ(result.outcome, c.outcome) << c.name;
-        EXPECT_EQ(valuesOf(doc.elements), c.after) << c.name;
+        EXPECT_EQ(levelsOf(doc.elements), c.after) << c.name;
         EXPECT_EQ(result.selection, c.selected) << c.name;
     }
 }

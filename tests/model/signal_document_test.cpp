@@ -1,6 +1,7 @@
 #include "model/signal_document.h"
 
 #include "model/editor_model.h"
+#include "tests/support/element_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -30,13 +31,6 @@ EditorModel editorAt(int resolutionCode, std::initializer_list<double> durations
     EditorModel editor;
     editor.load(documentAt(resolutionCode, durations), {});
     return editor;
-}
-
-std::vector<double> valuesOf(const EditorModel& editor) {
-    std::vector<double> values;
-    for (const SignalElement& e : editor.document().elements)
-        values.push_back(e.params[0]);
-    return values;
 }
 
 } // namespace
@@ -74,7 +68,7 @@ TEST(SignalDocument, BudgetAcceptsTheExactLimit) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.resolutionCode);
         EditorModel doc = editorAt(row.resolutionCode, row.list);
-        const auto before = valuesOf(doc);
+        const auto before = levelsOf(doc.document().elements);
         EXPECT_EQ(doc.appendElement(lasting(row.added)), row.accepted) << row.added;
         EXPECT_EQ(doc.document().elements.size(), before.size() + (row.accepted ? 1 : 0));
 
@@ -89,11 +83,11 @@ TEST(SignalDocument, BudgetAcceptsTheExactLimit) {
 TEST(SignalDocument, InsertPlaysBeforeTheSelectedElement) {
     EditorModel doc = editorAt(0, {1, 2});
     EXPECT_TRUE(doc.insertElement(lasting(5, 50), 0));
-    EXPECT_EQ(valuesOf(doc), (std::vector<double>{50, 1, 2}));
+    EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{50, 1, 2}));
     EXPECT_TRUE(doc.insertElement(lasting(5, 60), 2));
-    EXPECT_EQ(valuesOf(doc), (std::vector<double>{50, 1, 60, 2}));
+    EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{50, 1, 60, 2}));
     EXPECT_TRUE(doc.insertElement(lasting(5, 70), 4)); // just after the last
-    EXPECT_EQ(valuesOf(doc), (std::vector<double>{50, 1, 60, 2, 70}));
+    EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{50, 1, 60, 2, 70}));
     EXPECT_FALSE(doc.insertElement(lasting(5, 80), 6));
     EXPECT_FALSE(doc.insertElement(lasting(5, 80), -1));
     EXPECT_EQ(doc.document().elements.size(), 5u);
@@ -102,11 +96,11 @@ TEST(SignalDocument, InsertPlaysBeforeTheSelectedElement) {
 TEST(SignalDocument, ReplaceIsJudgedWithoutTheOldElement) {
     EditorModel doc = editorAt(3, {20, 50, 15});
     EXPECT_FALSE(doc.replaceElement(lasting(60, 60), 1)); // 95 s
-    EXPECT_EQ(valuesOf(doc), (std::vector<double>{20, 50, 15}));
+    EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{20, 50, 15}));
     EXPECT_TRUE(doc.replaceElement(lasting(55, 55), 1)); // exactly 90 s
-    EXPECT_EQ(valuesOf(doc), (std::vector<double>{20, 55, 15}));
+    EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{20, 55, 15}));
     EXPECT_TRUE(doc.replaceElement(lasting(1, 1), 2));
-    EXPECT_EQ(valuesOf(doc), (std::vector<double>{20, 55, 1}));
+    EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{20, 55, 1}));
     EXPECT_FALSE(doc.replaceElement(lasting(1, 1), 3));
     EXPECT_FALSE(doc.replaceElement(lasting(1, 1), -1));
 }
@@ -124,7 +118,7 @@ TEST(SignalDocument, OverfullLoadedListRefusesGrowth) {
 TEST(SignalDocument, DeleteRefusesRowsOutsideTheList) {
     EditorModel doc = editorAt(0, {1, 2, 3});
     doc.deleteElement(1);
-    EXPECT_EQ(valuesOf(doc), (std::vector<double>{1, 3}));
+    EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{1, 3}));
     doc.deleteElement(2);
     doc.deleteElement(-1);
     EXPECT_EQ(doc.document().elements.size(), 2u);

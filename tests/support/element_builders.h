@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <vector>
 
 // Elements as the parameter dialog builds them: counts from the catalogue, duration derived.
 
@@ -34,4 +35,13 @@ inline SignalElement makeSum(const SignalElement& a, const SignalElement& b) {
 
 inline SignalElement constantElement(double value, double seconds) {
     return makeElement(FUNC_CONST, {value, seconds});
+}
+
+// The first parameter of each element, in list order: a constant's level, which tests use to
+// tell elements apart.
+inline std::vector<double> levelsOf(const std::vector<SignalElement>& elements) {
+    std::vector<double> levels;
+    for (const SignalElement& e : elements)
+        levels.push_back(e.params[0]);
+    return levels;
 }

@@ -36,12 +36,7 @@ class ElementCommands : public ::testing::Test {
     static void Command(int id) { SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     static HWND List() { return Editor().controls.elementList; }
 
-    static std::vector<double> Values() {
-        std::vector<double> values;
-        for (const SignalElement& e : Editor().model.document().elements)
-            values.push_back(e.params[0]);
-        return values;
-    }
+    static std::vector<double> Values() { return levelsOf(Editor().model.document().elements); }
 
     static void SetClipboard(const std::string& text) {
         const std::wstring wide = Widen(text);
