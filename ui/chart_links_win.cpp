@@ -4,6 +4,7 @@
 #include "canvas/element_bands.h"
 #include "canvas/view_scroll.h"
 #include "canvas/wheel_zoom.h"
+#include "ui/element_commands_win.h"
 #include "ui/main_window_win.h"
 
 #include <commctrl.h>
@@ -76,12 +77,8 @@ void ShowSelectionOnChart(EditorWindow& editor) {
     editor.selectionShowPending = false;
     CanvasWindow& chart = editor.chart;
     chart.selectedSpans.clear();
-    HWND list = editor.controls.elementList;
-    const int count = static_cast<int>(chart.spans.size());
-    for (int row = -1; list != nullptr;) {
-        row = static_cast<int>(
-            SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
-        if (row < 0 || row >= count)
+    for (int row : SelectedRows(editor.controls)) {
+        if (static_cast<std::size_t>(row) >= chart.spans.size())
             break;
         chart.selectedSpans.push_back(chart.spans[static_cast<std::size_t>(row)]);
     }
