@@ -37,31 +37,20 @@ std::string startTimeText(double seconds) {
 }
 
 std::vector<ListRow> listRows(const ElementList& elements) {
-    const std::vector<double> starts = rowStartTimes(elements);
+    const std::vector<ElementSpan> spans = elementSpans(elements);
     std::vector<ListRow> rows;
     rows.reserve(elements.size());
     for (std::size_t i = 0; i < elements.size(); ++i)
-        rows.push_back(makeRow(elements[i], i, starts[i]));
+        rows.push_back(makeRow(elements[i], i, spans[i].start));
     return rows;
 }
 
-std::vector<double> rowStartTimes(const ElementList& elements) {
-    std::vector<double> starts;
-    starts.reserve(elements.size());
-    double start = 0.0;
-    for (const SignalElement& element : elements) {
-        starts.push_back(start);
-        start = start + element.duration;
-    }
-    return starts;
-}
-
-std::optional<ListRow> listRowAt(const ElementList& elements, const std::vector<double>& starts,
+std::optional<ListRow> listRowAt(const ElementList& elements, const std::vector<ElementSpan>& spans,
                                  int row) {
     const auto index = static_cast<std::size_t>(row);
-    if (row < 0 || index >= elements.size() || index >= starts.size())
+    if (row < 0 || index >= elements.size() || index >= spans.size())
         return std::nullopt;
-    return makeRow(elements[index], index, starts[index]);
+    return makeRow(elements[index], index, spans[index].start);
 }
 
 std::optional<SignalElement> elementAtRow(const ElementList& elements, int row) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/element_spans.h"
 #include "model/signal_document.h"
 
 #include <optional>
@@ -24,13 +25,10 @@ std::string startTimeText(double seconds);
 // One row per element in list order; each starts at the sum of the durations before it.
 std::vector<ListRow> listRows(const ElementList& elements);
 
-// Where each row starts, in seconds: the sum of the durations before it. Worked out once per
-// change of the list, so that one row's texts cost the same however long the list is.
-std::vector<double> rowStartTimes(const ElementList& elements);
-
-// The texts of one row (from 0) as listRows gives them, with starts from rowStartTimes of the
-// same list; none when the row is in neither.
-std::optional<ListRow> listRowAt(const ElementList& elements, const std::vector<double>& starts,
+// The texts of one row (from 0) as listRows gives them, with the spans elementSpans made of the
+// same list once per change, so that one row's texts cost the same however long the list is;
+// none when the row is in neither.
+std::optional<ListRow> listRowAt(const ElementList& elements, const std::vector<ElementSpan>& spans,
                                  int row);
 
 // The element shown in a row, or none when the row is not in the list.

@@ -146,7 +146,6 @@ void CreateStatusBar(EditorWindow& editor) {
 
 // The list shows the document's rows from the top of what it showed before, none selected.
 void ShowElementList(MainControls& controls, const ElementList& elements) {
-    controls.rowStarts = rowStartTimes(elements);
     controls.textRow = -1;
     SelectRows(controls, 0, 0);
     HWND list = controls.elementList;
@@ -189,7 +188,7 @@ void ProvideCellText(EditorWindow& editor, LVITEMW& item) {
         return;
     if (item.iItem != controls.textRow) {
         const std::optional<ListRow> row =
-            listRowAt(editor.model.document().elements, controls.rowStarts, item.iItem);
+            listRowAt(editor.model.document().elements, editor.chart.spans, item.iItem);
         controls.rowTexts =
             row ? std::array{Widen(NumberText(*row, HasClippedSamples(editor.clipped, item.iItem))),
                              Widen(row->typeName), Widen(row->startTime), Widen(row->summary)}
@@ -272,10 +271,11 @@ void ShowDocument(EditorWindow& editor) {
     ShowDocumentCodes(editor);
     const ElementList& elements = editor.model.document().elements;
     editor.clipped = clippedElements(editor.model.document(), editor.model.samples());
+    // The rows' start times and the chart's element spans are the same sums.
+    editor.chart.spans = elementSpans(elements);
     if (editor.controls.elementList != nullptr)
         ShowElementList(editor.controls, elements);
     editor.chart.outputTrace->points = &editor.model.samples();
-    editor.chart.spans = elementSpans(elements);
     editor.chart.selectedSpans.clear();
     ShowWholeView(editor.chart);
     UpdateButtonStates(editor);

@@ -22,8 +22,6 @@ struct MainControls {
     HWND deleteButton = nullptr;
     HWND statusBar = nullptr;
 
-    // Where each row starts, as of the list's last refresh.
-    std::vector<double> rowStarts;
     // The texts of the row asked for last (-1: none), one per column; the list view reads a
     // cell's text after its request returns, so they stay until another row is asked for.
     int textRow = -1;
