@@ -384,8 +384,8 @@ bool TranslateMainMessage(EditorWindow& editor, HACCEL shortcuts, MSG& message) 
     if (window == nullptr) {
         return false;
     }
-    // Shortcuts only while no dialog or message box of the editor is in front.
     SendWheelToChart(editor, message);
+    // Shortcuts only while no dialog or message box of the editor is in front.
     const bool inMain = message.hwnd == window || IsChild(window, message.hwnd);
     if (inMain && shortcuts != nullptr && !OpensDropDown(message) &&
         TranslateAcceleratorW(window, shortcuts, &message)) {
