@@ -26,9 +26,11 @@ void EditorModel::samplesChangedFrom(const DocumentChange& change) {
 }
 
 std::optional<RowSelection> EditorModel::apply(DocumentStep step) {
-    if (step.outcome != CommandOutcome::Changed || changesNothing(step.change))
+    if (step.outcome != CommandOutcome::Changed)
         return std::nullopt;
-    record(std::move(step.change));
+    // A row moved past an equal one leaves the same document: no step, but the rows move.
+    if (!changesNothing(step.change))
+        record(std::move(step.change));
     return std::move(step.selection);
 }
 

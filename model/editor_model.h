@@ -33,7 +33,8 @@ class EditorModel {
 
     // Carries out a command's step and records it as one step that undo takes back whole; the
     // one way the document changes besides undo, redo and load. Returns the rows to select
-    // afterwards, or none when the step was refused or changed nothing (then nothing is recorded).
+    // afterwards, or none when the command was refused or did nothing. A step that leaves the
+    // document as it was records nothing.
     std::optional<RowSelection> apply(DocumentStep step);
 
     // The whole document read from a file, as one step: undo brings back the previous one, and

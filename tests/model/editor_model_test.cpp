@@ -101,7 +101,8 @@ TEST(EditorModel, RefusalsAndNoChangesRecordNoStep) {
     EXPECT_FALSE(editor.apply(replaceElement(editor.document(), constantElement(2, 1), -1)));
     EXPECT_FALSE(editor.apply(deleteElement(editor.document(), 1)));
     EXPECT_FALSE(editor.apply(changeRange(editor.document(), 0))); // the one already chosen
-    EXPECT_FALSE(editor.apply(elementStep(editor.document(), 0, {}, {}, {}))); // the same list
+    EXPECT_FALSE(editor.apply(unchangedStep(CommandOutcome::NoChange, {})));
+    editor.apply(elementStep(editor.document(), 0, {}, {}, {})); // the same list
     EXPECT_EQ(editor.history().undoCount(), steps);
 }
 

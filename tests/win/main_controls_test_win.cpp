@@ -31,8 +31,6 @@ class MainControls : public testing::Test {
     void SetUp() override { ASSERT_NE(OpenMainWindow(), nullptr); }
     void TearDown() override { CloseMainWindow(); }
 
-    static HWND Control(int id) { return FindControl(Editor().window, id); }
-
     // What a user's choice in a drop-down list does: the entry, then the change notification.
     static void Choose(int comboId, int entry) {
         HWND combo = Control(comboId);
@@ -55,14 +53,6 @@ class MainControls : public testing::Test {
     // Append, insert, edit, delete.
     static std::vector<bool> Buttons() {
         return {Enabled(IDC_APPEND), Enabled(IDC_INSERT), Enabled(IDC_EDIT), Enabled(IDC_DELETE)};
-    }
-
-    static void SelectRow(int row, bool selected = true) {
-        LVITEMW item{};
-        item.stateMask = LVIS_SELECTED;
-        item.state = selected ? LVIS_SELECTED : 0;
-        SendMessageW(Control(IDC_ELEMENT_LIST), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
     }
 
     static int RowCount() {
@@ -108,7 +98,7 @@ TEST_F(MainControls, ControlsAsCreated) {
         {IDC_EDIT, "Button", "編集", 0x50000000, {750, 560, 870, 584}},
         {IDC_DELETE, "Button", "削除", 0x50000000, {750, 600, 870, 624}},
     };
-    const HFONT font = Editor().font;
+    const HFONT font = Editor().font.get();
     for (const Row& row : rows) {
         HWND control = Control(row.id);
         ASSERT_NE(control, nullptr) << row.id;
@@ -251,13 +241,12 @@ TEST_F(MainControls, EveryEditLeavesNoRowSelected) {
     ASSERT_EQ(SelectedRowCount(), 1);
     Press(IDC_DELETE);
     EXPECT_EQ(SelectedRowCount(), 0);
-    EXPECT_EQ(SelectedIndex(Editor().controls), -1);
+    EXPECT_EQ(SelectedIndex(), -1);
     EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, false}));
 
     // What the parameter dialog's OK ends with.
     SelectRow(0);
-    Editor().model.appendElement(constantElement(4, 4));
-    ShowDocument(Editor());
+    ApplyStep(Editor(), appendElement(Editor().model.document(), constantElement(4, 4)));
     EXPECT_EQ(SelectedRowCount(), 0);
     EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, false}));
 }
@@ -299,7 +288,7 @@ TEST_F(MainControls, SeveralRowsSelectedActOnTheLowest) {
     SelectRow(1);
     SelectRow(2);
     EXPECT_EQ(SelectedRowCount(), 3);
-    EXPECT_EQ(SelectedIndex(Editor().controls), 1);
+    EXPECT_EQ(SelectedIndex(), 1);
     Press(IDC_DELETE);
     ASSERT_EQ(Editor().model.document().elements.size(), 3u);
     EXPECT_EQ(Editor().model.document().elements[1], constantElement(3, 3));
@@ -327,8 +316,7 @@ TEST_F(MainControls, LongListShowsTheRowsAsTheyAreAfterAnEdit) {
     EXPECT_EQ(CellText(9999, 0), "10000");
     EXPECT_EQ(CellText(9999, 2), "83:19.500");
     // A longer first element moves every later start; the count stays.
-    Editor().model.replaceElement(constantElement(1, 1.5), 0);
-    ShowDocument(Editor());
+    ApplyStep(Editor(), replaceElement(Editor().model.document(), constantElement(1, 1.5), 0));
     EXPECT_EQ(RowCount(), 10000);
     EXPECT_EQ(CellText(9999, 2), "83:20.500");
     EXPECT_EQ(CellText(0, 3), summaryText(constantElement(1, 1.5)));
@@ -339,7 +327,7 @@ TEST_F(MainControls, DisplayPeriodLeavesTheListAlone) {
     ShowElements({constantElement(1, 1), constantElement(2, 2)});
     SelectRow(1);
     Choose(IDC_DISPLAY_PERIOD, 0);
-    EXPECT_EQ(SelectedIndex(Editor().controls), 1);
+    EXPECT_EQ(SelectedIndex(), 1);
     EXPECT_EQ(RowCount(), 2);
 }
 
@@ -485,7 +473,7 @@ TEST_F(MainControls, WithoutAListViewThereAreNoButtonsAndTheProgramRunsOn) {
     Choose(IDC_OUTPUT_RANGE, 2);
     Choose(IDC_RESOLUTION, 1);
     ShowTestElements({constantElement(1, 3)});
-    EXPECT_EQ(SelectedIndex(Editor().controls), -1);
+    EXPECT_EQ(SelectedIndex(), -1);
     EXPECT_EQ(Editor().model.samples().lastPoint().time, 3);
     EXPECT_EQ(Editor().chart.outputTrace->unit, "mV");
 }
