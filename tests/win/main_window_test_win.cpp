@@ -6,10 +6,10 @@
 #include "ui/app_state_win.h"
 #include "ui/help_win.h"
 #include "ui/main_controls_win.h"
-#include "ui/message_loop_win.h"
 #include "ui/main_window_win.h"
-#include "ui/ui_font_win.h"
+#include "ui/message_loop_win.h"
 #include "ui/text_win.h"
+#include "ui/ui_font_win.h"
 
 #include <gtest/gtest.h>
 
