@@ -106,12 +106,19 @@ bool EditorModel::edit(const std::function<bool(SignalDocument&)>& change) {
     DocumentChange step = changeBetween(doc_, changed);
     if (changesNothing(step))
         return false;
-    record(std::move(step));
+    // The changed copy is already what the step leads to: taking it over spares a second pass
+    // over a long list.
+    doc_ = std::move(changed);
+    recordDone(std::move(step));
     return true;
 }
 
 void EditorModel::record(DocumentChange change) {
     applyForward(doc_, change);
+    recordDone(std::move(change));
+}
+
+void EditorModel::recordDone(DocumentChange change) {
     samplesChangedFrom(change);
     history_.record(std::move(change));
 }

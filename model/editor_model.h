@@ -67,6 +67,8 @@ class EditorModel {
 
   private:
     void record(DocumentChange change);
+    // Records a change the document already holds.
+    void recordDone(DocumentChange change);
     // The samples from this element on no longer match the document.
     void samplesChangedFrom(const DocumentChange& change);
 

@@ -55,6 +55,7 @@ ElementList copyRows(const SignalDocument& doc, const std::vector<int>& rows) {
     ElementList copied;
     if (!validSelection(doc, rows))
         return copied;
+    copied.reserve(rows.size());
     for (int row : rows)
         copied.push_back(doc.elements[at(row)]);
     return copied;
