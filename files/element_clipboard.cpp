@@ -39,7 +39,7 @@ SettingsReadResult readElementClipboardText(std::string_view text, double sample
                                             ElementList& elements) {
     if (text.size() > MaxClipboardBytes)
         return {SettingsReadStatus::InvalidContent, lineAtByte(text, MaxClipboardBytes),
-                "at most " + std::to_string(MaxClipboardBytes) + " bytes of elements"};
+                ReadProblem::ByteLimit, static_cast<std::int64_t>(MaxClipboardBytes)};
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     int lineBefore = 0;
@@ -54,6 +54,7 @@ SettingsReadResult readElementClipboardText(std::string_view text, double sample
 }
 
 std::string pasteFailureMessage(const SettingsReadResult& result, Language language) {
-    return formatText(TextId::PasteRefused, language,
-                      {std::to_string(result.line), result.expected});
+    return formatText(
+        TextId::PasteRefused, language,
+        {std::to_string(result.line), expectationText(result, language, ReadText::Pasted)});
 }

@@ -9,7 +9,7 @@
 enum class Language { Japanese, English };
 
 // Every text a user reads, by what it names. Names begin with the place the text shows up
-// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Export, Paste), then say
+// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Export, Paste, Read), then say
 // what it is. The order here is the order of the rows in text_table.cpp.
 enum class TextId {
     // Function types in the list, the type combos and command-line listings.
@@ -103,6 +103,27 @@ enum class TextId {
 
     // A paste the list refused: {1} line number, {2} what the line should hold.
     PasteRefused,
+
+    // What a line of a settings file or of pasted elements should have held, where it did not;
+    // {1} is the number the rule names (for the header, the header line).
+    ReadLongLine,
+    ReadHeader,
+    ReadVersion,
+    ReadRangeCode,
+    ReadResolutionCode,
+    ReadElementCount,
+    ReadFunction,
+    ReadSubFunctionA,
+    ReadSubFunctionB,
+    ReadParameter,
+    ReadKeptWhenSaved,
+    ReadFiniteTime,
+    ReadSamplesFit,
+    ReadElementLimit,
+    ReadByteLimit,
+    // {1} is what the line should have held, where the text ends instead.
+    ReadFileEnded,
+    ReadTextEnded,
 
     Count_ // not a text: the number of ids
 };

@@ -67,6 +67,12 @@ TEST(TextTable, FormatsTakeTheArgumentsTheirCallersPass) {
         {TextId::StatusModified, 1},     {TextId::StatusTotalTime, 1},
         {TextId::StatusTimeOfMax, 2},    {TextId::StatusCounts, 2},
         {TextId::StatusClipped, 2},      {TextId::PasteRefused, 2},
+        {TextId::ReadLongLine, 1},       {TextId::ReadHeader, 1},
+        {TextId::ReadVersion, 1},        {TextId::ReadRangeCode, 1},
+        {TextId::ReadResolutionCode, 1}, {TextId::ReadParameter, 1},
+        {TextId::ReadSamplesFit, 1},     {TextId::ReadElementLimit, 1},
+        {TextId::ReadByteLimit, 1},      {TextId::ReadFileEnded, 1},
+        {TextId::ReadTextEnded, 1},
     };
     std::set<TextId> listed;
     for (const auto& format : formats) {
