@@ -49,9 +49,12 @@ std::string clippingStatusText(const std::vector<ClippedElement>& clipped, Langu
     std::string numbers;
     long long total = 0;
     for (std::size_t i = 0; i < clipped.size(); ++i) {
-        numbers += (i > 0 ? ", " : "") + std::to_string(clipped[i].element + 1);
+        if (i < ListedClippedElements)
+            numbers += (i > 0 ? ", " : "") + std::to_string(clipped[i].element + 1);
         total += clipped[i].sampleCount;
     }
+    if (clipped.size() > ListedClippedElements)
+        numbers = formatText(TextId::StatusMoreElements, language, {numbers});
     return formatText(TextId::StatusClipped, language, {numbers, groupedThousands(total)});
 }
 

@@ -83,11 +83,12 @@ enum class TextId {
 
     // Status bar parts.
     StatusUntitled,
-    StatusModified,  // {1} file name
-    StatusTotalTime, // {1} seconds
-    StatusTimeOfMax, // {1} seconds, {2} the resolution's maximum
-    StatusCounts,    // {1} elements, {2} samples
-    StatusClipped,   // {1} element numbers, {2} clipped samples
+    StatusModified,     // {1} file name
+    StatusTotalTime,    // {1} seconds
+    StatusTimeOfMax,    // {1} seconds, {2} the resolution's maximum
+    StatusCounts,       // {1} elements, {2} samples
+    StatusClipped,      // {1} element numbers, {2} clipped samples
+    StatusMoreElements, // {1} the first element numbers, of more than are listed
 
     // The chart's cursor readout where there is no sample.
     ReadoutNoSignal,
