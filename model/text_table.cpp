@@ -88,8 +88,8 @@ constexpr std::array<TextRow, TextCount> Rows{{
     {TextId::StatusCounts, 2, "{1} 要素 / {2} 点", "Elements: {1} / samples: {2}"},
     {TextId::StatusClipped, 2, "範囲外: 要素 {1} ({2} 点)",
      "Out of range: elements {1} (samples: {2})"},
-
     {TextId::StatusMoreElements, 1, "{1}, …", "{1}, …"},
+
     {TextId::ReadoutNoSignal, 0, "信号なし", "No signal"},
 
     {TextId::ExportWritten, 0,
