@@ -69,4 +69,77 @@ void historyMemory(benchmark::State& state) {
 }
 BENCHMARK(historyMemory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
+// A list of count elements at 1 s resolution, 0.3 s and 0.6 s long in turn: a paste of as many
+// again still fits the 24 h budget, and half of them take a sample each.
+SignalDocument bulkDocument(int count) {
+    SignalDocument doc;
+    doc.rangeCode = 0;
+    doc.resolutionCode = 2;
+    doc.sampleInterval = 1.0;
+    for (int i = 0; i < count; ++i)
+        doc.elements.push_back(
+            makeElement(FUNC_SIN, {0, 5, 1, static_cast<double>(i % 360), i % 2 == 0 ? 0.3 : 0.6}));
+    return doc;
+}
+
+enum class Bulk { Paste, DeleteAll };
+enum class Phase { Command, Undo, Redo };
+
+// The command as the editor runs it on the selected rows: pasting the whole list again before
+// its middle row, or deleting every row.
+void runBulk(EditorModel& editor, Bulk bulk, const ElementList& copied, const RowSelection& all) {
+    const SignalDocument& doc = editor.document();
+    editor.apply(bulk == Bulk::Paste
+                     ? pasteElements(doc, copied, static_cast<int>(rowCount(all)) / 2)
+                     : deleteRows(doc, all));
+}
+
+// A bulk command on a list of N elements, its undo or its redo, each with the samples re-made
+// after it as the chart asks for them at once. The step between the timed ones is not timed, and
+// it may take far longer than the timed one: a fixed count of rounds keeps the run short.
+void bulkStep(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    const auto bulk = static_cast<Bulk>(state.range(1));
+    const auto phase = static_cast<Phase>(state.range(2));
+    EditorModel editor;
+    editor.load(bulkDocument(count), "bulk.dat");
+    const ElementList copied = editor.document().elements;
+    const RowSelection all = rowSpan(0, static_cast<int>(copied.size()));
+    benchmark::DoNotOptimize(editor.samples());
+    if (phase != Phase::Command)
+        runBulk(editor, bulk, copied, all);
+    if (phase == Phase::Redo)
+        editor.undo();
+    benchmark::DoNotOptimize(editor.samples());
+    for (auto _ : state) {
+        switch (phase) {
+        case Phase::Command:
+            runBulk(editor, bulk, copied, all);
+            break;
+        case Phase::Undo:
+            editor.undo();
+            break;
+        case Phase::Redo:
+            editor.redo();
+            break;
+        }
+        benchmark::DoNotOptimize(editor.samples().pointCount());
+        state.PauseTiming();
+        if (phase == Phase::Undo)
+            editor.redo();
+        else
+            editor.undo();
+        benchmark::DoNotOptimize(editor.samples().pointCount());
+        state.ResumeTiming();
+    }
+    static constexpr const char* Names[2][3] = {
+        {"paste", "undo paste", "redo paste"},
+        {"delete all", "undo delete all", "redo delete all"}};
+    state.SetLabel(Names[state.range(1)][state.range(2)]);
+}
+BENCHMARK(bulkStep)
+    ->ArgsProduct({{10'000, 90'000}, {0, 1}, {0, 1, 2}})
+    ->Iterations(10)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace

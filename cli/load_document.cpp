@@ -33,6 +33,7 @@ bool loadDocumentOrReport(std::string_view path, SignalDocument& doc) {
         break;
     }
     std::fprintf(stderr, "qz57: %s:%d: invalid settings file: expected %s\n",
-                 pathText(file).c_str(), result.line, result.expected.c_str());
+                 pathText(file).c_str(), result.line,
+                 expectationText(result, Language::English).c_str());
     return false;
 }

@@ -39,7 +39,7 @@ SettingsReadResult readElementClipboardText(std::string_view text, double sample
                                             ElementList& elements) {
     if (text.size() > MaxClipboardBytes)
         return {SettingsReadStatus::InvalidContent, lineAtByte(text, MaxClipboardBytes),
-                "at most " + std::to_string(MaxClipboardBytes) + " bytes of elements"};
+                ReadProblem::ByteLimit, static_cast<std::int64_t>(MaxClipboardBytes)};
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     int lineBefore = 0;
@@ -53,7 +53,8 @@ SettingsReadResult readElementClipboardText(std::string_view text, double sample
     return readElementLines(in, lineBefore, sampleInterval, MaxClipboardElements, elements);
 }
 
-std::string pasteFailureMessage(const SettingsReadResult& result) {
-    return "貼り付けできる要素がありません。(" + std::to_string(result.line) + " 行目: expected " +
-           result.expected + ")";
+std::string pasteFailureMessage(const SettingsReadResult& result, Language language) {
+    return formatText(
+        TextId::PasteRefused, language,
+        {std::to_string(result.line), expectationText(result, language, ReadText::Pasted)});
 }

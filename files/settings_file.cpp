@@ -19,7 +19,7 @@
 
 namespace {
 
-constexpr std::string_view Header = "### QZ570 series output editor data file ###";
+constexpr std::string_view Header = SettingsFileHeader;
 constexpr std::string_view LineEnd = "\r\n";
 constexpr std::size_t MaxLineLength = 255; // not counting the line end
 constexpr std::size_t MaxTokenLength = 99;
@@ -209,28 +209,26 @@ class SettingsReader {
   public:
     // The text holds a whole settings file, or only elements (then lineBefore counts the lines
     // already taken from it).
-    SettingsReader(std::istream& in, SignalDocument& doc, std::string_view textName = "file",
-                   int lineBefore = 0)
-        : lines_(in, lineBefore), doc_(doc), textName_(textName) {}
+    SettingsReader(std::istream& in, SignalDocument& doc, int lineBefore = 0)
+        : lines_(in, lineBefore), doc_(doc) {}
 
     SettingsReadResult read();
     SettingsReadResult readElementsToEnd(std::size_t maxElements);
 
   private:
     // Reads the next line; on failure records what was expected there.
-    bool nextLine(std::string_view expected);
-    bool fail(std::string_view expected);
-    bool failAt(int line, std::string_view expected);
+    bool nextLine(ReadProblem expected, std::int64_t limit = 0);
+    bool fail(ReadProblem expected, std::int64_t limit = 0);
+    bool failAt(int line, ReadProblem expected, std::int64_t limit = 0);
     std::optional<int> readIntLine(std::string_view key, int lowest, int highest,
-                                   std::string_view expected);
+                                   ReadProblem expected, std::int64_t limit = 0);
     std::optional<FuncType> readTypeLine(std::string_view key, FuncType highest,
-                                         std::string_view expected);
+                                         ReadProblem expected);
     bool readParams(int count, std::array<double, ParamSlots>& params);
     bool readElement();
 
     LineSource lines_;
     SignalDocument& doc_;
-    std::string_view textName_; // what the messages call the text
     std::string line_;
     SettingsReadResult result_;
     // Running totals of the list as read and as it would be after a save.
@@ -240,32 +238,35 @@ class SettingsReader {
     std::int64_t savedSamples_ = 0;
 };
 
-bool SettingsReader::fail(std::string_view expected) {
-    return failAt(lines_.number(), expected);
+bool SettingsReader::fail(ReadProblem expected, std::int64_t limit) {
+    return failAt(lines_.number(), expected, limit);
 }
 
-bool SettingsReader::failAt(int line, std::string_view expected) {
+bool SettingsReader::failAt(int line, ReadProblem expected, std::int64_t limit) {
     result_.status = SettingsReadStatus::InvalidContent;
     result_.line = line;
-    result_.expected = expected;
+    result_.problem = expected;
+    result_.limit = limit;
     return false;
 }
 
-bool SettingsReader::nextLine(std::string_view expected) {
+bool SettingsReader::nextLine(ReadProblem expected, std::int64_t limit) {
     switch (lines_.next(line_)) {
     case LineStatus::Read:
         return true;
     case LineStatus::TooLong:
-        return fail("a line of at most 255 characters");
+        return fail(ReadProblem::LongLine, MaxLineLength);
     case LineStatus::End:
         break;
     }
-    return fail(std::string(expected) + " (the " + std::string(textName_) + " ends before it)");
+    fail(expected, limit);
+    result_.textEnded = true;
+    return false;
 }
 
 std::optional<int> SettingsReader::readIntLine(std::string_view key, int lowest, int highest,
-                                               std::string_view expected) {
-    if (!nextLine(expected))
+                                               ReadProblem expected, std::int64_t limit) {
+    if (!nextLine(expected, limit))
         return std::nullopt;
     std::string_view rest = line_;
     const std::string_view token = nextToken(rest);
@@ -273,14 +274,14 @@ std::optional<int> SettingsReader::readIntLine(std::string_view key, int lowest,
     if (token.size() <= MaxTokenLength && startsWith(token, key))
         value = leadingInt(rest);
     if (!value || *value < lowest || *value > highest) {
-        fail(expected);
+        fail(expected, limit);
         return std::nullopt;
     }
     return value;
 }
 
 std::optional<FuncType> SettingsReader::readTypeLine(std::string_view key, FuncType highest,
-                                                     std::string_view expected) {
+                                                     ReadProblem expected) {
     if (!nextLine(expected))
         return std::nullopt;
     std::string_view rest = line_;
@@ -296,9 +297,7 @@ std::optional<FuncType> SettingsReader::readTypeLine(std::string_view key, FuncT
 
 bool SettingsReader::readParams(int count, std::array<double, ParamSlots>& params) {
     for (int j = 0; j < count; ++j) {
-        const std::string expected = "PAR" + std::to_string(j) +
-                                     " and a finite number (parameter " + std::to_string(j) + ")";
-        if (!nextLine(expected))
+        if (!nextLine(ReadProblem::Parameter, j))
             return false;
         std::string_view rest = line_;
         const std::string_view token = nextToken(rest);
@@ -307,7 +306,7 @@ bool SettingsReader::readParams(int count, std::array<double, ParamSlots>& param
             token[3] == '0' + j)
             value = leadingFiniteNumber(rest);
         if (!value)
-            return fail(expected);
+            return fail(ReadProblem::Parameter, j);
         params[static_cast<std::size_t>(j)] = *value;
     }
     return true;
@@ -315,8 +314,7 @@ bool SettingsReader::readParams(int count, std::array<double, ParamSlots>& param
 
 bool SettingsReader::readElement() {
     SignalElement element;
-    const auto type =
-        readTypeLine("FUNC", HighestFuncType, "FUNC and a keyword FUNC_CONST to FUNC_SUM");
+    const auto type = readTypeLine("FUNC", HighestFuncType, ReadProblem::Function);
     if (!type)
         return false;
     const int funcLine = lines_.number();
@@ -326,18 +324,14 @@ bool SettingsReader::readElement() {
         if (!readParams(element.paramCount, element.params))
             return false;
     } else {
-        const auto typeA =
-            readTypeLine("SUBFUNC", HighestSubTypeA,
-                         "SUBFUNC and a keyword FUNC_CONST to FUNC_EXPO (function A)");
+        const auto typeA = readTypeLine("SUBFUNC", HighestSubTypeA, ReadProblem::SubFunctionA);
         if (!typeA)
             return false;
         element.subTypeA = *typeA;
         element.subParamCountA = paramCountOf(element.subTypeA);
         if (!readParams(element.subParamCountA, element.subParamsA))
             return false;
-        const auto typeB =
-            readTypeLine("SUBFUNC", HighestSubTypeB,
-                         "SUBFUNC and a keyword FUNC_CONST to FUNC_RANDOM (function B)");
+        const auto typeB = readTypeLine("SUBFUNC", HighestSubTypeB, ReadProblem::SubFunctionB);
         if (!typeB)
             return false;
         element.subTypeB = *typeB;
@@ -353,47 +347,46 @@ bool SettingsReader::readElement() {
     // not fit the trace would lose its start (a huge one would take billions of synthesis steps).
     const std::optional<SignalElement> saved = savedForm(element);
     if (!saved)
-        return failAt(funcLine, "parameters that keep their value when saved");
+        return failAt(funcLine, ReadProblem::KeptWhenSaved);
     startTime_ += element.duration;
     savedStartTime_ += saved->duration;
     if (!std::isfinite(startTime_) || !std::isfinite(savedStartTime_))
-        return failAt(funcLine, "an element whose parameters give a finite time");
+        return failAt(funcLine, ReadProblem::FiniteTime);
     samples_ += sampleCountOf(element, doc_.sampleInterval);
     savedSamples_ += sampleCountOf(*saved, doc_.sampleInterval);
     if (std::max(samples_, savedSamples_) + 1 > MaxTracePoints)
-        return failAt(funcLine, "elements whose samples fit in 99999 points");
+        return failAt(funcLine, ReadProblem::SamplesFit, MaxTracePoints);
     doc_.elements.push_back(element);
     return true;
 }
 
 SettingsReadResult SettingsReader::read() {
-    const std::string headerExpected = "the header \"" + std::string(Header) + "\"";
-    if (!nextLine(headerExpected))
+    if (!nextLine(ReadProblem::Header))
         return result_;
     if (!startsWith(line_, Header)) {
-        fail(headerExpected);
+        fail(ReadProblem::Header);
         return result_;
     }
-    if (!readIntLine("VER", std::numeric_limits<int>::min(), HighestVersion,
-                     "VER and a version of 1 or less"))
+    if (!readIntLine("VER", std::numeric_limits<int>::min(), HighestVersion, ReadProblem::Version,
+                     HighestVersion))
         return result_;
     clearElements(doc_);
 
     const auto range =
-        readIntLine("OUTRANGE", 0, RangeCount - 1, "OUTRANGE and a range code 0 to 4");
+        readIntLine("OUTRANGE", 0, RangeCount - 1, ReadProblem::RangeCode, RangeCount - 1);
     if (!range)
         return result_;
     doc_.rangeCode = *range;
 
-    const auto code = readIntLine("RESOLUTION", 0, ResolutionCount - 1,
-                                  "RESOLUTION and a resolution code 0 to 3");
+    const auto code = readIntLine("RESOLUTION", 0, ResolutionCount - 1, ReadProblem::ResolutionCode,
+                                  ResolutionCount - 1);
     if (!code)
         return result_;
     doc_.resolutionCode = *code;
     doc_.sampleInterval = resolution(*code).sampleInterval;
 
-    const auto count = readIntLine("ELEMENT", 1, std::numeric_limits<int>::max(),
-                                   "ELEMENTS and an element count of 1 or more");
+    const auto count =
+        readIntLine("ELEMENT", 1, std::numeric_limits<int>::max(), ReadProblem::ElementCount);
     if (!count)
         return result_;
     for (int i = 0; i < *count; ++i) {
@@ -406,7 +399,8 @@ SettingsReadResult SettingsReader::read() {
 SettingsReadResult SettingsReader::readElementsToEnd(std::size_t maxElements) {
     do {
         if (doc_.elements.size() == maxElements) {
-            failAt(lines_.number() + 1, "at most " + std::to_string(maxElements) + " elements");
+            failAt(lines_.number() + 1, ReadProblem::ElementLimit,
+                   static_cast<std::int64_t>(maxElements));
             return result_;
         }
         if (!readElement())
@@ -434,7 +428,7 @@ SettingsReadResult readElementLines(std::istream& in, int lineBefore, double sam
     SignalDocument read;
     read.sampleInterval = sampleInterval;
     const SettingsReadResult result =
-        SettingsReader(in, read, "text", lineBefore).readElementsToEnd(maxElements);
+        SettingsReader(in, read, lineBefore).readElementsToEnd(maxElements);
     if (result.ok())
         elements = std::move(read.elements);
     return result;
@@ -463,9 +457,9 @@ SettingsReadResult readSettingsText(std::istream& in, SignalDocument& doc) {
 SettingsReadResult ReadSettingsFile(const std::filesystem::path& path, SignalDocument& doc) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
-        return {SettingsReadStatus::CannotOpen, 0, {}};
+        return {SettingsReadStatus::CannotOpen};
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        return {SettingsReadStatus::CannotOpen, 0, {}};
+        return {SettingsReadStatus::CannotOpen};
     return readSettingsText(in, doc);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/read_problem.h"
 #include "files/write_result.h"
 #include "model/signal_document.h"
 
@@ -7,16 +8,11 @@
 #include <filesystem>
 #include <istream>
 #include <string>
+#include <string_view>
 
-enum class SettingsReadStatus { Read, CannotOpen, InvalidContent };
-
-struct SettingsReadResult {
-    SettingsReadStatus status = SettingsReadStatus::Read;
-    int line = 0;         // 1-based line where the content went wrong (InvalidContent)
-    std::string expected; // what was expected on that line, for messages
-
-    bool ok() const { return status == SettingsReadStatus::Read; }
-};
+// The first line of every settings file.
+inline constexpr std::string_view SettingsFileHeader =
+    "### QZ570 series output editor data file ###";
 
 // Writes the document as a settings file; the previous file survives any failure unchanged.
 // The editor saves only a list with elements and with both codes chosen: nothing else reads back.

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const SettingsReadResult reread = readText(written, again);
     if (!reread.ok())
         fail(("written file does not read back: line " + std::to_string(reread.line) + ", " +
-              reread.expected)
+              expectationText(reread, Language::English))
                  .c_str(),
              written);
     if (settingsFileText(again) != written)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/signal_document.h"
+#include "model/texts.h"
 #include "model/trace_points.h"
 
 #include <string>
@@ -25,8 +26,10 @@ struct ClippedElement {
 std::vector<ClippedElement> clippedElements(const SignalDocument& doc, const TracePoints& samples);
 
 // Status bar text: "範囲外: 要素 3, 5 (1,234 点)" with element numbers from 1 and the total count;
-// empty when nothing clips.
-std::string clippingStatusText(const std::vector<ClippedElement>& clipped);
+// empty when nothing clips. Past ListedClippedElements elements the numbers end in "…": the
+// status bar has room for a few, and a long list of clipped elements must not cost a number each.
+inline constexpr std::size_t ListedClippedElements = 10;
+std::string clippingStatusText(const std::vector<ClippedElement>& clipped, Language language);
 
 // One line for a command-line check, without the line end:
 // "warning: element 3: 12 samples outside the range, the first at 00:01.250".

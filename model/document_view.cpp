@@ -13,8 +13,9 @@ bool isClippedRow(const DocumentView& view, int row) {
     return found != view.clipped.end() && found->element == row;
 }
 
-std::optional<ListRow> shownRow(const SignalDocument& doc, const DocumentView& view, int row) {
-    std::optional<ListRow> texts = listRowAt(doc.elements, view.spans, row);
+std::optional<ListRow> shownRow(const SignalDocument& doc, const DocumentView& view, int row,
+                                Language language) {
+    std::optional<ListRow> texts = listRowAt(doc.elements, view.spans, row, language);
     if (texts && isClippedRow(view, row))
         texts->number += " !";
     return texts;

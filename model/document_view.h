@@ -5,6 +5,7 @@
 #include "model/list_rows.h"
 #include "model/row_selection.h"
 #include "model/signal_document.h"
+#include "model/texts.h"
 #include "model/trace_points.h"
 
 #include <optional>
@@ -24,7 +25,8 @@ bool isClippedRow(const DocumentView& view, int row);
 
 // The texts of one row as the list shows them; the number of an element with clipped samples
 // carries a mark ("2 !"). None when the row is not in the list.
-std::optional<ListRow> shownRow(const SignalDocument& doc, const DocumentView& view, int row);
+std::optional<ListRow> shownRow(const SignalDocument& doc, const DocumentView& view, int row,
+                                Language language);
 
 // The time the selected rows take, one span per run of rows, for the chart to shade: the work
 // grows with the runs, not with the rows.

@@ -163,6 +163,10 @@ void rebuildSamplesFrom(const std::vector<SignalElement>& elements, double dt, T
         trace.clearPoints();
         trace.reservePoints(static_cast<std::size_t>(listSampleCount(elements, dt)));
     }
+    // Room for every element at once: a long list grows its marks without moving them again.
+    for (auto* held : {&marks.startTime, &marks.lastValue})
+        held->reserve(elements.size());
+    marks.firstPoint.reserve(elements.size());
     marks.firstPoint.resize(from);
     marks.startTime.resize(from);
     marks.lastValue.resize(from);

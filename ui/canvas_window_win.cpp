@@ -35,7 +35,8 @@ void OnCanvasPaint(CanvasWindow& pane) {
 }
 
 void ReportReadout(CanvasWindow& pane) {
-    pane.events->onChartReadoutChanged(cursorReadout(pane.canvas, pane.cursorX).text);
+    pane.events->onChartReadoutChanged(
+        cursorReadout(pane.canvas, pane.cursorX, pane.language).text);
 }
 
 // The element under column x of the chart, or -1.
@@ -223,7 +224,7 @@ DrawList ChartDrawList(const CanvasWindow& pane) {
         if (const std::optional<FilledRect> band = elementBand(pane.canvas, span))
             list.bands.push_back(*band);
     }
-    list.cursor = cursorOverlay(pane.canvas, pane.cursorX);
+    list.cursor = cursorOverlay(pane.canvas, pane.cursorX, Language::Japanese);
     return list;
 }
 

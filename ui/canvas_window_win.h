@@ -3,6 +3,7 @@
 #include "canvas/canvas_state.h"
 #include "canvas/draw_list.h"
 #include "model/element_spans.h"
+#include "model/texts.h"
 #include "model/trace_points.h"
 
 #include <windows.h>
@@ -36,7 +37,8 @@ struct CanvasWindow final : CanvasEffects {
     const std::vector<ElementSpan>* spans = nullptr; // of the document's elements, in list order
     std::vector<ElementSpan> selectedSpans;          // of the selected rows' runs, shaded
     int periodPosition = 0;                          // in the display-period list
-    int cursorX = -1; // column of the mouse over the chart; -1: elsewhere
+    int cursorX = -1;                       // column of the mouse over the chart; -1: elsewhere
+    Language language = Language::Japanese; // of the readout
     ChartEvents* events = nullptr;
     WNDPROC stripPreviousProc = nullptr;
     HWND canvasWindow = nullptr;

@@ -11,20 +11,22 @@ namespace {
 void ShowStatus(const EditorWindow& editor, unsigned parts) {
     const StatusBar& bar = editor.controls.statusBar;
     const EditorModel& model = editor.model;
-    bar.setText(StatusPart::File, fileStatusText(model.filePath(), model.modified()));
+    const Language language = editor.language;
+    bar.setText(StatusPart::File, fileStatusText(model.filePath(), model.modified(), language));
     if ((parts & DocumentPart) == 0)
         return;
-    bar.setText(StatusPart::Time, timeStatusText(model.document()));
-    bar.setText(StatusPart::Counts,
-                countStatusText(model.document().elements.size(), model.samples().pointCount()));
-    bar.setText(StatusPart::Clipping, clippingStatusText(editor.view.clipped));
+    bar.setText(StatusPart::Time, timeStatusText(model.document(), language));
+    bar.setText(StatusPart::Counts, countStatusText(model.document().elements.size(),
+                                                    model.samples().pointCount(), language));
+    bar.setText(StatusPart::Clipping, clippingStatusText(editor.view.clipped, language));
 }
 
 void ShowDocument(EditorWindow& editor) {
     const SignalDocument& doc = editor.model.document();
     editor.view = makeDocumentView(doc, editor.model.samples());
     ShowDocumentCodes(editor.controls, doc);
-    editor.controls.elementList.showRows(doc, editor.view);
+    editor.controls.elementList.showRows(doc, editor.view, editor.language);
+    editor.chart.language = editor.language;
     ShowChartDocument(editor.chart, editor.model.samples(), doc.rangeCode, editor.view.spans);
 }
 

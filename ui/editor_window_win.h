@@ -3,6 +3,7 @@
 #include "model/document_view.h"
 #include "model/editor_model.h"
 #include "model/row_selection.h"
+#include "model/texts.h"
 #include "ui/canvas_window_win.h"
 #include "ui/editor_events_win.h"
 #include "ui/gdi_objects_win.h"
@@ -16,7 +17,8 @@
 struct EditorWindow {
     HWND window = nullptr;
     int dpi = 96;
-    ScopedFont font; // of the controls
+    Language language = Language::Japanese; // of every text the editor shows
+    ScopedFont font;                        // of the controls
     EditorModel model;
     DocumentView view;      // of the document shown, made by the refresh after each change
     RowSelection selection; // the selected rows of the element list

@@ -47,7 +47,7 @@ void Paste(EditorWindow& editor) {
     ElementList elements;
     const SettingsReadResult read = readElementClipboardText(*text, doc.sampleInterval, elements);
     if (!read.ok()) {
-        ShowError(editor.window, pasteFailureMessage(read));
+        ShowError(editor.window, pasteFailureMessage(read, Language::Japanese));
         return;
     }
     ApplyOrRefuse(editor, pasteElements(doc, elements, firstRow(editor.selection)));

@@ -53,9 +53,11 @@ bool ElementListView::create(HWND parent, int id, HFONT font, int dpi) {
     return true;
 }
 
-void ElementListView::showRows(const SignalDocument& doc, const DocumentView& view) {
+void ElementListView::showRows(const SignalDocument& doc, const DocumentView& view,
+                               Language language) {
     doc_ = &doc;
     view_ = &view;
+    language_ = language;
     textRow_ = -1;
     if (window_ == nullptr)
         return;
@@ -128,7 +130,7 @@ void ElementListView::provideCellText(LVITEMW& item) {
     if ((item.mask & LVIF_TEXT) == 0 || column >= rowTexts_.size() || doc_ == nullptr)
         return;
     if (item.iItem != textRow_) {
-        const std::optional<ListRow> row = shownRow(*doc_, *view_, item.iItem);
+        const std::optional<ListRow> row = shownRow(*doc_, *view_, item.iItem, language_);
         rowTexts_ = row ? std::array{Widen(row->number), Widen(row->typeName),
                                      Widen(row->startTime), Widen(row->summary)}
                         : decltype(rowTexts_){};

@@ -34,9 +34,9 @@ class ElementListView {
 
     HWND window() const { return window_; }
 
-    // Shows the rows of a document as view describes them; both stay the caller's and must live
-    // until the next call. The list keeps its scroll position.
-    void showRows(const SignalDocument& doc, const DocumentView& view);
+    // Shows the rows of a document as view describes them, in a language; doc and view stay the
+    // caller's and must live until the next call. The list keeps its scroll position.
+    void showRows(const SignalDocument& doc, const DocumentView& view, Language language);
 
     // Makes the control's selection this one in a few messages, not one per row, and reports
     // none of it back.
@@ -60,6 +60,7 @@ class ElementListView {
     HWND window_ = nullptr;
     const SignalDocument* doc_ = nullptr;
     const DocumentView* view_ = nullptr;
+    Language language_ = Language::Japanese;
     int rowCount_ = 0;
     RowSelection shown_;   // what the control has selected
     bool pushing_ = false; // the selection is set by program: not the user's change

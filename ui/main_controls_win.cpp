@@ -42,16 +42,16 @@ void CreateSelectionCombos(const ControlFont& in, MainControls& controls) {
     controls.rangeCombo = CreateCombo(in, "出力レンジ", IDC_LABEL_OUTPUT_RANGE, RangeLabelPlace,
                                       IDC_OUTPUT_RANGE, RangeComboPlace);
     for (int code : RangeCodeAtPosition)
-        controls.rangeCombo.addEntry(outputRange(code).listText);
+        controls.rangeCombo.addEntry(text(outputRange(code).name, Language::Japanese));
     controls.resolutionCombo =
         CreateCombo(in, "分解能/最大時間", IDC_LABEL_RESOLUTION, ResolutionLabelPlace,
                     IDC_RESOLUTION, ResolutionComboPlace);
     for (int code : ResolutionCodeAtPosition)
-        controls.resolutionCombo.addEntry(resolution(code).listText);
+        controls.resolutionCombo.addEntry(text(resolution(code).name, Language::Japanese));
     controls.periodCombo = CreateCombo(in, "表示期間", IDC_LABEL_DISPLAY_PERIOD, PeriodLabelPlace,
                                        IDC_DISPLAY_PERIOD, PeriodComboPlace);
     for (int position = 0; position < DisplayPeriodCount; ++position)
-        controls.periodCombo.addEntry(displayPeriod(position).listText);
+        controls.periodCombo.addEntry(text(displayPeriod(position).name, Language::Japanese));
     // Selecting by program sends no CBN_SELCHANGE: the chart keeps the period it was created
     // with, which is this same entry's.
     controls.periodCombo.select(InitialDisplayPeriod);

@@ -64,7 +64,7 @@ ComboBox Combo(HWND dialog, int id) {
 
 void FillTypeCombo(HWND dialog, int id, FuncType highest) {
     for (FuncType type = FUNC_CONST; type <= highest; ++type)
-        Combo(dialog, id).addEntry(displayNameOf(type));
+        Combo(dialog, id).addEntry(displayNameOf(type, Language::Japanese));
 }
 
 double FieldNumber(HWND dialog, int field) {
@@ -90,7 +90,8 @@ void NormalizeFields(HWND dialog, int first, int count) {
 
 void SetFieldRules(HWND dialog, int column, FuncType type) {
     ParamDialogState& state = StateOf(dialog);
-    const std::vector<FieldRow> rows = fieldRows(type, StateOf(dialog).request.document);
+    const std::vector<FieldRow> rows =
+        fieldRows(type, StateOf(dialog).request.document, Language::Japanese);
     for (size_t slot = 0; slot < rows.size(); ++slot) {
         const int field = column * ColumnFields + static_cast<int>(slot);
         SetItemText(dialog, IDC_FIELD_LABEL_FIRST + field, rows[slot].label);

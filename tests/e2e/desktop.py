@@ -69,11 +69,21 @@ class VirtualDisplay:
                 self.process.kill()
 
 
-def wine_environment():
+def wine_environment(locale="ja_JP.UTF-8"):
+    """Wine's environment; the locale is the display language the editor sees (Japanese, the
+    specified behaviour, unless a journey says otherwise)."""
     env = dict(os.environ)
     env.setdefault("WINEDEBUG", "-all")
     env.setdefault("WINEPREFIX", str(TOP / "build" / "wineprefix"))
+    env["LC_ALL"] = locale
     return env
+
+
+def forget_language_choice():
+    """Removes the language a user chose in an earlier run, so the display language decides."""
+    prefix = Path(wine_environment()["WINEPREFIX"])
+    for settings in prefix.glob("drive_c/users/*/AppData/Local/QZ57editor/settings.ini"):
+        settings.unlink()
 
 
 def run_windows_program(args, cwd=None, timeout=60):
@@ -220,11 +230,14 @@ class Editor:
 
     MAIN_TITLE = "QZ-570 series Singal Editor"
 
-    def __init__(self, exe, probe, screen, cwd, log):
+    def __init__(self, exe, probe, screen, cwd, log, locale="ja_JP.UTF-8", remembered=False):
         self.probe, self.screen, self.log = probe, screen, log
         Path(cwd).mkdir(parents=True, exist_ok=True)
+        if not remembered:
+            forget_language_choice()
         # A process group of its own, so that ending this run ends Wine's loader with it.
-        self.process = subprocess.Popen([str(WINE_RUN), str(exe)], cwd=cwd, env=wine_environment(),
+        self.process = subprocess.Popen([str(WINE_RUN), str(exe)], cwd=cwd,
+                                        env=wine_environment(locale),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                         start_new_session=True)
         self.main = self.wait_for_window(self.MAIN_TITLE, timeout=60)

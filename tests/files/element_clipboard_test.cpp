@@ -50,7 +50,8 @@ TEST(ElementClipboard, EveryTypeReadsBackAsCopied) {
     };
     ElementList back;
     const SettingsReadResult result = paste(elementClipboardText(elements), back);
-    ASSERT_TRUE(result.ok()) << result.line << ": " << result.expected;
+    ASSERT_TRUE(result.ok()) << result.line << ": "
+                             << expectationText(result, Language::English, ReadText::Pasted);
     EXPECT_EQ(back, elements);
 }
 
@@ -89,11 +90,14 @@ TEST(ElementClipboard, PasteRules) {
         ElementList elements = {constantElement(7, 1)};
         const SettingsReadResult result = paste(c.text, elements);
         if (c.failLine == 0) {
-            EXPECT_TRUE(result.ok()) << c.name << ": " << result.line << ": " << result.expected;
+            EXPECT_TRUE(result.ok())
+                << c.name << ": " << result.line << ": "
+                << expectationText(result, Language::English, ReadText::Pasted);
             EXPECT_EQ(elements.size(), 2u) << c.name;
             continue;
         }
-        EXPECT_EQ(result.line, c.failLine) << c.name << ": " << result.expected;
+        EXPECT_EQ(result.line, c.failLine)
+            << c.name << ": " << expectationText(result, Language::English, ReadText::Pasted);
         EXPECT_EQ(elements, ElementList{constantElement(7, 1)}) << c.name;
     }
 }
@@ -106,14 +110,17 @@ TEST(ElementClipboard, LimitsAreRefusedWithTheLine) {
         text += one;
     SettingsReadResult result = paste(text, elements);
     EXPECT_EQ(result.line, 3 * static_cast<int>(MaxClipboardElements) + 1);
-    EXPECT_EQ(result.expected, "at most 99999 elements");
+    EXPECT_EQ(expectationText(result, Language::English, ReadText::Pasted),
+              "at most 99999 elements");
     EXPECT_TRUE(paste(text.substr(one.size()), elements).ok());
 
     result = paste(std::string(MaxClipboardBytes - 3, 'x') + "\n\n\nx", elements);
     EXPECT_EQ(result.line, 4);
-    EXPECT_EQ(
-        pasteFailureMessage(result),
-        "貼り付けできる要素がありません。(4 行目: expected at most 33554432 bytes of elements)");
+    EXPECT_EQ(pasteFailureMessage(result, Language::Japanese),
+              "貼り付けできる要素がありません。(4 行目: 要素のテキストは 33554432 バイトまでです)");
+    EXPECT_EQ(pasteFailureMessage(result, Language::English),
+              "There are no elements to paste. (line 4: expected at most 33554432 bytes of "
+              "elements)");
 }
 
 // A copy of as many of the longest elements as a paste takes must fit the byte limit.

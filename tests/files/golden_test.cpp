@@ -24,7 +24,8 @@ std::string readFile(const fs::path& path) {
 void expectGolden(const std::string& name) {
     SignalDocument doc;
     const SettingsReadResult read = ReadSettingsFile(Golden / (name + ".dat"), doc);
-    ASSERT_TRUE(read.ok()) << name << ":" << read.line << ": " << read.expected;
+    ASSERT_TRUE(read.ok()) << name << ":" << read.line << ": "
+                           << expectationText(read, Language::English);
     EXPECT_EQ(settingsFileText(doc), readFile(Golden / (name + ".dat"))) << name;
 
     TracePoints trace;

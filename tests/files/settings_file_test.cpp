@@ -64,7 +64,7 @@ std::string edited(std::string text, const std::string& from, const std::string&
 TEST(SettingsRead, ExampleFile) {
     SignalDocument doc;
     const SettingsReadResult result = readText(Valid, doc);
-    ASSERT_TRUE(result.ok()) << result.line << ": " << result.expected;
+    ASSERT_TRUE(result.ok()) << result.line << ": " << expectationText(result, Language::English);
     EXPECT_EQ(doc.rangeCode, 0);
     EXPECT_EQ(doc.resolutionCode, 0);
     EXPECT_EQ(doc.sampleInterval, 0.01);
@@ -199,13 +199,14 @@ TEST(SettingsRead, ValidationRules) {
         SignalDocument doc;
         const SettingsReadResult result = readText(c.text, doc);
         if (c.failLine == 0) {
-            EXPECT_TRUE(result.ok())
-                << c.name << ": line " << result.line << ": " << result.expected;
+            EXPECT_TRUE(result.ok()) << c.name << ": line " << result.line << ": "
+                                     << expectationText(result, Language::English);
             continue;
         }
         EXPECT_EQ(result.status, SettingsReadStatus::InvalidContent) << c.name;
-        EXPECT_EQ(result.line, c.failLine) << c.name << ": " << result.expected;
-        EXPECT_FALSE(result.expected.empty()) << c.name;
+        EXPECT_EQ(result.line, c.failLine)
+            << c.name << ": " << expectationText(result, Language::English);
+        EXPECT_FALSE(expectationText(result, Language::English).empty()) << c.name;
     }
 }
 
@@ -234,7 +235,7 @@ TEST(SettingsRead, NumbersBeyondTheRangeOfADouble) {
             EXPECT_EQ(result.line, 7) << c.text;
             continue;
         }
-        ASSERT_TRUE(result.ok()) << c.text << ": " << result.expected;
+        ASSERT_TRUE(result.ok()) << c.text << ": " << expectationText(result, Language::English);
         const double read = doc.elements[0].params[0];
         EXPECT_EQ(read, *c.value) << c.text;
         EXPECT_EQ(std::signbit(read), std::signbit(*c.value)) << c.text;
@@ -244,13 +245,13 @@ TEST(SettingsRead, NumbersBeyondTheRangeOfADouble) {
 TEST(SettingsRead, FailureMessagesNameWhatWasExpected) {
     SignalDocument doc;
     SettingsReadResult result = readText(edited(Valid, "OUTRANGE\t0", "OUTRANGE\t7"), doc);
-    EXPECT_EQ(result.expected, "OUTRANGE and a range code 0 to 4");
+    EXPECT_EQ(expectationText(result, Language::English), "OUTRANGE and a range code 0 to 4");
     result = readText(edited(Valid, "PAR1\t0.1", "PAR1\tx"), doc);
     EXPECT_EQ(result.line, 18);
-    EXPECT_EQ(result.expected, "PAR1 and a finite number (parameter 1)");
+    EXPECT_EQ(expectationText(result, Language::English), "PAR1 and a finite number (parameter 1)");
     result = readText(Valid.substr(0, Valid.find("FUNC\tFUNC_SUM")), doc);
     EXPECT_EQ(result.line, 9);
-    EXPECT_NE(result.expected.find("the file ends"), std::string::npos);
+    EXPECT_NE(expectationText(result, Language::English).find("the file ends"), std::string::npos);
 }
 
 TEST(SettingsRead, DocumentUntouchedUntilTheVersionIsAccepted) {
@@ -320,7 +321,7 @@ TEST(SettingsFile, RoundTripRoundsToSixDigits) {
     SignalDocument back;
     const SettingsReadResult result = ReadSettingsFile(path, back);
     std::filesystem::remove(path);
-    ASSERT_TRUE(result.ok()) << result.line << ": " << result.expected;
+    ASSERT_TRUE(result.ok()) << result.line << ": " << expectationText(result, Language::English);
     EXPECT_EQ(back.rangeCode, 4);
     EXPECT_EQ(back.resolutionCode, 1);
     EXPECT_EQ(back.sampleInterval, 0.1);

@@ -27,10 +27,10 @@ TEST(DocumentView, RowsCarryTheirStartAndTheClippedMark) {
     EXPECT_EQ(shown.view.spans.size(), 3u);
     EXPECT_FALSE(isClippedRow(shown.view, 0));
     EXPECT_TRUE(isClippedRow(shown.view, 1));
-    EXPECT_EQ(shownRow(shown.doc, shown.view, 1)->number, "2 !");
-    EXPECT_EQ(shownRow(shown.doc, shown.view, 2)->number, "3");
-    EXPECT_EQ(shownRow(shown.doc, shown.view, 2)->startTime, "00:20.000");
-    EXPECT_FALSE(shownRow(shown.doc, shown.view, 3));
+    EXPECT_EQ(shownRow(shown.doc, shown.view, 1, Language::Japanese)->number, "2 !");
+    EXPECT_EQ(shownRow(shown.doc, shown.view, 2, Language::Japanese)->number, "3");
+    EXPECT_EQ(shownRow(shown.doc, shown.view, 2, Language::Japanese)->startTime, "00:20.000");
+    EXPECT_FALSE(shownRow(shown.doc, shown.view, 3, Language::Japanese));
 }
 
 // One band per run of rows, however many rows it holds.

@@ -231,3 +231,82 @@ TEST(EditHistory, KeepsTheNewestStepsWithinItsBounds) {
     EXPECT_EQ(history.undoCount(), 1u);
     EXPECT_GT(history.bytes(), HistoryByteLimit);
 }
+
+namespace {
+
+using Rows = std::vector<int>;
+
+// Every step-th row of a list of rows rows, from first on.
+Rows everyRow(int rows, int first = 0, int step = 1, int end = -1) {
+    Rows picked;
+    for (int row = first; row < (end < 0 ? rows : end); row += step)
+        picked.push_back(row);
+    return picked;
+}
+
+bool sameSamples(const EditorModel& editor) {
+    TracePoints whole;
+    rebuildSamples(editor.document().elements, editor.document().sampleInterval, whole);
+    const TracePoints& samples = editor.samples();
+    if (samples.pointCount() != whole.pointCount())
+        return false;
+    for (int i = 0; i < whole.pointCount(); ++i) {
+        if (samples.pointAt(i).time != whole.pointAt(i).time ||
+            samples.pointAt(i).value != whole.pointAt(i).value)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// Commands on thousands of rows at once: undo brings back the document before, redo the document
+// after, and the samples re-made from either are those of a whole rebuild. Levels repeat every 97
+// rows, so a pasted or moved run often matches its neighbours, which the smallest change between
+// the two documents must not get wrong.
+TEST(EditorModel, BulkCommandsUndoAndRedoWhole) {
+    constexpr int Count = 10'000;
+    using Command = std::function<DocumentStep(const SignalDocument&)>;
+    const auto pasteAt = [](int row) {
+        return [row](const SignalDocument& doc) { return pasteElements(doc, doc.elements, row); };
+    };
+    const auto onRows = [](auto command, const Rows& rows) {
+        return [command, selection = selectionOfRows(rows)](const SignalDocument& doc) {
+            return command(doc, selection);
+        };
+    };
+    struct Row {
+        const char* name;
+        Command command;
+    };
+    const Row rows[] = {
+        {"paste all before the middle row", pasteAt(Count / 2)},
+        {"paste all after the last row", pasteAt(-1)},
+        {"paste all before the first row", pasteAt(0)},
+        {"cut every third row", onRows(deleteRows, everyRow(Count, 1, 3))},
+        {"select all and delete", onRows(deleteRows, everyRow(Count))},
+        {"duplicate a block", onRows(duplicateRows, everyRow(Count, 2'000, 1, 8'000))},
+        {"duplicate every other row", onRows(duplicateRows, everyRow(Count, 0, 2))},
+        {"move every other row up", onRows(moveRowsUp, everyRow(Count, 1, 2))},
+        {"move a block down", onRows(moveRowsDown, everyRow(Count, 100, 1, 9'900))},
+        {"move all but the last row down", onRows(moveRowsDown, everyRow(Count - 1))},
+    };
+    EditorModel start;
+    SignalDocument doc = documentOf({});
+    for (int i = 0; i < Count; ++i)
+        doc.elements.push_back(constantElement(i % 97, 0.02));
+    start.load(doc, "long.dat");
+    for (const Row& row : rows) {
+        EditorModel editor = start;
+        ASSERT_TRUE(editor.apply(row.command(editor.document()))) << row.name;
+        const SignalDocument after = editor.document();
+        EXPECT_NE(after.elements, doc.elements) << row.name;
+        ASSERT_TRUE(editor.undo()) << row.name;
+        EXPECT_EQ(editor.document().elements, doc.elements) << row.name;
+        EXPECT_TRUE(sameSamples(editor)) << row.name;
+        ASSERT_TRUE(editor.redo()) << row.name;
+        EXPECT_EQ(editor.document().elements, after.elements) << row.name;
+        EXPECT_TRUE(sameSamples(editor)) << row.name;
+        EXPECT_FALSE(editor.canRedo()) << row.name;
+    }
+}

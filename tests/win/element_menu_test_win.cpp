@@ -95,7 +95,8 @@ TEST_F(ElementCommands, RefusedPastesSayWhyAndChangeNothing) {
         std::string clipboard;
         std::string message;
     } rows[] = {
-        {"FUNC\tFUNC_CONST\r\nPAR0\tx\r\n", "PAR0"},
+        {"FUNC\tFUNC_CONST\r\nPAR0\tx\r\n",
+         "貼り付けできる要素がありません。(2 行目: PAR0 と有限の数値 (パラメータ 0) が必要です)"},
         {elementClipboardText({constantElement(3, 900)}),
          "現在の設定における総時間制限を超過していますので追加できません。"},
     };

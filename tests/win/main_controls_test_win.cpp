@@ -258,7 +258,7 @@ TEST_F(MainControls, DeleteRemovesTheSelectedRowWithoutAsking) {
     ASSERT_EQ(RowCount(), 2);
     EXPECT_EQ(CellText(1, 0), "2");
     EXPECT_EQ(CellText(1, 2), "00:01.000");
-    EXPECT_EQ(CellText(1, 3), summaryText(constantElement(3, 3)));
+    EXPECT_EQ(CellText(1, 3), summaryText(constantElement(3, 3), Language::Japanese));
     // The chart holds the samples of what is left.
     TracePoints expected;
     rebuildSamples(Editor().model.document().elements, Editor().model.document().sampleInterval,
@@ -301,7 +301,8 @@ TEST_F(MainControls, RowsShowNumberTypeStartTimeAndSummary) {
         EXPECT_EQ(CellText(row, 0), std::to_string(row + 1));
         EXPECT_EQ(CellText(row, 1), "固定値");
         EXPECT_EQ(CellText(row, 2), starts[row]);
-        EXPECT_EQ(CellText(row, 3), summaryText(elements[static_cast<std::size_t>(row)]));
+        EXPECT_EQ(CellText(row, 3),
+                  summaryText(elements[static_cast<std::size_t>(row)], Language::Japanese));
     }
 }
 
@@ -314,7 +315,7 @@ TEST_F(MainControls, LongListShowsTheRowsAsTheyAreAfterAnEdit) {
     ApplyStep(Editor(), replaceElement(Editor().model.document(), constantElement(1, 1.5), 0));
     EXPECT_EQ(RowCount(), 10000);
     EXPECT_EQ(CellText(9999, 2), "83:20.500");
-    EXPECT_EQ(CellText(0, 3), summaryText(constantElement(1, 1.5)));
+    EXPECT_EQ(CellText(0, 3), summaryText(constantElement(1, 1.5), Language::Japanese));
     EXPECT_EQ(CellText(10000, 0), "");
 }
 
