@@ -25,6 +25,8 @@
 #define IDM_MOVE_UP 116
 #define IDM_MOVE_DOWN 117
 #define IDM_SELECT_ALL 118
+#define IDM_LANGUAGE_JAPANESE 120 // Help > Language: the two languages the program speaks
+#define IDM_LANGUAGE_ENGLISH 121
 
 // Main window controls
 #define IDC_LABEL_DISPLAY_PERIOD 200
