@@ -92,6 +92,10 @@ constexpr std::array<TextRow, TextCount> Rows{{
 
     {TextId::ReadoutNoSignal, 0, "信号なし", "No signal"},
 
+    {TextId::MenuLanguage, 0, "言語 (Language)", "&Language (言語)"},
+    {TextId::MenuJapanese, 0, "日本語", "日本語"},
+    {TextId::MenuEnglish, 0, "English", "&English"},
+
     {TextId::ExportWritten, 0,
      "CSVファイルを書き出しました。\r\n"
      "再現出力を実行するには、SDカード内の指定フォルダに格納する必要があります。",

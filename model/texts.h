@@ -9,8 +9,8 @@
 enum class Language { Japanese, English };
 
 // Every text a user reads, by what it names. Names begin with the place the text shows up
-// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Export, Paste, Read), then say
-// what it is. The order here is the order of the rows in text_table.cpp.
+// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Menu, Export, Paste, Read),
+// then say what it is. The order here is the order of the rows in text_table.cpp.
 enum class TextId {
     // Function types in the list, the type combos and command-line listings.
     TypeConstant,
@@ -92,6 +92,11 @@ enum class TextId {
 
     // The chart's cursor readout where there is no sample.
     ReadoutNoSignal,
+
+    // The language submenu of the Help menu; each name is written so its own readers find it.
+    MenuLanguage,
+    MenuJapanese,
+    MenuEnglish,
 
     // What became of a CSV export.
     ExportWritten,

@@ -25,6 +25,8 @@
 #define IDM_MOVE_UP 116
 #define IDM_MOVE_DOWN 117
 #define IDM_SELECT_ALL 118
+#define IDM_LANGUAGE_JAPANESE 120 // Help > Language: the two languages the program speaks
+#define IDM_LANGUAGE_ENGLISH 121
 
 // Main window controls
 #define IDC_LABEL_DISPLAY_PERIOD 200
@@ -66,6 +68,14 @@
 #define IDB_PICTURE_SIN 154
 #define IDB_PICTURE_EXPO 155
 #define IDB_PICTURE_RANDOM 156
+#define IDB_PICTURE_ENGLISH_FIRST 160 // 160..166: the same pictures with English words
+#define IDB_PICTURE_CONST_EN 160
+#define IDB_PICTURE_SLOPE_EN 161
+#define IDB_PICTURE_RECT_EN 162
+#define IDB_PICTURE_TRI_EN 163
+#define IDB_PICTURE_SIN_EN 164
+#define IDB_PICTURE_EXPO_EN 165
+#define IDB_PICTURE_RANDOM_EN 166
 
 // About box
 #define IDD_ABOUT 1001

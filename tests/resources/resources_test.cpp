@@ -38,8 +38,10 @@ struct Picture {
     int width;
 };
 
-const Picture Pictures[] = {{150, 348}, {151, 348}, {152, 348}, {153, 348},
-                            {154, 348}, {155, 349}, {156, 348}};
+// The Japanese sketches, then the same ones with English words.
+const Picture Pictures[] = {{150, 348}, {151, 348}, {152, 348}, {153, 348}, {154, 348},
+                            {155, 349}, {156, 348}, {160, 348}, {161, 348}, {162, 348},
+                            {163, 348}, {164, 348}, {165, 349}, {166, 348}};
 
 TEST(Pictures, AreUncompressedTrueColourBitmapsOfTheDialogSize) {
     for (const Picture& p : Pictures) {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/texts.h"
+
+#include <windows.h>
+
+#include <optional>
+
+// Help > Language: a submenu with 日本語 (IDM_LANGUAGE_JAPANESE) and English
+// (IDM_LANGUAGE_ENGLISH), the one in use checked. Appended to the help menu once.
+void AddLanguageMenu(HMENU helpMenu, Language inUse);
+
+// Moves the check mark to the language in use and gives the submenu's title the language's text.
+void ShowLanguageInMenu(HMENU helpMenu, Language inUse);
+
+// The language a command chooses; none for every other command.
+std::optional<Language> LanguageOfCommand(int command);
