@@ -9,8 +9,9 @@
 enum class Language { Japanese, English };
 
 // Every text a user reads, by what it names. Names begin with the place the text shows up
-// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Menu, Export, Paste, Read),
-// then say what it is. The order here is the order of the rows in text_table.cpp.
+// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Menu, Export, Paste, Read,
+// and the window's Label, Button, Column, Title, Ask, Settings, Filter), then say what it is. The
+// order here is the order of the rows in text_table.cpp.
 enum class TextId {
     // Function types in the list, the type combos and command-line listings.
     TypeConstant,
@@ -130,6 +131,50 @@ enum class TextId {
     // {1} is what the line should have held, where the text ends instead.
     ReadFileEnded,
     ReadTextEnded,
+
+    // The main window: its title, labels, buttons and the element list's column headers.
+    WindowTitle,
+    LabelOutputRange,
+    LabelResolution,
+    LabelDisplayPeriod,
+    ButtonAppend,
+    ButtonInsert,
+    ButtonEdit,
+    ButtonDelete,
+    ColumnNumber,
+    ColumnType,
+    ColumnTime,
+    ColumnParameters,
+    AboutVersion, // {1} the version number
+
+    // Titles of message boxes.
+    TitleError,
+    TitleConfirm,
+    TitleExit,
+    TitleWritten,
+    TitleLoaded,
+
+    // Questions before something is thrown away.
+    AskExit,
+    AskSaveChanges,
+    AskRangeChange,
+    AskResolutionChange,
+    AskReplaceDocument,
+    AskTypeChange,
+
+    // What became of a command on the list or on a settings file.
+    BudgetExceeded,
+    SettingsWritten,
+    SettingsCannotOpen,
+    SettingsWriteFailed,
+    SettingsNothingToSave,
+    SettingsInvalid,
+    SettingsLoaded,
+    SettingsNotChosen,
+
+    // The file dialogs' filter names.
+    FilterSettingsFiles,
+    FilterCsvFiles,
 
     Count_ // not a text: the number of ids
 };

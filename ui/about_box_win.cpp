@@ -7,14 +7,15 @@
 
 namespace {
 
-void OnAboutInit(HWND dialog) {
-    SetDlgItemTextW(dialog, IDC_ABOUT_VERSION, Widen("バージョン " QZ57_VERSION_TEXT).c_str());
+void OnAboutInit(HWND dialog, Language language) {
+    const std::string version = formatText(TextId::AboutVersion, language, {QZ57_VERSION_TEXT});
+    SetDlgItemTextW(dialog, IDC_ABOUT_VERSION, Widen(version).c_str());
 }
 
-INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam) {
+INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_INITDIALOG:
-        OnAboutInit(dialog);
+        OnAboutInit(dialog, static_cast<Language>(lParam));
         return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -34,9 +35,9 @@ INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam) {
     }
 }
 
-INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        return HandleAboutMessage(dialog, message, wParam);
+        return HandleAboutMessage(dialog, message, wParam, lParam);
     } catch (...) {
         return FALSE;
     }
@@ -44,6 +45,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) 
 
 } // namespace
 
-void ShowAboutBox(HWND owner) {
-    DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDlgProc, 0);
+void ShowAboutBox(HWND owner, Language language) {
+    DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_ABOUT), owner, AboutDlgProc,
+                    static_cast<LPARAM>(language));
 }

@@ -224,7 +224,7 @@ DrawList ChartDrawList(const CanvasWindow& pane) {
         if (const std::optional<FilledRect> band = elementBand(pane.canvas, span))
             list.bands.push_back(*band);
     }
-    list.cursor = cursorOverlay(pane.canvas, pane.cursorX, Language::Japanese);
+    list.cursor = cursorOverlay(pane.canvas, pane.cursorX, pane.language);
     return list;
 }
 

@@ -27,7 +27,7 @@ DocumentStep DialogStep(ParamDialogMode mode, const SignalDocument& doc,
 
 void OpenDialog(EditorWindow& editor, ParamDialogMode mode, int row) {
     const SignalDocument& doc = editor.model.document();
-    ParamDialogRequest request{mode, {}, doc, {}};
+    ParamDialogRequest request{mode, {}, doc, editor.language, {}};
     if (mode == ParamDialogMode::Edit)
         request.element = doc.elements[static_cast<std::size_t>(row)];
     request.fits = [&doc, mode, row](const SignalElement& element) {
@@ -64,8 +64,7 @@ void OnOutputRangeChosen(EditorWindow& editor) {
     const SignalDocument& doc = editor.model.document();
     const int chosen = rangeCodeAtPosition(editor.controls.rangeCombo.selection());
     if (rangeChangeNeedsConfirmation(doc, chosen) &&
-        !AskYesNo(editor.window, "レンジを変更すると編集中のデータが失われますがよろしいですか?",
-                  "確認")) {
+        !AskYesNo(editor.window, editor.language, TextId::AskRangeChange, TextId::TitleConfirm)) {
         editor.controls.rangeCombo.select(positionOfRangeCode(doc.rangeCode));
         return;
     }
@@ -76,8 +75,8 @@ void OnResolutionChosen(EditorWindow& editor) {
     const SignalDocument& doc = editor.model.document();
     const int chosen = resolutionCodeAtPosition(editor.controls.resolutionCombo.selection());
     if (resolutionChangeNeedsConfirmation(doc, chosen) &&
-        !AskYesNo(editor.window, "分解能を変更すると編集中のデータが失われますがよろしいですか?",
-                  "確認")) {
+        !AskYesNo(editor.window, editor.language, TextId::AskResolutionChange,
+                  TextId::TitleConfirm)) {
         editor.controls.resolutionCombo.select(positionOfResolutionCode(doc.resolutionCode));
         return;
     }

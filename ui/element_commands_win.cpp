@@ -19,7 +19,7 @@ namespace {
 // Carries out a step; a refusal is the time budget's.
 void ApplyOrRefuse(EditorWindow& editor, DocumentStep step) {
     if (step.outcome == CommandOutcome::Refused)
-        ShowBudgetExceeded(editor.window);
+        ShowBudgetExceeded(editor.window, editor.language);
     else
         ApplyStep(editor, std::move(step));
 }
@@ -47,7 +47,7 @@ void Paste(EditorWindow& editor) {
     ElementList elements;
     const SettingsReadResult read = readElementClipboardText(*text, doc.sampleInterval, elements);
     if (!read.ok()) {
-        ShowError(editor.window, pasteFailureMessage(read, Language::Japanese));
+        ShowError(editor.window, editor.language, pasteFailureMessage(read, editor.language));
         return;
     }
     ApplyOrRefuse(editor, pasteElements(doc, elements, firstRow(editor.selection)));

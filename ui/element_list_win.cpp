@@ -14,12 +14,12 @@ namespace {
 constexpr DWORD ListStyle =
     WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_OWNERDATA;
 
-constexpr std::string_view ColumnHeaders[ListColumnCount] = {"番号", "タイプ", "時間",
-                                                             "パラメータ"};
+constexpr TextId ColumnHeaders[ListColumnCount] = {TextId::ColumnNumber, TextId::ColumnType,
+                                                   TextId::ColumnTime, TextId::ColumnParameters};
 
-void AddColumns(HWND list, int dpi) {
+void AddColumns(HWND list, int dpi, Language language) {
     for (int index = 0; index < ListColumnCount; ++index) {
-        std::wstring header = Widen(ColumnHeaders[index]);
+        std::wstring header = Widen(text(ColumnHeaders[index], language));
         LVCOLUMNW column{};
         column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
         column.fmt = LVCFMT_LEFT;
@@ -37,7 +37,7 @@ bool SelectionChanged(UINT oldState, UINT newState) {
 
 } // namespace
 
-bool ElementListView::create(HWND parent, int id, HFONT font, int dpi) {
+bool ElementListView::create(HWND parent, int id, HFONT font, int dpi, Language language) {
     const Placement& at = ElementListPlace;
     window_ = CreateWindowExW(
         0, WC_LISTVIEWW, L"", ListStyle, ScaleForDpi(at.x, dpi), ScaleForDpi(at.y, dpi),
@@ -49,7 +49,7 @@ bool ElementListView::create(HWND parent, int id, HFONT font, int dpi) {
     const auto extended = SendMessageW(window_, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
                  extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    AddColumns(window_, dpi);
+    AddColumns(window_, dpi, language);
     return true;
 }
 

@@ -29,8 +29,8 @@ class ElementListEvents {
 // user's changes; the editor holds the selection.
 class ElementListView {
   public:
-    // Creates the list view with its columns; false when it cannot be created.
-    bool create(HWND parent, int id, HFONT font, int dpi);
+    // Creates the list view with its columns headed in language; false when it cannot be created.
+    bool create(HWND parent, int id, HFONT font, int dpi, Language language);
 
     HWND window() const { return window_; }
 

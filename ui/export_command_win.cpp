@@ -2,6 +2,7 @@
 
 #include "files/csv_file.h"
 #include "ui/message_box_win.h"
+#include "ui/text_win.h"
 
 #include <commdlg.h>
 
@@ -13,13 +14,14 @@ namespace {
 constexpr DWORD PathBufferSize = 32768;
 
 // The user's choice of file, or an empty text when the dialog was cancelled or failed.
-std::wstring AskExportPath(HWND owner) {
+std::wstring AskExportPath(HWND owner, Language language) {
+    const std::wstring filter = FileFilter(text(TextId::FilterCsvFiles, language), L"*.csv");
     std::wstring buffer(PathBufferSize, L'\0');
     buffer.replace(0, 12, L"00000000.csv");
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = L"CSV files(*.csv)\0*.csv\0";
+    dialog.lpstrFilter = filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = PathBufferSize;
@@ -36,24 +38,25 @@ std::wstring AskExportPath(HWND owner) {
 
 } // namespace
 
-void CmdExportCsv(HWND owner, const EditorModel& editor) {
+void CmdExportCsv(HWND owner, Language language, const EditorModel& editor) {
     // Refusals come before the dialog, so the user is not asked for a name to no purpose.
-    std::string text;
+    std::string csv;
     const SignalDocument& doc = editor.document();
     const CsvWriteResult check =
-        csvFileText(editor.samples(), doc.rangeCode, doc.resolutionCode, text);
+        csvFileText(editor.samples(), doc.rangeCode, doc.resolutionCode, csv);
     if (!check.ok()) {
-        ShowError(owner, csvWriteMessage(check.status, Language::Japanese));
+        ShowError(owner, language, csvWriteMessage(check.status, language));
         return;
     }
-    const std::wstring path = AskExportPath(owner);
+    const std::wstring path = AskExportPath(owner, language);
     if (path.empty()) {
         return;
     }
-    const CsvWriteResult result = writeCsvText(path, text);
+    const CsvWriteResult result = writeCsvText(path, csv);
     if (result.ok()) {
-        ShowMessage(owner, csvWriteMessage(result.status, Language::Japanese), "出力完了", MB_OK);
+        ShowMessage(owner, csvWriteMessage(result.status, language),
+                    text(TextId::TitleWritten, language), MB_OK);
     } else {
-        ShowError(owner, csvWriteMessage(result.status, Language::Japanese));
+        ShowError(owner, language, csvWriteMessage(result.status, language));
     }
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "model/editor_model.h"
+#include "model/texts.h"
 
 #include <windows.h>
 
 // "CSVファイル出力": writes the document's samples as the instrument's replay file, asking where.
-void CmdExportCsv(HWND owner, const EditorModel& editor);
+void CmdExportCsv(HWND owner, Language language, const EditorModel& editor);

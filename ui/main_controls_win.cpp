@@ -18,13 +18,14 @@ struct ControlFont {
     HWND parent;
     HFONT font;
     int dpi;
+    Language language;
 };
 
-HWND CreateControl(const ControlFont& in, const wchar_t* className, std::string_view text,
+HWND CreateControl(const ControlFont& in, const wchar_t* className, std::string_view caption,
                    DWORD style, int id, Placement at) {
     const int dpi = in.dpi;
     HWND control = CreateWindowExW(
-        0, className, Widen(text).c_str(), style, ScaleForDpi(at.x, dpi), ScaleForDpi(at.y, dpi),
+        0, className, Widen(caption).c_str(), style, ScaleForDpi(at.x, dpi), ScaleForDpi(at.y, dpi),
         ScaleForDpi(at.width, dpi), ScaleForDpi(at.height, dpi), in.parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), AppInstance, nullptr);
     if (control != nullptr)
@@ -32,50 +33,51 @@ HWND CreateControl(const ControlFont& in, const wchar_t* className, std::string_
     return control;
 }
 
-ComboBox CreateCombo(const ControlFont& in, std::string_view label, int labelId, Placement labelAt,
-                     int id, Placement at) {
-    CreateControl(in, L"STATIC", label, LabelStyle, labelId, labelAt);
+ComboBox CreateCombo(const ControlFont& in, TextId label, int labelId, Placement labelAt, int id,
+                     Placement at) {
+    CreateControl(in, L"STATIC", text(label, in.language), LabelStyle, labelId, labelAt);
     return ComboBox(CreateControl(in, L"COMBOBOX", "", ComboStyle, id, at));
 }
 
 void CreateSelectionCombos(const ControlFont& in, MainControls& controls) {
-    controls.rangeCombo = CreateCombo(in, "出力レンジ", IDC_LABEL_OUTPUT_RANGE, RangeLabelPlace,
-                                      IDC_OUTPUT_RANGE, RangeComboPlace);
+    controls.rangeCombo = CreateCombo(in, TextId::LabelOutputRange, IDC_LABEL_OUTPUT_RANGE,
+                                      RangeLabelPlace, IDC_OUTPUT_RANGE, RangeComboPlace);
     for (int code : RangeCodeAtPosition)
-        controls.rangeCombo.addEntry(text(outputRange(code).name, Language::Japanese));
+        controls.rangeCombo.addEntry(text(outputRange(code).name, in.language));
     controls.resolutionCombo =
-        CreateCombo(in, "分解能/最大時間", IDC_LABEL_RESOLUTION, ResolutionLabelPlace,
+        CreateCombo(in, TextId::LabelResolution, IDC_LABEL_RESOLUTION, ResolutionLabelPlace,
                     IDC_RESOLUTION, ResolutionComboPlace);
     for (int code : ResolutionCodeAtPosition)
-        controls.resolutionCombo.addEntry(text(resolution(code).name, Language::Japanese));
-    controls.periodCombo = CreateCombo(in, "表示期間", IDC_LABEL_DISPLAY_PERIOD, PeriodLabelPlace,
-                                       IDC_DISPLAY_PERIOD, PeriodComboPlace);
+        controls.resolutionCombo.addEntry(text(resolution(code).name, in.language));
+    controls.periodCombo = CreateCombo(in, TextId::LabelDisplayPeriod, IDC_LABEL_DISPLAY_PERIOD,
+                                       PeriodLabelPlace, IDC_DISPLAY_PERIOD, PeriodComboPlace);
     for (int position = 0; position < DisplayPeriodCount; ++position)
-        controls.periodCombo.addEntry(text(displayPeriod(position).name, Language::Japanese));
+        controls.periodCombo.addEntry(text(displayPeriod(position).name, in.language));
     // Selecting by program sends no CBN_SELCHANGE: the chart keeps the period it was created
     // with, which is this same entry's.
     controls.periodCombo.select(InitialDisplayPeriod);
 }
 
 void CreateEditButtons(const ControlFont& in, MainControls& controls) {
-    controls.appendButton =
-        CreateControl(in, L"BUTTON", "末尾に追加", ButtonStyle, IDC_APPEND, AppendButtonPlace);
-    controls.insertButton =
-        CreateControl(in, L"BUTTON", "挿入", ButtonStyle, IDC_INSERT, InsertButtonPlace);
-    controls.editButton =
-        CreateControl(in, L"BUTTON", "編集", ButtonStyle, IDC_EDIT, EditButtonPlace);
-    controls.deleteButton =
-        CreateControl(in, L"BUTTON", "削除", ButtonStyle, IDC_DELETE, DeleteButtonPlace);
+    controls.appendButton = CreateControl(in, L"BUTTON", text(TextId::ButtonAppend, in.language),
+                                          ButtonStyle, IDC_APPEND, AppendButtonPlace);
+    controls.insertButton = CreateControl(in, L"BUTTON", text(TextId::ButtonInsert, in.language),
+                                          ButtonStyle, IDC_INSERT, InsertButtonPlace);
+    controls.editButton = CreateControl(in, L"BUTTON", text(TextId::ButtonEdit, in.language),
+                                        ButtonStyle, IDC_EDIT, EditButtonPlace);
+    controls.deleteButton = CreateControl(in, L"BUTTON", text(TextId::ButtonDelete, in.language),
+                                          ButtonStyle, IDC_DELETE, DeleteButtonPlace);
     ShowEditButtons(controls, {});
 }
 
 } // namespace
 
-void CreateMainControls(HWND parent, HFONT font, int dpi, MainControls& controls) {
-    const ControlFont in{parent, font, dpi};
+void CreateMainControls(HWND parent, HFONT font, int dpi, Language language,
+                        MainControls& controls) {
+    const ControlFont in{parent, font, dpi, language};
     CreateSelectionCombos(in, controls);
     controls.statusBar.create(parent, IDC_STATUS_BAR, font, dpi);
-    if (controls.elementList.create(parent, IDC_ELEMENT_LIST, font, dpi))
+    if (controls.elementList.create(parent, IDC_ELEMENT_LIST, font, dpi, language))
         CreateEditButtons(in, controls);
 }
 

@@ -23,8 +23,10 @@ struct MainControls {
 };
 
 // Creates the labels and selection lists, the element list view, the edit buttons and the status
-// bar of parent, in font at dpi. The display-period list shows the chart's start-up period.
-void CreateMainControls(HWND parent, HFONT font, int dpi, MainControls& controls);
+// bar of parent, in font at dpi, their texts in language. The display-period list shows the chart's
+// start-up period.
+void CreateMainControls(HWND parent, HFONT font, int dpi, Language language,
+                        MainControls& controls);
 
 // Selects the entries of the document's codes without asking anything; none while a code is not
 // chosen yet.

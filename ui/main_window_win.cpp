@@ -11,6 +11,7 @@
 #include "ui/main_layout.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_commands_win.h"
+#include "ui/text_win.h"
 #include "ui/ui_font_win.h"
 
 #include <commctrl.h>
@@ -23,8 +24,8 @@
 
 namespace {
 
-void OnExitCommand(HWND window) {
-    if (AskYesNo(window, "保存していないデータは失われますがよろしいですか?", "終了確認")) {
+void OnExitCommand(HWND window, Language language) {
+    if (AskYesNo(window, language, TextId::AskExit, TextId::TitleExit)) {
         PostQuitMessage(0);
     }
 }
@@ -34,9 +35,11 @@ void OnExitCommand(HWND window) {
 void OnClose(EditorWindow& editor) {
     const EditorModel& model = editor.model;
     if (model.modified() && !model.document().elements.empty()) {
-        const int answer = ShowMessage(editor.window, "変更を保存しますか?", "確認",
+        const int answer = ShowMessage(editor.window, text(TextId::AskSaveChanges, editor.language),
+                                       text(TextId::TitleConfirm, editor.language),
                                        MB_YESNOCANCEL | MB_ICONQUESTION);
-        if (answer == IDCANCEL || (answer == IDYES && !CmdSaveOver(editor.window, editor.model))) {
+        if (answer == IDCANCEL ||
+            (answer == IDYES && !CmdSaveOver(editor.window, editor.language, editor.model))) {
             Refresh(editor, FilePart);
             return;
         }
@@ -63,7 +66,8 @@ bool OnCreate(EditorWindow& editor) {
     if (!CreateCanvasPane(editor.window, editor.dpi, editor.events, editor.chart)) {
         return false;
     }
-    CreateMainControls(editor.window, editor.font.get(), editor.dpi, editor.controls);
+    CreateMainControls(editor.window, editor.font.get(), editor.dpi, editor.language,
+                       editor.controls);
     Refresh(editor, DocumentPart);
     MakeRoomForStatusBar(editor);
     // Settings files dropped from Explorer are loaded.
@@ -79,7 +83,7 @@ void LoadDocument(EditorWindow& editor, std::optional<LoadedSettings> loaded) {
         model.load(std::move(loaded->document), loaded->path);
         return RowSelection{};
     });
-    ReportLoaded(editor.window);
+    ReportLoaded(editor.window, editor.language);
 }
 
 // Several files dropped at once: the first is loaded, as 設定読込 would.
@@ -88,10 +92,11 @@ void OnDropFiles(EditorWindow& editor, HDROP drop) {
     std::wstring path(length, L'\0');
     DragQueryFileW(drop, 0, path.data(), length + 1);
     DragFinish(drop);
-    if (length == 0 || !MayReplaceDocument(editor.window, editor.model)) {
+    if (length == 0 || !MayReplaceDocument(editor.window, editor.language, editor.model)) {
         return;
     }
-    LoadDocument(editor, ReadSettingsFrom(editor.window, std::filesystem::path(path)));
+    LoadDocument(editor,
+                 ReadSettingsFrom(editor.window, editor.language, std::filesystem::path(path)));
 }
 
 void OnSaved(EditorWindow& editor, bool saved) {
@@ -103,21 +108,22 @@ void OnSaved(EditorWindow& editor, bool saved) {
 // Menu commands and buttons act whatever their notification code; true when one was handled.
 bool OnCommand(EditorWindow& editor, int id) {
     HWND window = editor.window;
+    const Language language = editor.language;
     switch (id) {
     case IDM_EXIT:
-        OnExitCommand(window);
+        OnExitCommand(window, language);
         return true;
     case IDM_EXPORT_CSV:
-        CmdExportCsv(window, editor.model);
+        CmdExportCsv(window, language, editor.model);
         return true;
     case IDM_SAVE_OVER:
-        OnSaved(editor, CmdSaveOver(window, editor.model));
+        OnSaved(editor, CmdSaveOver(window, language, editor.model));
         return true;
     case IDM_SAVE_SETTINGS:
-        OnSaved(editor, CmdSaveSettings(window, editor.model));
+        OnSaved(editor, CmdSaveSettings(window, language, editor.model));
         return true;
     case IDM_LOAD_SETTINGS:
-        LoadDocument(editor, CmdLoadSettings(window, editor.model));
+        LoadDocument(editor, CmdLoadSettings(window, language, editor.model));
         return true;
     case IDM_UNDO:
         ChangeDocument(editor, [](EditorModel& model) { return model.undo(); });
@@ -129,7 +135,7 @@ bool OnCommand(EditorWindow& editor, int id) {
         ShowHelp();
         return true;
     case IDM_ABOUT:
-        ShowAboutBox(window);
+        ShowAboutBox(window, language);
         return true;
     case IDC_APPEND:
         OnAppendButton(editor);
@@ -300,7 +306,8 @@ HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
     editor.font = CreateUiFont(dpi);
     const SIZE size = MainWindowSize(dpi);
     // No sizing border and no maximize box: the layout is fixed.
-    return CreateWindowExW(0, MainClassName, MainWindowTitle,
+    return CreateWindowExW(0, MainClassName,
+                           Widen(text(TextId::WindowTitle, editor.language)).c_str(),
                            WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
                            size.cx, size.cy, nullptr, nullptr, instance, &editor);
 }
@@ -314,6 +321,6 @@ void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine) {
     const std::filesystem::path path = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
     if (lstrcmpiW(path.extension().c_str(), L".dat") == 0) {
-        LoadDocument(editor, ReadSettingsFrom(editor.window, path));
+        LoadDocument(editor, ReadSettingsFrom(editor.window, editor.language, path));
     }
 }

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 inline constexpr wchar_t MainClassName[] = L"MYMAIN";
-inline constexpr wchar_t MainWindowTitle[] = L"QZ-570 series Singal Editor";
 
 // The main window sits on top of the editor's rooms: it hands each message to the module that
 // handles it (commands, the list's notifications, files, help) and nothing below it calls back up.

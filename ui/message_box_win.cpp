@@ -6,14 +6,15 @@ int ShowMessage(HWND owner, std::string_view text, std::string_view title, UINT 
     return MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), type);
 }
 
-void ShowError(HWND owner, std::string_view text) {
-    ShowMessage(owner, text, "エラー", MB_OK);
+void ShowError(HWND owner, Language language, std::string_view message) {
+    ShowMessage(owner, message, text(TextId::TitleError, language), MB_OK);
 }
 
-bool AskYesNo(HWND owner, std::string_view text, std::string_view title) {
-    return ShowMessage(owner, text, title, MB_YESNO | MB_ICONQUESTION) != IDNO;
+bool AskYesNo(HWND owner, Language language, TextId question, TextId title) {
+    return ShowMessage(owner, text(question, language), text(title, language),
+                       MB_YESNO | MB_ICONQUESTION) != IDNO;
 }
 
-void ShowBudgetExceeded(HWND owner) {
-    ShowError(owner, "現在の設定における総時間制限を超過していますので追加できません。");
+void ShowBudgetExceeded(HWND owner, Language language) {
+    ShowError(owner, language, text(TextId::BudgetExceeded, language));
 }

@@ -23,8 +23,6 @@ constexpr int SumTypeIndex = FUNC_SUM - 1;
 constexpr int NewSumEntryA = FUNC_SLOPE - 1;
 constexpr int NewSumEntryB = FUNC_SIN - 1;
 
-constexpr char TypeChangeQuestion[] = "タイプを変更すると入力数値が失われますがよろしいですか?";
-
 // One opening of the dialog, kept in the dialog's user data.
 struct ParamDialogState {
     const ParamDialogRequest& request;
@@ -64,7 +62,7 @@ ComboBox Combo(HWND dialog, int id) {
 
 void FillTypeCombo(HWND dialog, int id, FuncType highest) {
     for (FuncType type = FUNC_CONST; type <= highest; ++type)
-        Combo(dialog, id).addEntry(displayNameOf(type, Language::Japanese));
+        Combo(dialog, id).addEntry(displayNameOf(type, StateOf(dialog).request.language));
 }
 
 double FieldNumber(HWND dialog, int field) {
@@ -91,7 +89,7 @@ void NormalizeFields(HWND dialog, int first, int count) {
 void SetFieldRules(HWND dialog, int column, FuncType type) {
     ParamDialogState& state = StateOf(dialog);
     const std::vector<FieldRow> rows =
-        fieldRows(type, StateOf(dialog).request.document, Language::Japanese);
+        fieldRows(type, StateOf(dialog).request.document, StateOf(dialog).request.language);
     for (size_t slot = 0; slot < rows.size(); ++slot) {
         const int field = column * ColumnFields + static_cast<int>(slot);
         SetItemText(dialog, IDC_FIELD_LABEL_FIRST + field, rows[slot].label);
@@ -222,7 +220,8 @@ void OnTypeChanged(HWND dialog) {
     const int entry = Combo(dialog, IDC_TYPE).selection();
     if (entry < 0 || entry == state.typeIndex)
         return;
-    if (state.typeIndex >= 0 && !AskYesNo(dialog, TypeChangeQuestion, "確認")) {
+    if (state.typeIndex >= 0 &&
+        !AskYesNo(dialog, state.request.language, TextId::AskTypeChange, TextId::TitleConfirm)) {
         Combo(dialog, IDC_TYPE).select(state.typeIndex);
         return;
     }
@@ -276,7 +275,7 @@ bool CommitElement(HWND dialog) {
     if (!ReadFieldsIntoElement(dialog))
         return false;
     if (!state.request.fits(state.working)) {
-        ShowBudgetExceeded(dialog);
+        ShowBudgetExceeded(dialog, state.request.language);
         return false;
     }
     state.accepted = true;

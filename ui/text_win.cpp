@@ -26,3 +26,12 @@ std::string Narrow(std::wstring_view utf16) {
     WideCharToMultiByte(CP_UTF8, 0, utf16.data(), size, narrow.data(), length, nullptr, nullptr);
     return narrow;
 }
+
+std::wstring FileFilter(std::string_view name, std::wstring_view pattern) {
+    std::wstring filter = Widen(name);
+    filter += L'\0';
+    filter += pattern;
+    // The string's own terminator makes the second zero of the closing pair.
+    filter += L'\0';
+    return filter;
+}

@@ -7,3 +7,7 @@
 // Invalid sequences become U+FFFD rather than cutting the text short.
 std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
+
+// A file dialog's filter of one entry, its name shown and its pattern (L"*.dat"), ending with the
+// empty pair the dialog looks for.
+std::wstring FileFilter(std::string_view name, std::wstring_view pattern);

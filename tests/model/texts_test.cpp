@@ -73,6 +73,7 @@ TEST(TextTable, FormatsTakeTheArgumentsTheirCallersPass) {
         {TextId::ReadSamplesFit, 1},     {TextId::ReadElementLimit, 1},
         {TextId::ReadByteLimit, 1},      {TextId::ReadFileEnded, 1},
         {TextId::ReadTextEnded, 1},      {TextId::StatusMoreElements, 1},
+        {TextId::AboutVersion, 1},
     };
     std::set<TextId> listed;
     for (const auto& format : formats) {
