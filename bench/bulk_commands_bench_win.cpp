@@ -8,7 +8,7 @@
 #include "resources/resource.h"
 #include "tests/support/element_builders.h"
 #include "ui/app_state_win.h"
-#include "ui/main_controls_win.h"
+#include "ui/editor_refresh_win.h"
 #include "ui/main_window_win.h"
 
 #include <commctrl.h>
@@ -125,8 +125,10 @@ double median(std::vector<double> times) {
 }
 
 void benchLength(EditorWindow& editor, int count) {
-    editor.model.load(bulkDocument(count), "bulk.dat");
-    ShowDocument(editor);
+    ChangeDocument(editor, [count](EditorModel& model) {
+        model.load(bulkDocument(count), "bulk.dat");
+        return RowSelection{};
+    });
     timeUntilAnswered(editor, [] {});
     const std::vector<Step> all = steps();
     std::vector<std::vector<double>> times(all.size());

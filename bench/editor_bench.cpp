@@ -11,14 +11,12 @@ namespace {
 // A document of this many elements at 1 s resolution (24 h), each a second long.
 EditorModel editorWith(int elements) {
     EditorModel editor;
-    editor.changeRange(0);
-    editor.changeResolution(2);
-    editor.edit([elements](SignalDocument& doc) {
-        for (int i = 0; i < elements; ++i)
-            doc.elements.push_back(
-                makeElement(FUNC_SIN, {0, 5, 1, static_cast<double>(i % 360), 1}));
-        return true;
-    });
+    editor.apply(changeRange(editor.document(), 0));
+    editor.apply(changeResolution(editor.document(), 2));
+    ElementList list;
+    for (int i = 0; i < elements; ++i)
+        list.push_back(makeElement(FUNC_SIN, {0, 5, 1, static_cast<double>(i % 360), 1}));
+    editor.apply(pasteElements(editor.document(), list, -1));
     return editor;
 }
 
@@ -27,7 +25,7 @@ EditorModel editorWith(int elements) {
 // for the samples.
 void undoRedoStep(benchmark::State& state) {
     EditorModel editor = editorWith(10'000);
-    editor.deleteElement(5'000);
+    editor.apply(deleteElement(editor.document(), 5'000));
     for (auto _ : state) {
         benchmark::DoNotOptimize(editor.undo());
         benchmark::DoNotOptimize(editor.redo());
@@ -41,7 +39,7 @@ void recordStep(benchmark::State& state) {
     EditorModel editor = editorWith(10'000);
     int round = 0;
     for (auto _ : state)
-        editor.replaceElement(constantElement(++round % 7, 1), 5'000);
+        editor.apply(replaceElement(editor.document(), constantElement(++round % 7, 1), 5'000));
 }
 BENCHMARK(recordStep)->Unit(benchmark::kMicrosecond);
 
@@ -59,7 +57,7 @@ void historyMemory(benchmark::State& state) {
                 doc.elements.assign(1'000, constantElement(i, 1));
                 editor.load(std::move(doc), "file.dat");
             } else {
-                editor.replaceElement(constantElement(i, 1), i);
+                editor.apply(replaceElement(editor.document(), constantElement(i, 1), i));
             }
         }
         bytes = editor.history().bytes();
@@ -89,14 +87,11 @@ enum class Phase { Command, Undo, Redo };
 
 // The command as the editor runs it on the selected rows: pasting the whole list again before
 // its middle row, or deleting every row.
-void runBulk(EditorModel& editor, Bulk bulk, const ElementList& copied,
-             const std::vector<int>& all) {
-    editor.edit([&](SignalDocument& doc) {
-        const CommandResult result =
-            bulk == Bulk::Paste ? pasteElements(doc, copied, static_cast<int>(all.size()) / 2)
-                                : deleteRows(doc, all);
-        return result.outcome == CommandOutcome::Changed;
-    });
+void runBulk(EditorModel& editor, Bulk bulk, const ElementList& copied) {
+    const SignalDocument& doc = editor.document();
+    const int count = static_cast<int>(doc.elements.size());
+    editor.apply(bulk == Bulk::Paste ? pasteElements(doc, copied, count / 2)
+                                     : deleteRows(doc, rowSpan(0, count)));
 }
 
 // A bulk command on a list of N elements, its undo or its redo, each with the samples re-made
@@ -109,19 +104,16 @@ void bulkStep(benchmark::State& state) {
     EditorModel editor;
     editor.load(bulkDocument(count), "bulk.dat");
     const ElementList copied = editor.document().elements;
-    std::vector<int> all(copied.size());
-    for (std::size_t i = 0; i < all.size(); ++i)
-        all[i] = static_cast<int>(i);
     benchmark::DoNotOptimize(editor.samples());
     if (phase != Phase::Command)
-        runBulk(editor, bulk, copied, all);
+        runBulk(editor, bulk, copied);
     if (phase == Phase::Redo)
         editor.undo();
     benchmark::DoNotOptimize(editor.samples());
     for (auto _ : state) {
         switch (phase) {
         case Phase::Command:
-            runBulk(editor, bulk, copied, all);
+            runBulk(editor, bulk, copied);
             break;
         case Phase::Undo:
             editor.undo();
