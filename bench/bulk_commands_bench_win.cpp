@@ -10,6 +10,7 @@
 #include "ui/app_state_win.h"
 #include "ui/editor_refresh_win.h"
 #include "ui/main_window_win.h"
+#include "ui/message_loop_win.h"
 
 #include <commctrl.h>
 
@@ -46,21 +47,25 @@ double nowMs() {
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-void pumpMessages() {
+// Dispatches what waits as the editor's message loop does, input first through the editor.
+void pumpMessages(EditorWindow& editor) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (!TranslateMainMessage(editor, nullptr, message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
 }
 
 // Runs an action and waits until the window answers again: everything painted, every posted
 // message handled.
-double timeUntilAnswered(const EditorWindow& editor, const std::function<void()>& action) {
+double timeUntilAnswered(EditorWindow& editor, const std::function<void()>& action) {
     const double start = nowMs();
     action();
+    pumpMessages(editor);
     RedrawWindow(editor.window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    pumpMessages();
+    pumpMessages(editor);
     return nowMs() - start;
 }
 
@@ -68,15 +73,14 @@ void command(const EditorWindow& editor, int id) {
     SendMessageW(editor.window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
 }
 
-// A click on the first row of the list; the button comes up at once, so the list's drag
-// detection ends without waiting.
+// A click on the first row of the list, as the mouse gives it: through the message loop.
 void clickFirstRow(const EditorWindow& editor) {
-    HWND list = FindWindowExW(editor.window, nullptr, WC_LISTVIEWW, nullptr);
+    HWND list = editor.controls.elementList.window();
     RECT row{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
     const LPARAM at = MAKELPARAM(row.left + 40, (row.top + row.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(list, WM_LBUTTONUP, 0, at);
-    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
 }
 
 // A click on the chart near its left edge, which selects the element shown there.
@@ -172,7 +176,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
         return 1;
     ShowWindow(editor.window, SW_SHOW);
     UpdateWindow(editor.window);
-    pumpMessages();
+    pumpMessages(editor);
     std::printf("| rows   |");
     for (const Step& step : steps()) {
         if (step.timed)

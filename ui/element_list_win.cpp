@@ -5,6 +5,7 @@
 #include "ui/text_win.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <optional>
 #include <string_view>
@@ -35,6 +36,42 @@ bool SelectionChanged(UINT oldState, UINT newState) {
     return ((oldState ^ newState) & LVIS_SELECTED) != 0;
 }
 
+bool KeyHeld(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+// Whether the message makes the control select one row alone: a plain click, a right-click on a
+// row that is not selected, or a plain key that moves to another row.
+bool SelectsOneRowAlone(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        return (wParam & (MK_SHIFT | MK_CONTROL)) == 0;
+    case WM_RBUTTONDOWN: {
+        LVHITTESTINFO hit{};
+        hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        const auto row =
+            static_cast<int>(SendMessageW(list, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        return row >= 0 &&
+               (SendMessageW(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
+                LVIS_SELECTED) == 0;
+    }
+    case WM_KEYDOWN:
+        switch (wParam) {
+        case VK_UP:
+        case VK_DOWN:
+        case VK_HOME:
+        case VK_END:
+        case VK_PRIOR:
+        case VK_NEXT:
+            return !KeyHeld(VK_SHIFT) && !KeyHeld(VK_CONTROL);
+        default:
+            return false;
+        }
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 bool ElementListView::create(HWND parent, int id, HFONT font, int dpi, Language language) {
@@ -51,6 +88,25 @@ bool ElementListView::create(HWND parent, int id, HFONT font, int dpi, Language 
                  extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     AddColumns(window_, dpi, language);
     return true;
+}
+
+// The control unselects the other rows of a long selection one by one, each with its own
+// notifications, before it selects one row alone. Unselecting them first takes one message and
+// one notification.
+void ElementListView::beforeUserInput(const MSG& message) {
+    if (message.hwnd == window_ && window_ != nullptr &&
+        SelectsOneRowAlone(window_, message.message, message.wParam, message.lParam))
+        unselectAllFirst();
+}
+
+void ElementListView::unselectAllFirst() {
+    if (rowCount(shown_) <= 1)
+        return;
+    // Row -1: reported once, as the user's change.
+    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+    setState(-1, 0, LVIS_SELECTED);
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void ElementListView::showRows(const SignalDocument& doc, const DocumentView& view,
@@ -70,6 +126,9 @@ void ElementListView::showRows(const SignalDocument& doc, const DocumentView& vi
         pushing_ = true;
         SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOSCROLL);
         pushing_ = false;
+        // What the control keeps selected of a new count is its own affair: the next selection
+        // is pushed whole.
+        shownStale_ = true;
     } else {
         InvalidateRect(window_, nullptr, TRUE);
     }
@@ -84,31 +143,53 @@ void ElementListView::setState(int row, UINT state, UINT mask) const {
 }
 
 void ElementListView::showSelection(const RowSelection& selection) {
-    if (window_ == nullptr)
+    if (window_ == nullptr || (selection == shown_ && !shownStale_))
         return;
     pushing_ = true;
-    // Row -1 stands for every row; under Wine it visits each row of the list, so a few selected
-    // rows of a long list are unselected one by one instead.
-    const std::size_t selected = rowCount(shown_);
-    if (selected * 4 > static_cast<std::size_t>(rowCount_))
-        setState(-1, 0, LVIS_SELECTED);
-    else
-        for (const RowRange& range : shown_.ranges)
-            for (int row = range.first; row < range.last; ++row)
-                setState(row, 0, LVIS_SELECTED);
+    // Each row's change would repaint that row on its own; the list is repainted once instead.
+    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+    clearSelection();
     // LVM_GETNEXTITEM answers -1 when no row has the focus.
     const int focused = static_cast<int>(
         SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (focused >= 0)
         setState(focused, 0, LVIS_FOCUSED);
-    if (selection == rowSpan(0, rowCount_))
+    // Row -1 selects every row in one message, which the control reports once, at about a third
+    // of the cost of a row's own message. The list view has no message for a run of rows: when
+    // most rows are selected, all are and the few others unselected; otherwise row by row.
+    const auto selected = static_cast<int>(rowCount(selection));
+    if ((rowCount_ - selected) * 3 < selected) {
         setState(-1, LVIS_SELECTED, LVIS_SELECTED);
-    else
+        int row = 0;
+        for (const RowRange& range : selection.ranges) {
+            for (; row < range.first; ++row)
+                setState(row, 0, LVIS_SELECTED);
+            row = range.last;
+        }
+        for (; row < rowCount_; ++row)
+            setState(row, 0, LVIS_SELECTED);
+    } else {
         for (const RowRange& range : selection.ranges)
             for (int row = range.first; row < range.last; ++row)
                 setState(row, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
     shown_ = selection;
+    shownStale_ = false;
     pushing_ = false;
+}
+
+void ElementListView::clearSelection() {
+    // Row -1 stands for every row and is reported once; under Wine it visits each row of the
+    // list, so a few selected rows of a long list are unselected one by one instead.
+    const std::size_t selected = rowCount(shown_);
+    if (shownStale_ || selected * 4 > static_cast<std::size_t>(rowCount_))
+        setState(-1, 0, LVIS_SELECTED);
+    else
+        for (const RowRange& range : shown_.ranges)
+            for (int row = range.first; row < range.last; ++row)
+                setState(row, 0, LVIS_SELECTED);
 }
 
 void ElementListView::reveal(int row) const {

@@ -48,11 +48,18 @@ class ElementListView {
     // Where a menu for row opens from the keyboard: below the row, in screen coordinates.
     POINT pointBelowRow(int row) const;
 
+    // Takes a message from the message loop before it is dispatched: input to the list that
+    // makes the control select one row alone.
+    void beforeUserInput(const MSG& message);
+
     // What the list view reports to its parent; the result is the notification's.
     LRESULT onNotify(NMHDR& header, ElementListEvents& events);
 
   private:
+    void unselectAllFirst();
     void setState(int row, UINT state, UINT mask) const;
+    // Unselects every row the control has selected, in as few messages as it can.
+    void clearSelection();
     void provideCellText(LVITEMW& item);
     LRESULT onCustomDraw(NMLVCUSTOMDRAW& draw) const;
     void takeUserChange(RowRange rows, bool selected, ElementListEvents& events);
@@ -62,8 +69,9 @@ class ElementListView {
     const DocumentView* view_ = nullptr;
     Language language_ = Language::Japanese;
     int rowCount_ = 0;
-    RowSelection shown_;   // what the control has selected
-    bool pushing_ = false; // the selection is set by program: not the user's change
+    RowSelection shown_;      // what the control has selected
+    bool shownStale_ = false; // the row count changed since: the control may hold otherwise
+    bool pushing_ = false;    // the selection is set by program: not the user's change
     // The texts of the row asked for last (-1: none), one per column; the list view reads a
     // cell's text after its request returns, so they stay until another row is asked for.
     int textRow_ = -1;

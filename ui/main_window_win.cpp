@@ -13,6 +13,7 @@
 #include "ui/settings_commands_win.h"
 #include "ui/text_win.h"
 #include "ui/ui_font_win.h"
+#include "ui/wait_cursor_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -105,10 +106,31 @@ void OnSaved(EditorWindow& editor, bool saved) {
     }
 }
 
+// Commands that act on any number of rows without asking first: on tens of thousands of rows they
+// take a moment on a slow machine. The wait cursor flashes by unseen when they are quick.
+bool ActsOnManyRows(int id) {
+    switch (id) {
+    case IDM_UNDO:
+    case IDM_REDO:
+    case IDM_CUT:
+    case IDM_COPY:
+    case IDM_PASTE:
+    case IDM_DUPLICATE:
+    case IDM_MOVE_UP:
+    case IDM_MOVE_DOWN:
+    case IDM_SELECT_ALL:
+    case IDC_DELETE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // Menu commands and buttons act whatever their notification code; true when one was handled.
 bool OnCommand(EditorWindow& editor, int id) {
     HWND window = editor.window;
     const Language language = editor.language;
+    const WaitCursor wait(window, ActsOnManyRows(id));
     switch (id) {
     case IDM_EXIT:
         OnExitCommand(window, language);

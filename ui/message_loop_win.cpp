@@ -34,6 +34,7 @@ bool TranslateMainMessage(EditorWindow& editor, HACCEL shortcuts, MSG& message) 
         return false;
     }
     SendWheelToChart(editor, message);
+    editor.controls.elementList.beforeUserInput(message);
     // Shortcuts only while no dialog or message box of the editor is in front.
     const bool inMain = message.hwnd == window || IsChild(window, message.hwnd);
     if (inMain && shortcuts != nullptr && !OpensDropDown(message) &&

@@ -298,9 +298,11 @@ TEST(EditorModel, BulkCommandsUndoAndRedoWhole) {
     start.load(doc, "long.dat");
     for (const Row& row : rows) {
         EditorModel editor = start;
-        ASSERT_TRUE(editor.apply(row.command(editor.document()))) << row.name;
+        const std::optional<RowSelection> selected = editor.apply(row.command(editor.document()));
+        ASSERT_TRUE(selected) << row.name;
         const SignalDocument after = editor.document();
         EXPECT_NE(after.elements, doc.elements) << row.name;
+        EXPECT_TRUE(isValidSelection(*selected, after.elements.size())) << row.name;
         ASSERT_TRUE(editor.undo()) << row.name;
         EXPECT_EQ(editor.document().elements, doc.elements) << row.name;
         EXPECT_TRUE(sameSamples(editor)) << row.name;

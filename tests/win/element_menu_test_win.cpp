@@ -4,6 +4,7 @@
 
 #include "files/element_clipboard.h"
 #include "files/settings_file.h"
+#include "model/status_texts.h"
 #include "resources/resource.h"
 #include "tests/support/element_builders.h"
 #include "ui/element_commands_win.h"
@@ -226,3 +227,70 @@ TEST_F(ElementCommands, CommandLineAndDropLoadASettingsFile) {
 }
 
 } // namespace
+
+namespace {
+
+// What the window shows after a command, with every run of rows counted in blocks of a tenth of
+// the list it started from: the same for a list of 10 and of 10,000 elements when the commands
+// treat every row alike.
+struct Shown {
+    std::vector<std::pair<double, int>> levelRuns; // level and length in blocks
+    std::vector<std::pair<int, int>> selectedRuns; // first block and length in blocks
+    std::string fileStatus, timeStatus, clippingStatus;
+    int samples = 0;
+    bool countsMatch = false; // the counts part names the list's elements and samples
+
+    bool operator==(const Shown&) const = default;
+};
+
+Shown ShownInBlocks(int block) {
+    Shown shown;
+    for (double level : levelsOf(Editor().model.document().elements)) {
+        if (shown.levelRuns.empty() || shown.levelRuns.back().first != level)
+            shown.levelRuns.push_back({level, 0});
+        ++shown.levelRuns.back().second;
+    }
+    for (auto& run : shown.levelRuns)
+        run.second /= block;
+    for (const RowRange& range : selectionOfRows(ListSelectedRows()).ranges)
+        shown.selectedRuns.push_back({range.first / block, range.count() / block});
+    shown.fileStatus = StatusPartText(StatusPart::File);
+    shown.timeStatus = StatusPartText(StatusPart::Time);
+    shown.clippingStatus = StatusPartText(StatusPart::Clipping);
+    shown.samples = Editor().model.samples().pointCount();
+    shown.countsMatch = StatusPartText(StatusPart::Counts) ==
+                        countStatusText(Editor().model.document().elements.size(), shown.samples,
+                                        Language::Japanese);
+    return shown;
+}
+
+// A list of ten blocks of `block` elements each, the levels 0 to 9 by block, 10 s in all at 1 ms:
+// one sample per element at any length.
+std::vector<Shown> ShownAfterCommands(int block) {
+    SignalDocument doc{{}, 0, 3, 0.001};
+    for (int i = 0; i < 10 * block; ++i)
+        doc.elements.push_back(constantElement(i / block, 1.0 / block));
+    ShowTestDocument(doc);
+    std::vector<Shown> seen;
+    for (int id : {IDM_SELECT_ALL, IDM_CUT, IDM_UNDO, IDM_PASTE, IDM_UNDO, IDM_REDO}) {
+        SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+        PumpMessages();
+        seen.push_back(ShownInBlocks(block));
+    }
+    return seen;
+}
+
+} // namespace
+
+TEST_F(ElementCommands, CommandsOnTenThousandRowsShowWhatTheyShowOnTen) {
+    const std::vector<Shown> ten = ShownAfterCommands(1);
+    const std::vector<Shown> many = ShownAfterCommands(1'000);
+    ASSERT_EQ(ten.size(), many.size());
+    for (std::size_t step = 0; step < ten.size(); ++step) {
+        EXPECT_TRUE(ten[step] == many[step]) << "after command " << step;
+        EXPECT_TRUE(many[step].countsMatch) << "after command " << step;
+    }
+    // Pasted before the first selected row, the copy is selected and the list doubled.
+    EXPECT_EQ(many[3].selectedRuns, (std::vector<std::pair<int, int>>{{0, 10}}));
+    EXPECT_EQ(many[3].levelRuns.size(), 20u);
+}
