@@ -148,7 +148,6 @@ void ElementListView::showSelection(const RowSelection& selection) {
     pushing_ = true;
     // Each row's change would repaint that row on its own; the list is repainted once instead.
     SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-    clearSelection();
     // LVM_GETNEXTITEM answers -1 when no row has the focus.
     const int focused = static_cast<int>(
         SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
@@ -156,7 +155,8 @@ void ElementListView::showSelection(const RowSelection& selection) {
         setState(focused, 0, LVIS_FOCUSED);
     // Row -1 selects every row in one message, which the control reports once, at about a third
     // of the cost of a row's own message. The list view has no message for a run of rows: when
-    // most rows are selected, all are and the few others unselected; otherwise row by row.
+    // most rows are selected, all are and the few others unselected; otherwise what was selected
+    // goes and the rows are selected one by one.
     const auto selected = static_cast<int>(rowCount(selection));
     if ((rowCount_ - selected) * 3 < selected) {
         setState(-1, LVIS_SELECTED, LVIS_SELECTED);
@@ -169,6 +169,7 @@ void ElementListView::showSelection(const RowSelection& selection) {
         for (; row < rowCount_; ++row)
             setState(row, 0, LVIS_SELECTED);
     } else {
+        clearSelection();
         for (const RowRange& range : selection.ranges)
             for (int row = range.first; row < range.last; ++row)
                 setState(row, LVIS_SELECTED, LVIS_SELECTED);
