@@ -20,6 +20,11 @@ void RecoveryTimer::noteWritten(std::uint64_t state) {
 }
 
 void RecoveryTimer::noteWriteFailed(RecoveryMillis now) {
+    written_.reset();
+    if (!firstChange_) {
+        firstChange_ = now;
+        lastChange_ = now;
+    }
     retryAt_ = now + RecoveryLongestDelay;
 }
 

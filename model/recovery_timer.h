@@ -17,9 +17,10 @@ class RecoveryTimer {
   public:
     // The document changed and is now in this state (an edit history state number).
     void noteChange(RecoveryMillis now, std::uint64_t state);
-    // A copy of this state is on disk.
+    // A copy of this state is on its way to the disk.
     void noteWritten(std::uint64_t state);
-    // The copy could not be written: try again after the longest delay, not at every message.
+    // The last copy did not reach the disk: the document is due again, but only after the
+    // longest delay, so an unwritable folder is not retried at every keystroke.
     void noteWriteFailed(RecoveryMillis now);
     // No copy is wanted any more (the document was saved, or its changes given up).
     void clear();

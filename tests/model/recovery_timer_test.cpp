@@ -71,6 +71,7 @@ TEST(RecoveryTimer, NothingToWriteWhenChangesLeadBackToTheCopiedState) {
 TEST(RecoveryTimer, AFailedWriteWaitsTheLongestDelayBeforeTheNextTry) {
     RecoveryTimer timer;
     timer.noteChange(0, 1);
+    timer.noteWritten(1);
     timer.noteWriteFailed(3000);
     EXPECT_EQ(timer.nextDue(), 33000);
     timer.noteChange(4000, 2);
@@ -78,6 +79,15 @@ TEST(RecoveryTimer, AFailedWriteWaitsTheLongestDelayBeforeTheNextTry) {
     timer.noteWritten(2);
     timer.noteChange(40000, 3);
     EXPECT_EQ(timer.nextDue(), 43000);
+}
+
+TEST(RecoveryTimer, AfterAFailedWriteEvenTheSameStateIsWrittenAgain) {
+    RecoveryTimer timer;
+    timer.noteChange(0, 1);
+    timer.noteWritten(1);
+    timer.noteWriteFailed(3000);
+    timer.noteChange(4000, 1);
+    EXPECT_TRUE(timer.writeNow(33000));
 }
 
 TEST(RecoveryTimer, ClearedAfterASaveEvenTheCopiedStateIsWrittenAgain) {
