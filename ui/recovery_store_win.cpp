@@ -166,3 +166,18 @@ std::int64_t SecondsSinceEpochNow() {
     GetSystemTimeAsFileTime(&now);
     return (FileTimeValue(now) - EpochInFileTime) / FileTimeStepsPerSecond;
 }
+
+std::wstring LocalTimeText(std::int64_t secondsSinceEpoch) {
+    const auto steps =
+        static_cast<std::uint64_t>(secondsSinceEpoch * FileTimeStepsPerSecond + EpochInFileTime);
+    const FILETIME time{static_cast<DWORD>(steps), static_cast<DWORD>(steps >> 32)};
+    SYSTEMTIME utc{}, local{};
+    if (!FileTimeToSystemTime(&time, &utc) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
+        return {};
+    }
+    wchar_t text[32];
+    swprintf(text, 32, L"%04u/%02u/%02u %02u:%02u:%02u", local.wYear, local.wMonth, local.wDay,
+             local.wHour, local.wMinute, local.wSecond);
+    return text;
+}

@@ -73,3 +73,6 @@ bool SetAsideRecoveryCopy(const std::filesystem::path& copy);
 
 // Seconds since 1970-01-01 00:00 UTC, as a copy carries its time.
 std::int64_t SecondsSinceEpochNow();
+
+// A copy's time on this computer's clock: "2026/12/09 13:20:47".
+std::wstring LocalTimeText(std::int64_t secondsSinceEpoch);

@@ -1,0 +1,54 @@
+#include "ui/recovery_offer_win.h"
+
+#include "model/recovery_choice.h"
+#include "ui/message_box_win.h"
+#include "ui/recovery_store_win.h"
+#include "ui/text_win.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Question(const RecoveryCopy& copy) {
+    const std::string file = copy.file.empty() ? "無題" : Narrow(copy.file.native());
+    return "前回、保存されていない変更がありました。復元しますか?\n\nファイル: " + file +
+           "\n時刻: " + Narrow(LocalTimeText(copy.time));
+}
+
+void ReportUnreadable(HWND owner, const std::filesystem::path& path) {
+    ShowError(owner, "復元用のファイルを読み込めませんでした。\n" + Narrow(path.native()));
+}
+
+} // namespace
+
+bool OfferRecovery(HWND owner, bool ask, const RestoreCopy& restore) {
+    const std::vector<FoundCopy> found = FindRecoveryCopies();
+    std::vector<RecoveryCandidate> candidates;
+    for (const FoundCopy& copy : found) {
+        candidates.push_back(copy.candidate);
+    }
+    for (const std::size_t index : copiesToOffer(candidates)) {
+        const std::filesystem::path& path = found[index].path;
+        // Held while the copy is offered: another start now leaves it alone.
+        RecoveryLock offering;
+        if (!offering.take(path)) {
+            continue;
+        }
+        RecoveryCopy copy;
+        if (!ReadRecoveryFile(path, copy).ok()) {
+            ReportUnreadable(owner, path);
+            SetAsideRecoveryCopy(path);
+            continue;
+        }
+        if (ask && !AskYesNo(owner, Question(copy), "確認")) {
+            DeleteRecoveryCopy(path);
+            return false;
+        }
+        if (restore(copy)) {
+            DeleteRecoveryCopy(path);
+        }
+        return true;
+    }
+    return false;
+}
