@@ -76,6 +76,14 @@ def wine_environment():
     return env
 
 
+def clear_recovery_copies():
+    """Deletes the recovery copies that editors ended by an earlier run left in the prefix, so
+    that no start of this run offers them."""
+    prefix = Path(wine_environment()["WINEPREFIX"])
+    for folder in prefix.glob("drive_c/users/*/AppData/Local/QZ57editor/Recovery"):
+        shutil.rmtree(folder, ignore_errors=True)
+
+
 def run_windows_program(args, cwd=None, timeout=60):
     """Runs a console program of the Windows build under Wine; returns the finished process."""
     return subprocess.run([str(WINE_RUN)] + [str(a) for a in args], cwd=cwd,
@@ -223,6 +231,7 @@ class Editor:
     def __init__(self, exe, probe, screen, cwd, log):
         self.probe, self.screen, self.log = probe, screen, log
         Path(cwd).mkdir(parents=True, exist_ok=True)
+        clear_recovery_copies()
         # A process group of its own, so that ending this run ends Wine's loader with it.
         self.process = subprocess.Popen([str(WINE_RUN), str(exe)], cwd=cwd, env=wine_environment(),
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
