@@ -34,7 +34,7 @@ void RecoveryWriter::remove() {
 
 bool RecoveryWriter::finish(std::chrono::milliseconds patience) {
     std::unique_lock<std::mutex> lock(mutex_);
-    return done_.wait_for(lock, patience, [this] { return !asked_ && !busy_; });
+    return done_.wait_for(lock, patience, [this] { return !asked_ && !busy_; }) && onDisk_;
 }
 
 void RecoveryWriter::run() {
@@ -49,13 +49,15 @@ void RecoveryWriter::run() {
         asked_ = false;
         busy_ = true;
         lock.unlock();
+        bool written = true;
         if (copy) {
-            const bool written = store_.write(*copy) == WriteResult::Written;
+            written = store_.write(*copy) == WriteResult::Written;
             PostMessageW(window_, message_, written ? 1 : 0, 0);
         } else {
             store_.remove();
         }
         lock.lock();
+        onDisk_ = written;
         busy_ = false;
         done_.notify_all();
     }

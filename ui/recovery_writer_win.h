@@ -28,7 +28,8 @@ class RecoveryWriter {
     void write(RecoveryCopy copy);
     void remove();
 
-    // Waits until what was asked is done, at most this long; true when it is.
+    // Waits until what was asked is done, at most this long; true when it is done and the
+    // last copy asked for reached the disk (or none was asked for).
     bool finish(std::chrono::milliseconds patience);
 
   private:
@@ -43,6 +44,7 @@ class RecoveryWriter {
     std::optional<RecoveryCopy> copy_; // the copy asked for; none: no copy
     bool asked_ = false;               // something was asked and not yet done
     bool busy_ = false;                // the thread is doing it
+    bool onDisk_ = true;               // the last write reached the disk
     bool stopping_ = false;
     std::thread thread_;
 };
