@@ -110,6 +110,15 @@ constexpr std::array<TextRow, TextCount> Rows{{
 
     {TextId::PasteRefused, 2, "貼り付けできる要素がありません。({1} 行目: expected {2})",
      "There are no elements to paste. (line {1}: expected {2})"},
+
+    {TextId::RecoveryQuestion, 2,
+     "前回、保存されていない変更がありました。復元しますか?\n\nファイル: {1}\n時刻: {2}",
+     "There were unsaved changes last time. Restore them?\n\nFile: {1}\nTime: {2}"},
+    {TextId::RecoveryUnreadable, 1,
+     "復元用のファイルを読み込めませんでした。使わないように名前を変えました。\n{1}",
+     "A recovery file could not be read; it was renamed so that it is not offered again.\n{1}"},
+    {TextId::StatusRecoveryUnavailable, 0, "復元用の保存ができません",
+     "Cannot keep a recovery copy"},
 }};
 
 constexpr bool rowsInEnumOrder() {

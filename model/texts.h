@@ -104,6 +104,11 @@ enum class TextId {
     // A paste the list refused: {1} line number, {2} what the line should hold.
     PasteRefused,
 
+    // Recovery copies of unsaved work.
+    RecoveryQuestion,          // {1} the document's file name, {2} the copy's time
+    RecoveryUnreadable,        // {1} the copy's path
+    StatusRecoveryUnavailable, // the copies' folder cannot be written
+
     Count_ // not a text: the number of ids
 };
 

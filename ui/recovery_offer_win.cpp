@@ -1,6 +1,7 @@
 #include "ui/recovery_offer_win.h"
 
 #include "model/recovery_choice.h"
+#include "model/texts.h"
 #include "ui/message_box_win.h"
 #include "ui/recovery_store_win.h"
 #include "ui/text_win.h"
@@ -11,13 +12,16 @@
 namespace {
 
 std::string Question(const RecoveryCopy& copy) {
-    const std::string file = copy.file.empty() ? "無題" : Narrow(copy.file.native());
-    return "前回、保存されていない変更がありました。復元しますか?\n\nファイル: " + file +
-           "\n時刻: " + Narrow(LocalTimeText(copy.time));
+    const std::string file = copy.file.empty()
+                                 ? std::string(text(TextId::StatusUntitled, Language::Japanese))
+                                 : Narrow(copy.file.native());
+    return formatText(TextId::RecoveryQuestion, Language::Japanese,
+                      {file, Narrow(LocalTimeText(copy.time))});
 }
 
 void ReportUnreadable(HWND owner, const std::filesystem::path& path) {
-    ShowError(owner, "復元用のファイルを読み込めませんでした。\n" + Narrow(path.native()));
+    ShowError(owner,
+              formatText(TextId::RecoveryUnreadable, Language::Japanese, {Narrow(path.native())}));
 }
 
 } // namespace

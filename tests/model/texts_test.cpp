@@ -67,6 +67,7 @@ TEST(TextTable, FormatsTakeTheArgumentsTheirCallersPass) {
         {TextId::StatusModified, 1},     {TextId::StatusTotalTime, 1},
         {TextId::StatusTimeOfMax, 2},    {TextId::StatusCounts, 2},
         {TextId::StatusClipped, 2},      {TextId::PasteRefused, 2},
+        {TextId::RecoveryQuestion, 2},   {TextId::RecoveryUnreadable, 1},
     };
     std::set<TextId> listed;
     for (const auto& format : formats) {
