@@ -6,6 +6,8 @@
 #include "ui/recovery_store_win.h"
 #include "ui/text_win.h"
 
+#include <shellapi.h>
+
 #include <string>
 #include <vector>
 
@@ -55,4 +57,16 @@ bool OfferRecovery(HWND owner, bool ask, const RestoreCopy& restore) {
         return true;
     }
     return false;
+}
+
+bool StartWithRecovery(HWND window, const wchar_t* commandLine, const RestoreCopy& restore) {
+    // Windows restarts a program only once it has run for a minute, so a program that fails at
+    // its start is not started again and again.
+    RegisterApplicationRestart(RecoverArgument, 0);
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(commandLine, &count);
+    const bool restarted =
+        arguments != nullptr && count > 1 && lstrcmpiW(arguments[1], RecoverArgument) == 0;
+    LocalFree(arguments);
+    return OfferRecovery(window, !restarted, restore);
 }

@@ -16,3 +16,12 @@ using RestoreCopy = std::function<bool(const RecoveryCopy&)>;
 // the way. Without ask (Windows restarted the program after ending the session), the copy is
 // restored without the question. True when a copy was restored.
 bool OfferRecovery(HWND owner, bool ask, const RestoreCopy& restore);
+
+// The argument Windows starts the program with after ending the session for an update.
+inline constexpr wchar_t RecoverArgument[] = L"/recover";
+
+// At the start, before anything else: asks Windows to start the program again with
+// RecoverArgument when it ends the session (a restart for an update), then offers a copy, without
+// the question when the command line's first argument is RecoverArgument. True when a copy was
+// restored.
+bool StartWithRecovery(HWND window, const wchar_t* commandLine, const RestoreCopy& restore);
