@@ -7,7 +7,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -82,7 +86,14 @@ std::unique_ptr<EditorWindow> OpenEditor;
 
 } // namespace
 
+fs::path TestLocalAppData() {
+    return fs::temp_directory_path() /
+           (L"qz57 window tests " + std::to_wstring(GetCurrentProcessId()));
+}
+
 HWND OpenMainWindow(int dpi) {
+    // Recovery copies of the tests' editors stay out of the user's folder.
+    SetEnvironmentVariableW(L"LOCALAPPDATA", TestLocalAppData().c_str());
     static const bool registered = RegisterMainClass(GetModuleHandleW(nullptr));
     if (!registered) {
         return nullptr;
@@ -120,6 +131,8 @@ void ShowTestElements(ElementList elements) {
 void CloseMainWindow() {
     OpenEditor.reset();
     PumpMessages();
+    std::error_code error;
+    fs::remove_all(TestLocalAppData(), error);
 }
 
 bool PumpMessages() {
