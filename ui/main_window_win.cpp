@@ -4,6 +4,7 @@
 #include "ui/about_box_win.h"
 #include "ui/app_state_win.h"
 #include "ui/document_commands_win.h"
+#include "ui/editor_recovery_win.h"
 #include "ui/editor_refresh_win.h"
 #include "ui/element_commands_win.h"
 #include "ui/export_command_win.h"
@@ -23,8 +24,9 @@
 
 namespace {
 
-void OnExitCommand(HWND window) {
-    if (AskYesNo(window, "保存していないデータは失われますがよろしいですか?", "終了確認")) {
+void OnExitCommand(EditorWindow& editor) {
+    if (AskYesNo(editor.window, "保存していないデータは失われますがよろしいですか?", "終了確認")) {
+        GiveUpRecoveryCopy(editor);
         PostQuitMessage(0);
     }
 }
@@ -41,6 +43,8 @@ void OnClose(EditorWindow& editor) {
             return;
         }
     }
+    // Saved, unchanged or given up: nothing is left to recover.
+    GiveUpRecoveryCopy(editor);
     DestroyWindow(editor.window);
 }
 
@@ -60,6 +64,7 @@ void MakeRoomForStatusBar(const EditorWindow& editor) {
 
 bool OnCreate(EditorWindow& editor) {
     InitCommonControls();
+    StartRecoveryCopies(editor);
     if (!CreateCanvasPane(editor.window, editor.dpi, editor.events, editor.chart)) {
         return false;
     }
@@ -96,6 +101,7 @@ void OnDropFiles(EditorWindow& editor, HDROP drop) {
 
 void OnSaved(EditorWindow& editor, bool saved) {
     if (saved) {
+        NoteDocumentChanged(editor);
         Refresh(editor, FilePart);
     }
 }
@@ -105,7 +111,7 @@ bool OnCommand(EditorWindow& editor, int id) {
     HWND window = editor.window;
     switch (id) {
     case IDM_EXIT:
-        OnExitCommand(window);
+        OnExitCommand(editor);
         return true;
     case IDM_EXPORT_CSV:
         CmdExportCsv(window, editor.model);
@@ -209,6 +215,17 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
     case WM_REFRESH_SELECTION:
         OnSelectionRefresh(editor);
         return 0;
+    case WM_TIMER:
+        if (wParam == RecoveryTimerId) {
+            OnRecoveryTimer(editor);
+            return 0;
+        }
+        break;
+    case WM_RECOVERY_WRITTEN:
+        OnRecoveryWritten(editor, wParam != 0);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession(editor);
     case WM_INITMENU:
     case WM_INITMENUPOPUP:
         // Shortcut keys send WM_INITMENU too, so their items are up to date when checked; the
@@ -313,7 +330,9 @@ void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine) {
     }
     const std::filesystem::path path = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
-    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0) {
+    // A document restored at the start is not replaced without the question.
+    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0 &&
+        MayReplaceDocument(editor.window, editor.model)) {
         LoadDocument(editor, ReadSettingsFrom(editor.window, path));
     }
 }
