@@ -322,7 +322,8 @@ HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
                            size.cx, size.cy, nullptr, nullptr, instance, &editor);
 }
 
-void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine) {
+void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine,
+                         bool askBeforeReplacing) {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(commandLine, &count);
     if (arguments == nullptr) {
@@ -330,9 +331,8 @@ void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine) {
     }
     const std::filesystem::path path = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
-    // A document restored at the start is not replaced without the question.
     if (lstrcmpiW(path.extension().c_str(), L".dat") == 0 &&
-        MayReplaceDocument(editor.window, editor.model)) {
+        (!askBeforeReplacing || MayReplaceDocument(editor.window, editor.model))) {
         LoadDocument(editor, ReadSettingsFrom(editor.window, path));
     }
 }

@@ -21,8 +21,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
     // Unsaved work of an editor that ended comes first, before a file named to open.
-    RecoverAtStart(editor, GetCommandLineW());
-    OpenCommandLineFile(editor, GetCommandLineW());
+    const bool restored = RecoverAtStart(editor, GetCommandLineW());
+    OpenCommandLineFile(editor, GetCommandLineW(), restored);
     RunMessageLoop(editor);
     return 0;
 }
