@@ -309,3 +309,18 @@ TEST_F(RecoveryJourney, TheEndOfTheSessionWritesTheCopyBeforeItsAnswer) {
     EXPECT_EQ(restarted.exitCode(), 0u);
     EXPECT_TRUE(filesInFolder().empty());
 }
+
+TEST_F(RecoveryJourney, AnUnreadableCopyIsReportedAndSetAside) {
+    fs::create_directories(folder());
+    std::ofstream(folder() / L"1-0.qzr", std::ios::binary)
+        << "### QZ57 editor recovery copy ###\r\nVER";
+    Editor editor;
+    const std::string report = editor.answer(IDOK, 60s);
+    EXPECT_NE(report.find("復元用のファイルを読み込めませんでした。"), std::string::npos) << report;
+    ASSERT_NE(editor.main(), nullptr);
+    EXPECT_EQ(editor.answer(IDNO, 2s), "") << "a question after the report";
+    EXPECT_TRUE(fs::exists(folder() / L"1-0.qzr.bad"));
+    EXPECT_TRUE(filesInFolder(L".qzr").empty());
+    editor.post(WM_CLOSE);
+    EXPECT_EQ(editor.exitCode(), 0u);
+}
