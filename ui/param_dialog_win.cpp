@@ -90,8 +90,7 @@ void NormalizeFields(HWND dialog, int first, int count) {
 
 void SetFieldRules(HWND dialog, int column, FuncType type) {
     ParamDialogState& state = StateOf(dialog);
-    const std::vector<FieldRow> rows =
-        fieldRows(type, StateOf(dialog).request.document, Language::Japanese);
+    const auto rows = fieldRows(type, state.request.document, Language::Japanese);
     for (size_t slot = 0; slot < rows.size(); ++slot) {
         const int field = column * ColumnFields + static_cast<int>(slot);
         SetItemText(dialog, IDC_FIELD_LABEL_FIRST + field, rows[slot].label);

@@ -37,6 +37,18 @@ bool RecoveryWriter::finish(std::chrono::milliseconds patience) {
     return done_.wait_for(lock, patience, [this] { return !asked_ && !busy_; }) && onDisk_;
 }
 
+bool RecoveryWriter::carryOut(const std::optional<RecoveryCopy>& copy) {
+    // Nothing may leave the thread: a copy that cannot even be made is a copy not written.
+    try {
+        if (copy)
+            return store_.write(*copy) == WriteResult::Written;
+        store_.remove();
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
 void RecoveryWriter::run() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
@@ -49,13 +61,9 @@ void RecoveryWriter::run() {
         asked_ = false;
         busy_ = true;
         lock.unlock();
-        bool written = true;
-        if (copy) {
-            written = store_.write(*copy) == WriteResult::Written;
+        const bool written = carryOut(copy);
+        if (copy)
             PostMessageW(window_, message_, written ? 1 : 0, 0);
-        } else {
-            store_.remove();
-        }
         lock.lock();
         onDisk_ = written;
         busy_ = false;

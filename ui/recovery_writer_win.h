@@ -34,6 +34,8 @@ class RecoveryWriter {
 
   private:
     void run();
+    // Writes the copy, or deletes it when there is none; true when the disk holds what was asked.
+    bool carryOut(const std::optional<RecoveryCopy>& copy);
 
     HWND window_;
     UINT message_;
