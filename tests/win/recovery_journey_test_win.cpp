@@ -160,6 +160,13 @@ class Editor {
 
     bool started() const { return started_; }
 
+    // For a failure's message: whether the process still runs.
+    std::string state() const {
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code == STILL_ACTIVE ? "running" : "ended with code " + std::to_string(code);
+    }
+
   private:
     PROCESS_INFORMATION process_{};
     bool started_ = false;
@@ -201,7 +208,7 @@ class RecoveryJourney : public testing::Test {
     // every element duplicated.
     void openAndEdit(Editor& editor) {
         ASSERT_TRUE(editor.started());
-        ASSERT_NE(editor.main(), nullptr);
+        ASSERT_NE(editor.main(), nullptr) << "the editor " << editor.state();
         EXPECT_EQ(editor.answer(IDOK), "波形設定ファイルを読み込みました。");
         editor.command(IDM_SELECT_ALL);
         editor.command(IDM_DUPLICATE);
