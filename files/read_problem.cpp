@@ -7,12 +7,15 @@
 namespace {
 
 // The text of each problem, in the order of ReadProblem (None has none).
-constexpr std::array<TextId, 15> ProblemTexts{
-    TextId::ReadLongLine,   TextId::ReadHeader,         TextId::ReadVersion,
-    TextId::ReadRangeCode,  TextId::ReadResolutionCode, TextId::ReadElementCount,
-    TextId::ReadFunction,   TextId::ReadSubFunctionA,   TextId::ReadSubFunctionB,
-    TextId::ReadParameter,  TextId::ReadKeptWhenSaved,  TextId::ReadFiniteTime,
-    TextId::ReadSamplesFit, TextId::ReadElementLimit,   TextId::ReadByteLimit,
+constexpr std::array<TextId, 22> ProblemTexts{
+    TextId::ReadLongLine,       TextId::ReadHeader,          TextId::ReadVersion,
+    TextId::ReadRangeCode,      TextId::ReadResolutionCode,  TextId::ReadElementCount,
+    TextId::ReadFunction,       TextId::ReadSubFunctionA,    TextId::ReadSubFunctionB,
+    TextId::ReadParameter,      TextId::ReadKeptWhenSaved,   TextId::ReadFiniteTime,
+    TextId::ReadSamplesFit,     TextId::ReadElementLimit,    TextId::ReadByteLimit,
+    TextId::ReadRecoveryHeader, TextId::ReadRecoveryVersion, TextId::ReadRecoveryTime,
+    TextId::ReadRecoverySaved,  TextId::ReadRecoveryFile,    TextId::ReadRecoveryEnd,
+    TextId::ReadRecoverySize,
 };
 
 } // namespace

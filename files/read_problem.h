@@ -24,6 +24,14 @@ enum class ReadProblem {
     SamplesFit,     // elements whose samples fit in `limit` points
     ElementLimit,   // at most `limit` elements
     ByteLimit,      // at most `limit` bytes of elements
+    // A recovery copy's own lines around the settings it holds.
+    RecoveryHeader,  // the recovery copy's header line
+    RecoveryVersion, // VER and the copy's version `limit`
+    RecoveryTime,    // TIME and the seconds since 1970
+    RecoverySaved,   // SAVED and 0 or 1
+    RecoveryFile,    // FILE and the settings file's path
+    RecoveryEnd,     // the end line right after the settings (a copy cut short)
+    RecoverySize,    // a copy of at most `limit` MiB
 };
 
 enum class SettingsReadStatus { Read, CannotOpen, InvalidContent };

@@ -1,6 +1,7 @@
 #include "model/editor_model.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -41,6 +42,15 @@ void EditorModel::load(SignalDocument doc, const std::filesystem::path& path) {
     change.fileAfter = FileMark{path, 0};
     record(std::move(change));
     file_ = {path, history_.currentState()};
+}
+
+void EditorModel::restore(SignalDocument doc, const std::filesystem::path& path) {
+    *this = EditorModel{};
+    doc_ = std::move(doc);
+    // No state of the new history ever takes this number, so the document stays modified until
+    // it is saved.
+    file_ = {path, std::numeric_limits<std::uint64_t>::max()};
+    staleFrom_ = 0;
 }
 
 void EditorModel::markSaved(const std::filesystem::path& path) {

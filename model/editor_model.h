@@ -41,6 +41,10 @@ class EditorModel {
     // its file.
     void load(SignalDocument doc, const std::filesystem::path& path);
 
+    // A document restored from a recovery copy takes the place of everything: it belongs to path
+    // (empty: untitled), differs from what is on disk, and has no steps to undo.
+    void restore(SignalDocument doc, const std::filesystem::path& path);
+
     // The document is now on disk as path.
     void markSaved(const std::filesystem::path& path);
 

@@ -144,6 +144,17 @@ constexpr std::array<TextRow, TextCount> Rows{{
     {TextId::ReadElementLimit, 1, "要素は {1} 個までです", "at most {1} elements"},
     {TextId::ReadByteLimit, 1, "要素のテキストは {1} バイトまでです",
      "at most {1} bytes of elements"},
+    {TextId::ReadRecoveryHeader, 0, "復元用コピーの先頭行が必要です",
+     "the header of a recovery copy"},
+    {TextId::ReadRecoveryVersion, 1, "VER とバージョン {1} が必要です", "VER and the version {1}"},
+    {TextId::ReadRecoveryTime, 0, "TIME と 1970 年からの秒数が必要です",
+     "TIME and the seconds since 1970"},
+    {TextId::ReadRecoverySaved, 0, "SAVED と 0 または 1 が必要です", "SAVED and 0 or 1"},
+    {TextId::ReadRecoveryFile, 0, "FILE と設定ファイルのパスが必要です",
+     "FILE and the settings file's path"},
+    {TextId::ReadRecoveryEnd, 0, "設定の直後に終了行が必要です (コピーが途中で切れています)",
+     "the end line right after the settings (the copy is cut short)"},
+    {TextId::ReadRecoverySize, 1, "{1} MiB までのコピーが必要です", "a copy of at most {1} MiB"},
     {TextId::ReadFileEnded, 1, "{1} (その前でファイルが終わっています)",
      "{1} (the file ends before it)"},
     {TextId::ReadTextEnded, 1, "{1} (その前でテキストが終わっています)",
@@ -201,6 +212,14 @@ constexpr std::array<TextRow, TextCount> Rows{{
 
     {TextId::FilterSettingsFiles, 0, "DAT files(*.dat)", "Settings files (*.dat)"},
     {TextId::FilterCsvFiles, 0, "CSV files(*.csv)", "CSV files (*.csv)"},
+    {TextId::RecoveryQuestion, 2,
+     "前回、保存されていない変更がありました。復元しますか?\n\nファイル: {1}\n時刻: {2}",
+     "There were unsaved changes last time. Restore them?\n\nFile: {1}\nTime: {2}"},
+    {TextId::RecoveryUnreadable, 1,
+     "復元用のファイルを読み込めませんでした。使わないように名前を変えました。\n{1}",
+     "A recovery file could not be read; it was renamed so that it is not offered again.\n{1}"},
+    {TextId::StatusRecoveryUnavailable, 0, "復元用の保存ができません",
+     "Cannot keep a recovery copy"},
 }};
 
 constexpr bool rowsInEnumOrder() {

@@ -128,6 +128,13 @@ enum class TextId {
     ReadSamplesFit,
     ReadElementLimit,
     ReadByteLimit,
+    ReadRecoveryHeader,
+    ReadRecoveryVersion,
+    ReadRecoveryTime,
+    ReadRecoverySaved,
+    ReadRecoveryFile,
+    ReadRecoveryEnd,
+    ReadRecoverySize,
     // {1} is what the line should have held, where the text ends instead.
     ReadFileEnded,
     ReadTextEnded,
@@ -175,6 +182,10 @@ enum class TextId {
     // The file dialogs' filter names.
     FilterSettingsFiles,
     FilterCsvFiles,
+    // Recovery copies of unsaved work.
+    RecoveryQuestion,          // {1} the document's file name, {2} the copy's time
+    RecoveryUnreadable,        // {1} the copy's path
+    StatusRecoveryUnavailable, // the copies' folder cannot be written
 
     Count_ // not a text: the number of ids
 };

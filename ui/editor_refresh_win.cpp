@@ -1,6 +1,7 @@
 #include "ui/editor_refresh_win.h"
 
 #include "model/status_texts.h"
+#include "ui/editor_recovery_win.h"
 #include "ui/editor_window_win.h"
 #include "ui/menu_states_win.h"
 
@@ -68,6 +69,7 @@ bool ChangeDocument(EditorWindow& editor, const DocumentChangeRun& change) {
     if (!selection)
         return false;
     editor.selection = std::move(*selection);
+    NoteDocumentChanged(editor);
     Refresh(editor, DocumentPart | SelectionPart);
     RevealRow(editor, firstRow(editor.selection));
     return true;

@@ -8,8 +8,11 @@
 #include "ui/editor_events_win.h"
 #include "ui/gdi_objects_win.h"
 #include "ui/main_controls_win.h"
+#include "ui/recovery_keeper_win.h"
 
 #include <windows.h>
+
+#include <memory>
 
 // The editor: one main window with the model it edits, what is derived from it, the rows the
 // user selected, the chart and the controls. Its owner keeps it alive while the window exists.
@@ -25,6 +28,8 @@ struct EditorWindow {
     CanvasWindow chart;
     MainControls controls;
     EditorEvents events{*this};
+    // The copy of unsaved work kept against a crash; made with the window, which it needs.
+    std::unique_ptr<RecoveryKeeper> recovery;
     bool selectionRefreshPending = false; // a refresh of the selection is posted
 
     EditorWindow() = default;

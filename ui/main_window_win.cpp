@@ -4,6 +4,7 @@
 #include "ui/about_box_win.h"
 #include "ui/app_state_win.h"
 #include "ui/document_commands_win.h"
+#include "ui/editor_recovery_win.h"
 #include "ui/editor_refresh_win.h"
 #include "ui/element_commands_win.h"
 #include "ui/export_command_win.h"
@@ -25,8 +26,9 @@
 
 namespace {
 
-void OnExitCommand(HWND window, Language language) {
-    if (AskYesNo(window, language, TextId::AskExit, TextId::TitleExit)) {
+void OnExitCommand(EditorWindow& editor) {
+    if (AskYesNo(editor.window, editor.language, TextId::AskExit, TextId::TitleExit)) {
+        GiveUpRecoveryCopy(editor);
         PostQuitMessage(0);
     }
 }
@@ -45,6 +47,8 @@ void OnClose(EditorWindow& editor) {
             return;
         }
     }
+    // Saved, unchanged or given up: nothing is left to recover.
+    GiveUpRecoveryCopy(editor);
     DestroyWindow(editor.window);
 }
 
@@ -64,6 +68,7 @@ void MakeRoomForStatusBar(const EditorWindow& editor) {
 
 bool OnCreate(EditorWindow& editor) {
     InitCommonControls();
+    StartRecoveryCopies(editor);
     if (!CreateCanvasPane(editor.window, editor.dpi, editor.events, editor.chart)) {
         return false;
     }
@@ -102,6 +107,7 @@ void OnDropFiles(EditorWindow& editor, HDROP drop) {
 
 void OnSaved(EditorWindow& editor, bool saved) {
     if (saved) {
+        NoteDocumentChanged(editor);
         Refresh(editor, FilePart);
     }
 }
@@ -133,7 +139,7 @@ bool OnCommand(EditorWindow& editor, int id) {
     const WaitCursor wait(window, ActsOnManyRows(id));
     switch (id) {
     case IDM_EXIT:
-        OnExitCommand(window, language);
+        OnExitCommand(editor);
         return true;
     case IDM_EXPORT_CSV:
         CmdExportCsv(window, language, editor.model);
@@ -237,6 +243,17 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
     case WM_REFRESH_SELECTION:
         OnSelectionRefresh(editor);
         return 0;
+    case WM_TIMER:
+        if (wParam == RecoveryTimerId) {
+            OnRecoveryTimer(editor);
+            return 0;
+        }
+        break;
+    case WM_RECOVERY_WRITTEN:
+        OnRecoveryWritten(editor, wParam != 0);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return OnQueryEndSession(editor);
     case WM_INITMENU:
     case WM_INITMENUPOPUP:
         // Shortcut keys send WM_INITMENU too, so their items are up to date when checked; the
@@ -334,7 +351,8 @@ HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
                            size.cx, size.cy, nullptr, nullptr, instance, &editor);
 }
 
-void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine) {
+void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine,
+                         bool askBeforeReplacing) {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(commandLine, &count);
     if (arguments == nullptr) {
@@ -342,7 +360,8 @@ void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine) {
     }
     const std::filesystem::path path = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
-    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0) {
+    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0 &&
+        (!askBeforeReplacing || MayReplaceDocument(editor.window, editor.language, editor.model))) {
         LoadDocument(editor, ReadSettingsFrom(editor.window, editor.language, path));
     }
 }

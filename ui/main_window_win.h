@@ -27,4 +27,7 @@ HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor);
 
 // Opens the settings file the program was started with (what Explorer passes for "Open with" or a
 // file association): the first argument, when it names a .dat file. Other arguments are ignored.
-void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine);
+// With askBeforeReplacing (a document was restored from a recovery copy), a list is replaced only
+// after the question of 設定読込.
+void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine,
+                         bool askBeforeReplacing = false);

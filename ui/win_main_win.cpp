@@ -1,4 +1,5 @@
 #include "ui/app_state_win.h"
+#include "ui/editor_recovery_win.h"
 #include "ui/main_window_win.h"
 #include "ui/message_loop_win.h"
 
@@ -19,7 +20,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     }
     ShowWindow(window, SW_SHOW);
     UpdateWindow(window);
-    OpenCommandLineFile(editor, GetCommandLineW());
+    // Unsaved work of an editor that ended comes first, before a file named to open.
+    const bool restored = RecoverAtStart(editor, GetCommandLineW());
+    OpenCommandLineFile(editor, GetCommandLineW(), restored);
     RunMessageLoop(editor);
     return 0;
 }

@@ -84,6 +84,12 @@ def forget_language_choice():
     prefix = Path(wine_environment()["WINEPREFIX"])
     for settings in prefix.glob("drive_c/users/*/AppData/Local/QZ57editor/settings.ini"):
         settings.unlink()
+def clear_recovery_copies():
+    """Deletes the recovery copies that editors ended by an earlier run left in the prefix, so
+    that no start of this run offers them."""
+    prefix = Path(wine_environment()["WINEPREFIX"])
+    for folder in prefix.glob("drive_c/users/*/AppData/Local/QZ57editor/Recovery"):
+        shutil.rmtree(folder, ignore_errors=True)
 
 
 def run_windows_program(args, cwd=None, timeout=60):
@@ -235,6 +241,7 @@ class Editor:
         Path(cwd).mkdir(parents=True, exist_ok=True)
         if not remembered:
             forget_language_choice()
+        clear_recovery_copies()
         # A process group of its own, so that ending this run ends Wine's loader with it.
         self.process = subprocess.Popen([str(WINE_RUN), str(exe)], cwd=cwd,
                                         env=wine_environment(locale),

@@ -145,6 +145,25 @@ TEST(EditorModel, ModifiedFollowsTheSavedStateThroughUndoAndRedo) {
     EXPECT_TRUE(editor.modified());
 }
 
+TEST(EditorModel, ARestoredDocumentIsModifiedWithoutHistoryUntilSaved) {
+    EditorModel editor;
+    editor.load(documentOf({1, 2}), "old.dat");
+    editor.apply(appendElement(editor.document(), constantElement(3, 1)));
+    editor.restore(documentOf({4, 5}), "work.dat");
+    EXPECT_EQ(levelsOf(editor.document().elements), (std::vector<double>{4, 5}));
+    EXPECT_EQ(editor.filePath(), "work.dat");
+    EXPECT_TRUE(editor.modified());
+    EXPECT_FALSE(editor.canUndo());
+    EXPECT_FALSE(editor.canRedo());
+    EXPECT_EQ(editor.samples().pointCount(), 201);
+    // An edit and its undo come back to the restored state, which is still not on disk.
+    editor.apply(appendElement(editor.document(), constantElement(6, 1)));
+    editor.undo();
+    EXPECT_TRUE(editor.modified());
+    editor.markSaved("work.dat");
+    EXPECT_FALSE(editor.modified());
+}
+
 TEST(EditorModel, UndoingALoadBringsBackThePreviousDocumentAndFile) {
     EditorModel editor;
     editor.load(documentOf({1, 2}), "first.dat");

@@ -10,7 +10,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <system_error>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -85,7 +89,14 @@ std::unique_ptr<EditorWindow> OpenEditor;
 
 } // namespace
 
+fs::path TestLocalAppData() {
+    return fs::temp_directory_path() /
+           (L"qz57 window tests " + std::to_wstring(GetCurrentProcessId()));
+}
+
 HWND OpenMainWindow(int dpi) {
+    // Recovery copies of the tests' editors stay out of the user's folder.
+    SetEnvironmentVariableW(L"LOCALAPPDATA", TestLocalAppData().c_str());
     static const bool registered = RegisterMainClass(GetModuleHandleW(nullptr));
     if (!registered) {
         return nullptr;
@@ -170,6 +181,8 @@ int SelectedIndex() {
 void CloseMainWindow() {
     OpenEditor.reset();
     PumpMessages();
+    std::error_code error;
+    fs::remove_all(TestLocalAppData(), error);
 }
 
 bool PumpMessages() {

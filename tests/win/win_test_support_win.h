@@ -17,6 +17,10 @@
 
 // Support for tests that drive the program's real windows in the test's own process.
 
+// Where the editors of the tests keep their recovery copies: LOCALAPPDATA while a main window
+// is open, a folder of the test process's own that CloseMainWindow deletes.
+std::filesystem::path TestLocalAppData();
+
 // Creates the main window as the program's start does (class, the editor with its window, chart
 // and controls, shown), at the given dpi instead of the screen's, with a fresh document. One
 // main window at a time. The mouse is moved out of its way first.

@@ -1,0 +1,72 @@
+#include "ui/recovery_offer_win.h"
+
+#include "model/recovery_choice.h"
+#include "model/texts.h"
+#include "ui/message_box_win.h"
+#include "ui/recovery_store_win.h"
+#include "ui/text_win.h"
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Question(const RecoveryCopy& copy) {
+    const std::string file = copy.file.empty()
+                                 ? std::string(text(TextId::StatusUntitled, Language::Japanese))
+                                 : Narrow(copy.file.native());
+    return formatText(TextId::RecoveryQuestion, Language::Japanese,
+                      {file, Narrow(LocalTimeText(copy.time))});
+}
+
+void ReportUnreadable(HWND owner, const std::filesystem::path& path) {
+    ShowError(owner,
+              formatText(TextId::RecoveryUnreadable, Language::Japanese, {Narrow(path.native())}));
+}
+
+} // namespace
+
+bool OfferRecovery(HWND owner, bool ask, const RestoreCopy& restore) {
+    const std::vector<FoundCopy> found = FindRecoveryCopies();
+    std::vector<RecoveryCandidate> candidates;
+    for (const FoundCopy& copy : found) {
+        candidates.push_back(copy.candidate);
+    }
+    for (const std::size_t index : copiesToOffer(candidates)) {
+        const std::filesystem::path& path = found[index].path;
+        // Held while the copy is offered: another start now leaves it alone.
+        RecoveryLock offering;
+        if (!offering.take(path)) {
+            continue;
+        }
+        RecoveryCopy copy;
+        if (!ReadRecoveryFile(path, copy).ok()) {
+            ReportUnreadable(owner, path);
+            SetAsideRecoveryCopy(path);
+            continue;
+        }
+        if (ask && !AskYesNo(owner, Question(copy), "確認")) {
+            DeleteRecoveryCopy(path);
+            return false;
+        }
+        if (restore(copy)) {
+            DeleteRecoveryCopy(path);
+        }
+        return true;
+    }
+    return false;
+}
+
+bool StartWithRecovery(HWND window, const wchar_t* commandLine, const RestoreCopy& restore) {
+    // Windows restarts a program only once it has run for a minute, so a program that fails at
+    // its start is not started again and again.
+    RegisterApplicationRestart(RecoverArgument, 0);
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(commandLine, &count);
+    const bool restarted =
+        arguments != nullptr && count > 1 && lstrcmpiW(arguments[1], RecoverArgument) == 0;
+    LocalFree(arguments);
+    return OfferRecovery(window, !restarted, restore);
+}
