@@ -84,9 +84,11 @@ void ElementListView::setState(int row, UINT state, UINT mask) const {
 }
 
 void ElementListView::showSelection(const RowSelection& selection) {
-    if (window_ == nullptr)
+    if (window_ == nullptr || selection == shown_)
         return;
     pushing_ = true;
+    // Each row's state change would repaint its row at once: the list is drawn once at the end.
+    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     // Row -1 stands for every row; under Wine it visits each row of the list, so a few selected
     // rows of a long list are unselected one by one instead.
     const std::size_t selected = rowCount(shown_);
@@ -108,6 +110,8 @@ void ElementListView::showSelection(const RowSelection& selection) {
             for (int row = range.first; row < range.last; ++row)
                 setState(row, LVIS_SELECTED, LVIS_SELECTED);
     shown_ = selection;
+    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, FALSE);
     pushing_ = false;
 }
 
