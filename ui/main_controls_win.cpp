@@ -67,6 +67,7 @@ void CreateEditButtons(const ControlFont& in, MainControls& controls) {
                                         ButtonStyle, IDC_EDIT, EditButtonPlace);
     controls.deleteButton = CreateControl(in, L"BUTTON", text(TextId::ButtonDelete, in.language),
                                           ButtonStyle, IDC_DELETE, DeleteButtonPlace);
+    controls.buttonsShown = {true, true, true, true};
     ShowEditButtons(controls, {});
 }
 
@@ -87,10 +88,11 @@ void ShowDocumentCodes(const MainControls& controls, const SignalDocument& doc) 
     controls.rangeCombo.select(doc.rangeCode < 0 ? -1 : positionOfRangeCode(doc.rangeCode));
 }
 
-void ShowEditButtons(const MainControls& controls, const EditButtons& enabled) {
+void ShowEditButtons(MainControls& controls, const EditButtons& enabled) {
     // Without the list view there are no buttons to enable.
-    if (controls.appendButton == nullptr)
+    if (controls.appendButton == nullptr || enabled == controls.buttonsShown)
         return;
+    controls.buttonsShown = enabled;
     EnableWindow(controls.appendButton, enabled.append);
     EnableWindow(controls.insertButton, enabled.insert);
     EnableWindow(controls.editButton, enabled.edit);

@@ -20,6 +20,7 @@ struct MainControls {
     HWND editButton = nullptr;
     HWND deleteButton = nullptr;
     StatusBar statusBar;
+    EditButtons buttonsShown; // what the buttons show, so that an unchanged state costs nothing
 };
 
 // Creates the labels and selection lists, the element list view, the edit buttons and the status
@@ -32,5 +33,5 @@ void CreateMainControls(HWND parent, HFONT font, int dpi, Language language,
 // chosen yet.
 void ShowDocumentCodes(const MainControls& controls, const SignalDocument& doc);
 
-// Enables the four edit buttons as given.
-void ShowEditButtons(const MainControls& controls, const EditButtons& enabled);
+// Enables the four edit buttons as given; nothing when they already are.
+void ShowEditButtons(MainControls& controls, const EditButtons& enabled);
