@@ -29,7 +29,7 @@ void StartRecoveryCopies(EditorWindow& editor) {
 }
 
 bool RecoverAtStart(EditorWindow& editor, const wchar_t* commandLine) {
-    return StartWithRecovery(editor.window, commandLine,
+    return StartWithRecovery(editor.window, editor.language, commandLine,
                              [&editor](const RecoveryCopy& copy) { return Restore(editor, copy); });
 }
 

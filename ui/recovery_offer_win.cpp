@@ -13,22 +13,20 @@
 
 namespace {
 
-std::string Question(const RecoveryCopy& copy) {
-    const std::string file = copy.file.empty()
-                                 ? std::string(text(TextId::StatusUntitled, Language::Japanese))
-                                 : Narrow(copy.file.native());
-    return formatText(TextId::RecoveryQuestion, Language::Japanese,
-                      {file, Narrow(LocalTimeText(copy.time))});
+std::string Question(const RecoveryCopy& copy, Language language) {
+    const std::string file = copy.file.empty() ? std::string(text(TextId::StatusUntitled, language))
+                                               : Narrow(copy.file.native());
+    return formatText(TextId::RecoveryQuestion, language, {file, Narrow(LocalTimeText(copy.time))});
 }
 
-void ReportUnreadable(HWND owner, const std::filesystem::path& path) {
-    ShowError(owner,
-              formatText(TextId::RecoveryUnreadable, Language::Japanese, {Narrow(path.native())}));
+void ReportUnreadable(HWND owner, Language language, const std::filesystem::path& path) {
+    ShowError(owner, language,
+              formatText(TextId::RecoveryUnreadable, language, {Narrow(path.native())}));
 }
 
 } // namespace
 
-bool OfferRecovery(HWND owner, bool ask, const RestoreCopy& restore) {
+bool OfferRecovery(HWND owner, Language language, bool ask, const RestoreCopy& restore) {
     const std::vector<FoundCopy> found = FindRecoveryCopies();
     std::vector<RecoveryCandidate> candidates;
     for (const FoundCopy& copy : found) {
@@ -43,11 +41,13 @@ bool OfferRecovery(HWND owner, bool ask, const RestoreCopy& restore) {
         }
         RecoveryCopy copy;
         if (!ReadRecoveryFile(path, copy).ok()) {
-            ReportUnreadable(owner, path);
+            ReportUnreadable(owner, language, path);
             SetAsideRecoveryCopy(path);
             continue;
         }
-        if (ask && !AskYesNo(owner, Question(copy), "確認")) {
+        if (ask &&
+            ShowMessage(owner, Question(copy, language), text(TextId::TitleConfirm, language),
+                        MB_YESNO | MB_ICONQUESTION) == IDNO) {
             DeleteRecoveryCopy(path);
             return false;
         }
@@ -59,7 +59,8 @@ bool OfferRecovery(HWND owner, bool ask, const RestoreCopy& restore) {
     return false;
 }
 
-bool StartWithRecovery(HWND window, const wchar_t* commandLine, const RestoreCopy& restore) {
+bool StartWithRecovery(HWND window, Language language, const wchar_t* commandLine,
+                       const RestoreCopy& restore) {
     // Windows restarts a program only once it has run for a minute, so a program that fails at
     // its start is not started again and again.
     RegisterApplicationRestart(RecoverArgument, 0);
@@ -68,5 +69,5 @@ bool StartWithRecovery(HWND window, const wchar_t* commandLine, const RestoreCop
     const bool restarted =
         arguments != nullptr && count > 1 && lstrcmpiW(arguments[1], RecoverArgument) == 0;
     LocalFree(arguments);
-    return OfferRecovery(window, !restarted, restore);
+    return OfferRecovery(window, language, !restarted, restore);
 }

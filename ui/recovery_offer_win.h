@@ -15,7 +15,7 @@ using RestoreCopy = std::function<bool(const RecoveryCopy&)>;
 // deletes the old copy, No deletes it. Copies that cannot be read are reported and set aside on
 // the way. Without ask (Windows restarted the program after ending the session), the copy is
 // restored without the question. True when a copy was restored.
-bool OfferRecovery(HWND owner, bool ask, const RestoreCopy& restore);
+bool OfferRecovery(HWND owner, Language language, bool ask, const RestoreCopy& restore);
 
 // The argument Windows starts the program with after ending the session for an update.
 inline constexpr wchar_t RecoverArgument[] = L"/recover";
@@ -24,4 +24,5 @@ inline constexpr wchar_t RecoverArgument[] = L"/recover";
 // RecoverArgument when it ends the session (a restart for an update), then offers a copy, without
 // the question when the command line's first argument is RecoverArgument. True when a copy was
 // restored.
-bool StartWithRecovery(HWND window, const wchar_t* commandLine, const RestoreCopy& restore);
+bool StartWithRecovery(HWND window, Language language, const wchar_t* commandLine,
+                       const RestoreCopy& restore);
