@@ -1,0 +1,3 @@
+#include "files/point_reader.h"
+
+#include <gtest/gtest.h>
