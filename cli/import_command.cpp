@@ -187,6 +187,8 @@ std::string importMessage(const ImportResult& result) {
     case ImportStatus::NotFinite:
         return "the value or time is beyond what a number holds after the gain, offset or "
                "time scale";
+    case ImportStatus::HugeValue:
+        return "the value is beyond 1e12 after the gain and offset";
     case ImportStatus::TooShort:
         return "the points last less than one sample interval";
     case ImportStatus::TooLong:

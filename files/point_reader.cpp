@@ -468,7 +468,9 @@ PointReadStatus RowReader::takeRow(const std::vector<std::string_view>& fields) 
         } else if (moment->dated != first_.dated) {
             return PointReadStatus::NotANumber;
         }
-        if (relative)
+        if (count == 0)
+            time = 0.0; // times count from the first row
+        else if (relative)
             time = previous_ + moment->seconds;
         else
             time = static_cast<double>(moment->day - first_.day) * 86400.0 +

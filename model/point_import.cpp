@@ -19,6 +19,8 @@ constexpr double Quantum = 0.0001;
 // significant digits hold them: below 10.
 constexpr double FineQuantum = 0.00001;
 constexpr double FineBelow = 10.0;
+// Half a unit of the sixth significant digit, relative to the value.
+constexpr double SignificantHalfUnit = 5e-6;
 constexpr double HalfQuantum = 0.00005;
 // A time this close to a sample (in samples) is on it: decimal times are rarely exact in binary.
 constexpr double OnGrid = 1e-6;
@@ -47,6 +49,12 @@ double parsed(const std::string& text) {
 // significant digits.
 double roundedParameter(double value, int decimals = 4) {
     return parsed(formatGeneral(parsed(formatFixed(value, decimals))));
+}
+
+// How far a parameter may be from the value it stands for once rounded to 4 decimals and to the
+// settings file's 6 significant digits.
+double roundingAllowance(double value) {
+    return std::max(HalfQuantum, SignificantHalfUnit * std::fabs(value));
 }
 
 // Where a time falls on the sample grid, in samples.
@@ -97,9 +105,7 @@ class Simplifier {
           range_(outputRange(settings.rangeCode)),
           interval_(resolution(settings.resolutionCode).sampleInterval),
           timeDecimals_(resolution(settings.resolutionCode).timeDecimals),
-          exact_(!targets.rowStarts.empty()),
-          searchTolerance_(exact_ ? HalfQuantum * (1.0 + 1e-9) : settings.tolerance + HalfQuantum),
-          checkTolerance_(settings.tolerance + HalfQuantum) {}
+          exact_(!targets.rowStarts.empty()), tolerance_(exact_ ? 0.0 : settings.tolerance) {}
 
     ElementList run();
 
@@ -143,9 +149,8 @@ class Simplifier {
     const OutputRange& range_;
     double interval_;
     int timeDecimals_;
-    bool exact_; // a replay file: its rows are kept, byte for byte on export
-    double searchTolerance_;
-    double checkTolerance_;
+    bool exact_;       // a replay file: its rows are kept, byte for byte on export
+    double tolerance_; // a replay file kept as it is has its rows to match instead
     ElementList elements_;
     double previousLast_ = std::numeric_limits<double>::quiet_NaN();
 };
@@ -159,8 +164,9 @@ Simplifier::Candidate Simplifier::longest(std::int64_t start, double first, std:
         const auto j = static_cast<double>(samples - 1);
         const double y = target(start + samples - 1);
         // The slopes per sample that keep sample j within the tolerance.
-        low = std::max(low, (y - searchTolerance_ - first) / j);
-        high = std::min(high, (y + searchTolerance_ - first) / j);
+        const double within = tolerance_ + roundingAllowance(y) * (1.0 + 1e-9);
+        low = std::max(low, (y - within - first) / j);
+        high = std::min(high, (y + within - first) / j);
         if (low > high)
             break;
         // The end value is first plus whole quanta: which of them keep every sample so far?
@@ -199,7 +205,12 @@ std::int64_t Simplifier::firstStray(const SignalElement& element, std::int64_t s
     std::int64_t stray = -1;
     double previous = previousLast_;
     double last = 0.0;
+    // Both ends of a slope are rounded; its samples lie between them.
+    const double ends = std::max(std::fabs(element.params[0]),
+                                 element.type == FUNC_SLOPE ? std::fabs(element.params[1]) : 0.0);
     forEachSample(element, interval_, [&](std::int64_t j, double value) {
+        const double allowance =
+            std::max(roundingAllowance(ends), roundingAllowance(target(start + j))) * (1.0 + 1e-9);
         if (stray >= 0)
             return;
         const double y = target(start + j);
@@ -209,8 +220,7 @@ std::int64_t Simplifier::firstStray(const SignalElement& element, std::int64_t s
             const bool changes = !(last == previous);
             if (!sameText(value, y) || changes != (start + j == 0 || rowAt(start + j)))
                 stray = j;
-        } else if (!(std::fabs(value - y) <=
-                     checkTolerance_ * (1.0 + 1e-9) + 1e-12 * std::fabs(y))) {
+        } else if (!(std::fabs(value - y) <= tolerance_ + allowance)) {
             stray = j;
         }
         previous = last;
@@ -228,7 +238,7 @@ double Simplifier::firstValueAt(std::int64_t start) const {
         const SignalElement& before = elements_.back();
         const double end = before.type == FUNC_SLOPE ? before.params[1] : before.params[0];
         // Going on from where the last element ended keeps the line unbroken.
-        if (std::fabs(end - y) <= searchTolerance_)
+        if (std::fabs(end - y) <= tolerance_ + roundingAllowance(y))
             return end;
     }
     return roundedParameter(y);
@@ -440,8 +450,11 @@ SampleTargets resamplePoints(const PointList& points, const ImportSettings& sett
         values[i] = points.values[i] * settings.gain;
         if (settings.offset != 0.0)
             values[i] += settings.offset;
+        const int line = i < points.lines.size() ? points.lines[i] : 0;
         if (!usable(values[i]) || !usable(positions[i]))
-            return refuse(ImportStatus::NotFinite, i < points.lines.size() ? points.lines[i] : 0);
+            return refuse(ImportStatus::NotFinite, line);
+        if (std::fabs(values[i]) > HugeImportValue)
+            return refuse(ImportStatus::HugeValue, line);
     }
     const bool exact = keepsReplayRows(points, settings) && allOnGrid(positions);
     out.values.resize(static_cast<std::size_t>(samples));

@@ -11,6 +11,9 @@
 
 enum class ImportShape { Linear, Step };
 
+// No output range comes near this; beyond it the arithmetic of a slope would lose the value.
+inline constexpr double HugeImportValue = 1e12;
+
 struct ImportSettings {
     int rangeCode = -1;
     int resolutionCode = -1;
@@ -27,6 +30,7 @@ enum class ImportStatus {
     NoResolution, // no resolution chosen
     BadSetting,   // tolerance negative, gain, offset or time scale not a usable number
     NotFinite,    // a point's value or time beyond what a double holds after the scaling
+    HugeValue,    // a value beyond HugeImportValue after the gain and offset
     TooShort,     // the points last less than one sample interval
     TooLong,      // the points last longer than the resolution's maximum time
 };
@@ -34,16 +38,18 @@ enum class ImportStatus {
 struct ImportSummary {
     std::size_t pointsRead = 0;
     std::size_t elementsMade = 0;
-    double largestDeviation = 0.0; // of the elements' samples from the points, range unit
-    double duration = 0.0;         // seconds the points last (on the sample grid when made)
-    double maximumTime = 0.0;      // the resolution's
+    // Of the elements' samples from the points, in the range's unit: within the tolerance and the
+    // rounding of the parameters to 4 decimals (and to 6 significant digits, beyond 100).
+    double largestDeviation = 0.0;
+    double duration = 0.0;    // seconds the points last (on the sample grid when made)
+    double maximumTime = 0.0; // the resolution's
     std::int64_t samples = 0;
     std::int64_t clippedSamples = 0; // samples beyond the output range, which export holds
 };
 
 struct ImportResult {
     ImportStatus status = ImportStatus::Made;
-    int line = 0; // NotFinite: the point's line in its text
+    int line = 0; // NotFinite, HugeValue: the point's line in its text
     ElementList elements;
     ImportSummary summary;
 
