@@ -480,7 +480,7 @@ PointReadStatus RowReader::takeRow(const std::vector<std::string_view>& fields) 
         return PointReadStatus::NotFinite;
     if (count > 0 && time < previous_)
         return PointReadStatus::TimeBackwards;
-    if (count == MaxPointRows)
+    if (count == options_.maxRows)
         return PointReadStatus::TooManyRows;
     previous_ = time;
     result_.points.times.push_back(time);
@@ -578,7 +578,7 @@ std::optional<std::int64_t> replayMilliseconds(std::string_view text, int& digit
     return ((*hours * 60 + *minutes) * 60 + *seconds) * 1000 + *fraction * (digits == 2 ? 10 : 1);
 }
 
-void readReplay(std::string_view text, PointReadResult& result) {
+void readReplay(std::string_view text, std::size_t maxRows, PointReadResult& result) {
     result.format = PointFormat::ReplayCsv;
     result.columnCount = 3;
     result.timeColumn = 1;
@@ -613,7 +613,7 @@ void readReplay(std::string_view text, PointReadResult& result) {
                                                                  : PointReadStatus::NotANumber);
         if (!points.times.empty() && *milliseconds < previous)
             return refuse(PointReadStatus::TimeBackwards);
-        if (points.times.size() == MaxPointRows)
+        if (points.times.size() == maxRows)
             return refuse(PointReadStatus::TooManyRows);
         if (points.times.empty())
             first = *milliseconds;
@@ -668,12 +668,12 @@ PointReadResult readPoints(std::string_view text, const PointReadOptions& option
     if (text.substr(0, Utf8Bom.size()) == Utf8Bom)
         text.remove_prefix(Utf8Bom.size());
     if (text.substr(0, ReplayHeader.size()) == ReplayHeader) {
-        readReplay(text, result);
-        return result;
+        readReplay(text, options.maxRows, result);
+    } else {
+        const Layout layout = detectLayout(text);
+        result.format = layout.format;
+        RowReader(layout, options, result).read(text);
     }
-    const Layout layout = detectLayout(text);
-    result.format = layout.format;
-    RowReader(layout, options, result).read(text);
     if (!result.ok())
         result.points = {};
     return result;

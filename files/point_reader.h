@@ -25,6 +25,7 @@ struct PointReadOptions {
     int timeColumn = DefaultColumn;
     int valueColumn = DefaultColumn;
     double timeStep = 0.0; // seconds between rows read without times
+    std::size_t maxRows = MaxPointRows;
 };
 
 enum class PointReadStatus {
