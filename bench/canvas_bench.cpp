@@ -66,7 +66,7 @@ void cursorMove(benchmark::State& state) {
     applyScrollAction(chart.canvas, ScrollThumbTrack, 5000, chart.window);
     int x = 70;
     for (auto _ : state) {
-        std::optional<CursorOverlay> cursor = cursorOverlay(chart.canvas, x);
+        std::optional<CursorOverlay> cursor = cursorOverlay(chart.canvas, x, Language::Japanese);
         benchmark::DoNotOptimize(cursor);
         x = x == 651 ? 70 : x + 1;
     }

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr Colour CursorColour = 0x00C0C0C0;
-constexpr std::string_view NoSignal = "信号なし";
 
 PixelRect readoutRect(const Canvas& canvas) {
     const int w = canvas.width;
@@ -29,7 +28,7 @@ int sampleAt(const TracePoints& points, double t) {
 
 } // namespace
 
-CursorReadout cursorReadout(const Canvas& canvas, int x) {
+CursorReadout cursorReadout(const Canvas& canvas, int x, Language language) {
     CursorReadout readout;
     const std::optional<double> time = timeAtX(canvas, x);
     if (!time)
@@ -39,7 +38,7 @@ CursorReadout cursorReadout(const Canvas& canvas, int x) {
     readout.text = timeLabelWithMilliseconds(*time) + "  ";
     readout.sampleIndex = sampleAt(pointsOf(canvas.trace), *time);
     if (readout.sampleIndex < 0) {
-        readout.text += NoSignal;
+        readout.text += text(TextId::ReadoutNoSignal, language);
         return readout;
     }
     const Trace& trace = canvas.trace;
@@ -51,8 +50,8 @@ CursorReadout cursorReadout(const Canvas& canvas, int x) {
     return readout;
 }
 
-std::optional<CursorOverlay> cursorOverlay(const Canvas& canvas, int x) {
-    const CursorReadout readout = cursorReadout(canvas, x);
+std::optional<CursorOverlay> cursorOverlay(const Canvas& canvas, int x, Language language) {
+    const CursorReadout readout = cursorReadout(canvas, x, language);
     if (!readout.inPlot)
         return std::nullopt;
     const PixelRect column = columnRect(canvas, x);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/draw_list.h"
+#include "model/texts.h"
 
 #include <optional>
 #include <string>
@@ -17,12 +18,12 @@ struct CursorReadout {
 };
 
 // Readout at canvas pixel column x; the sample is found by binary search.
-CursorReadout cursorReadout(const Canvas& canvas, int x);
+CursorReadout cursorReadout(const Canvas& canvas, int x, Language language);
 
 // The cursor for the draw list: a thin line through the plot area at x and the readout at the
 // top of the chart, between the trace caption and the division caption, red when clipped. None
 // outside the plot area.
-std::optional<CursorOverlay> cursorOverlay(const Canvas& canvas, int x);
+std::optional<CursorOverlay> cursorOverlay(const Canvas& canvas, int x, Language language);
 
 // What the window invalidates when the cursor moves from column fromX to toX (a column outside
 // the plot area: no cursor there): each line's column and the readout's box, nothing else.

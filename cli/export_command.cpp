@@ -29,7 +29,7 @@ struct ExportEach {
 void reportRefusal(std::string_view settingsPath, const CsvWriteResult& result,
                    const TracePoints& trace) {
     const std::string source = pathText(argumentPath(settingsPath));
-    const std::string message(csvWriteMessage(result.status));
+    const std::string message(csvWriteMessage(result.status, Language::English));
     if (result.pointIndex < 0) {
         std::fprintf(stderr, "qz57: %s: %s\n", source.c_str(), message.c_str());
         return;
@@ -54,7 +54,7 @@ bool exportFile(std::string_view settingsPath, const fs::path& out) {
     case CsvWriteStatus::CannotOpen:
     case CsvWriteStatus::WriteFailed:
         std::fprintf(stderr, "qz57: %s: %s%s\n", pathText(out).c_str(),
-                     std::string(csvWriteMessage(result.status)).c_str(),
+                     std::string(csvWriteMessage(result.status, Language::English)).c_str(),
                      readOnlyNote(out).c_str());
         return false;
     case CsvWriteStatus::TooFewPoints:

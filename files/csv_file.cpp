@@ -124,23 +124,22 @@ CsvWriteResult WriteCsvFile(const std::filesystem::path& path, const TracePoints
     return writeCsvText(path, text);
 }
 
-std::string_view csvWriteMessage(CsvWriteStatus status) {
+std::string_view csvWriteMessage(CsvWriteStatus status, Language language) {
     switch (status) {
     case CsvWriteStatus::Written:
-        return "CSVファイルを書き出しました。\r\n"
-               "再現出力を実行するには、SDカード内の指定フォルダに格納する必要があります。";
+        return text(TextId::ExportWritten, language);
     case CsvWriteStatus::CannotOpen:
-        return "ファイルを開けませんでした。";
+        return text(TextId::ExportCannotOpen, language);
     case CsvWriteStatus::WriteFailed:
-        return "ファイルの書き込みに失敗しました。";
+        return text(TextId::ExportWriteFailed, language);
     case CsvWriteStatus::TooFewPoints:
-        return "出力できるデータがありません。";
+        return text(TextId::ExportNothingToExport, language);
     case CsvWriteStatus::UnknownCode:
-        return "出力レンジと分解能を選択してください。";
+        return text(TextId::ExportChooseRangeAndResolution, language);
     case CsvWriteStatus::NonFiniteValue:
-        return "数値として表せない値を含むため出力できません。";
+        return text(TextId::ExportNonFiniteValue, language);
     case CsvWriteStatus::BadTime:
-        return "負の時間または逆行する時間を含むため出力できません。";
+        return text(TextId::ExportBadTime, language);
     }
     return {};
 }

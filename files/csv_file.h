@@ -1,6 +1,7 @@
 // The CSV replay file the instrument reads from its SD card.
 #pragma once
 
+#include "model/texts.h"
 #include "model/trace_points.h"
 
 #include <filesystem>
@@ -37,6 +38,5 @@ CsvWriteResult writeCsvText(const std::filesystem::path& path, std::string_view 
 CsvWriteResult WriteCsvFile(const std::filesystem::path& path, const TracePoints& points,
                             int rangeCode, int resolutionCode);
 
-// Japanese text (UTF-8) telling the user what became of the export, for message boxes and the
-// command line.
-std::string_view csvWriteMessage(CsvWriteStatus status);
+// Text (UTF-8) telling the user what became of the export, for message boxes and the command line.
+std::string_view csvWriteMessage(CsvWriteStatus status, Language language);

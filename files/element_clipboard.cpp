@@ -53,7 +53,7 @@ SettingsReadResult readElementClipboardText(std::string_view text, double sample
     return readElementLines(in, lineBefore, sampleInterval, MaxClipboardElements, elements);
 }
 
-std::string pasteFailureMessage(const SettingsReadResult& result) {
-    return "貼り付けできる要素がありません。(" + std::to_string(result.line) + " 行目: expected " +
-           result.expected + ")";
+std::string pasteFailureMessage(const SettingsReadResult& result, Language language) {
+    return formatText(TextId::PasteRefused, language,
+                      {std::to_string(result.line), result.expected});
 }

@@ -2,6 +2,7 @@
 
 #include "files/settings_file.h"
 #include "model/signal_document.h"
+#include "model/texts.h"
 
 #include <cstddef>
 #include <string>
@@ -29,4 +30,4 @@ SettingsReadResult readElementClipboardText(std::string_view text, double sample
                                             ElementList& elements);
 
 // The message the editor shows when a paste fails (UTF-8).
-std::string pasteFailureMessage(const SettingsReadResult& result);
+std::string pasteFailureMessage(const SettingsReadResult& result, Language language);

@@ -6,21 +6,21 @@ namespace {
 
 struct Catalogue {
     std::string_view keyword;
-    std::string_view displayName;
+    TextId displayName; // Count_: no name
     int paramCount;
 };
 
 // Indexed by code, FUNC_NONE included.
 constexpr std::array<Catalogue, HighestFuncType + 1> Types{{
-    {"FUNC_NONE", "", 0},
-    {"FUNC_CONST", "固定値", 2},
-    {"FUNC_SLOPE", "スロープ", 3},
-    {"FUNC_RECT", "矩形波", 5},
-    {"FUNC_TRI", "三角波", 5},
-    {"FUNC_SIN", "正弦波", 5},
-    {"FUNC_EXPO", "飽和/減衰", 4},
-    {"FUNC_RANDOM", "ランダム", 4},
-    {"FUNC_SUM", "合成", 2},
+    {"FUNC_NONE", TextId::Count_, 0},
+    {"FUNC_CONST", TextId::TypeConstant, 2},
+    {"FUNC_SLOPE", TextId::TypeSlope, 3},
+    {"FUNC_RECT", TextId::TypeRectangle, 5},
+    {"FUNC_TRI", TextId::TypeTriangle, 5},
+    {"FUNC_SIN", TextId::TypeSine, 5},
+    {"FUNC_EXPO", TextId::TypeExponential, 4},
+    {"FUNC_RANDOM", TextId::TypeRandom, 4},
+    {"FUNC_SUM", TextId::TypeSum, 2},
 }};
 
 bool isKnown(FuncType type) {
@@ -42,8 +42,9 @@ std::optional<FuncType> typeFromKeyword(std::string_view token, FuncType highest
     return std::nullopt;
 }
 
-std::string_view displayNameOf(FuncType type) {
-    return isKnown(type) ? Types[static_cast<std::size_t>(type)].displayName : std::string_view{};
+std::string_view displayNameOf(FuncType type, Language language) {
+    return isKnown(type) ? text(Types[static_cast<std::size_t>(type)].displayName, language)
+                         : std::string_view{};
 }
 
 int paramCountOf(FuncType type) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/texts.h"
+
 #include <optional>
 #include <string_view>
 
@@ -26,8 +28,8 @@ std::string_view keywordOf(FuncType type);
 // The first code 1..highest whose keyword begins the token; FUNC_NONE never matches.
 std::optional<FuncType> typeFromKeyword(std::string_view token, FuncType highest);
 
-// Japanese name shown in the list view and the type combos (UTF-8); empty for 0 and unknown codes.
-std::string_view displayNameOf(FuncType type);
+// Name shown in the list view and the type combos (UTF-8); empty for 0 and unknown codes.
+std::string_view displayNameOf(FuncType type, Language language);
 
 // Number of parameter slots the type uses; 0 for FUNC_NONE and unknown codes.
 int paramCountOf(FuncType type);

@@ -43,16 +43,16 @@ std::vector<ClippedElement> clippedElements(const SignalDocument& doc, const Tra
     return clipped;
 }
 
-std::string clippingStatusText(const std::vector<ClippedElement>& clipped) {
+std::string clippingStatusText(const std::vector<ClippedElement>& clipped, Language language) {
     if (clipped.empty())
         return {};
-    std::string text = "範囲外: 要素 ";
+    std::string numbers;
     long long total = 0;
     for (std::size_t i = 0; i < clipped.size(); ++i) {
-        text += (i > 0 ? ", " : "") + std::to_string(clipped[i].element + 1);
+        numbers += (i > 0 ? ", " : "") + std::to_string(clipped[i].element + 1);
         total += clipped[i].sampleCount;
     }
-    return text + " (" + groupedThousands(total) + " 点)";
+    return formatText(TextId::StatusClipped, language, {numbers, groupedThousands(total)});
 }
 
 std::string clippingWarningLine(const ClippedElement& clipped) {

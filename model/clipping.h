@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/signal_document.h"
+#include "model/texts.h"
 #include "model/trace_points.h"
 
 #include <string>
@@ -26,7 +27,7 @@ std::vector<ClippedElement> clippedElements(const SignalDocument& doc, const Tra
 
 // Status bar text: "範囲外: 要素 3, 5 (1,234 点)" with element numbers from 1 and the total count;
 // empty when nothing clips.
-std::string clippingStatusText(const std::vector<ClippedElement>& clipped);
+std::string clippingStatusText(const std::vector<ClippedElement>& clipped, Language language);
 
 // One line for a command-line check, without the line end:
 // "warning: element 3: 12 samples outside the range, the first at 00:01.250".

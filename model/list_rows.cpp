@@ -12,9 +12,9 @@ namespace {
 // About 31,700 years: far past any resolution's budget, still exact in a double and an int64.
 constexpr double LargestShownMilliseconds = 1e15;
 
-ListRow makeRow(const SignalElement& element, std::size_t index, double start) {
-    return {std::to_string(index + 1), std::string(displayNameOf(element.type)),
-            startTimeText(start), summaryText(element)};
+ListRow makeRow(const SignalElement& element, std::size_t index, double start, Language language) {
+    return {std::to_string(index + 1), std::string(displayNameOf(element.type, language)),
+            startTimeText(start), summaryText(element, language)};
 }
 
 } // namespace
@@ -36,21 +36,21 @@ std::string startTimeText(double seconds) {
     return text;
 }
 
-std::vector<ListRow> listRows(const ElementList& elements) {
+std::vector<ListRow> listRows(const ElementList& elements, Language language) {
     const std::vector<ElementSpan> spans = elementSpans(elements);
     std::vector<ListRow> rows;
     rows.reserve(elements.size());
     for (std::size_t i = 0; i < elements.size(); ++i)
-        rows.push_back(makeRow(elements[i], i, spans[i].start));
+        rows.push_back(makeRow(elements[i], i, spans[i].start, language));
     return rows;
 }
 
 std::optional<ListRow> listRowAt(const ElementList& elements, const std::vector<ElementSpan>& spans,
-                                 int row) {
+                                 int row, Language language) {
     const auto index = static_cast<std::size_t>(row);
     if (row < 0 || index >= elements.size() || index >= spans.size())
         return std::nullopt;
-    return makeRow(elements[index], index, spans[index].start);
+    return makeRow(elements[index], index, spans[index].start, language);
 }
 
 std::optional<SignalElement> elementAtRow(const ElementList& elements, int row) {

@@ -2,6 +2,7 @@
 
 #include "model/element_spans.h"
 #include "model/signal_document.h"
+#include "model/texts.h"
 
 #include <optional>
 #include <string>
@@ -23,13 +24,13 @@ struct ListRow {
 std::string startTimeText(double seconds);
 
 // One row per element in list order; each starts at the sum of the durations before it.
-std::vector<ListRow> listRows(const ElementList& elements);
+std::vector<ListRow> listRows(const ElementList& elements, Language language);
 
 // The texts of one row (from 0) as listRows gives them, with the spans elementSpans made of the
 // same list once per change, so that one row's texts cost the same however long the list is;
 // none when the row is in neither.
 std::optional<ListRow> listRowAt(const ElementList& elements, const std::vector<ElementSpan>& spans,
-                                 int row);
+                                 int row, Language language);
 
 // The element shown in a row, or none when the row is not in the list.
 std::optional<SignalElement> elementAtRow(const ElementList& elements, int row);

@@ -17,6 +17,7 @@ struct Limits {
     double maxTime;   // T: the resolution's time budget
     int timeDecimals; // d: as many decimals as the sample interval has
     std::string_view unit;
+    Language language;
 };
 
 constexpr int ValueDecimals = 4;
@@ -25,32 +26,31 @@ std::string oneDecimal(double value) {
     return formatFixed(value, 1);
 }
 
-FieldRow valueRow(std::string_view name, std::string defaultText, const Limits& limits) {
-    return {std::string(name) + std::string(limits.unit),
+FieldRow valueRow(TextId name, std::string defaultText, const Limits& limits) {
+    return {formatText(name, limits.language, {limits.unit}),
             std::move(defaultText),
             {limits.lower, limits.upper, ValueDecimals}};
 }
 
 // An amplitude may not be zero or negative; its floor is the same for every range.
-FieldRow amplitudeRow(std::string_view name, double defaultValue, double minimum,
-                      const Limits& limits) {
-    return {std::string(name) + std::string(limits.unit),
+FieldRow amplitudeRow(TextId name, double defaultValue, double minimum, const Limits& limits) {
+    return {formatText(name, limits.language, {limits.unit}),
             oneDecimal(defaultValue),
             {minimum, limits.upper, ValueDecimals}};
 }
 
 // A time can be no shorter than `minimum` (a whole number of samples) and no longer than the
 // whole budget.
-FieldRow timeRow(std::string_view label, std::string_view defaultText, double minimum,
-                 const Limits& limits) {
-    return {std::string(label),
+FieldRow timeRow(TextId label, std::string_view defaultText, double minimum, const Limits& limits) {
+    return {std::string(text(label, limits.language)),
             std::string(defaultText),
             {minimum, limits.maxTime, limits.timeDecimals}};
 }
 
-FieldRow wholeRow(std::string_view label, std::string_view defaultText, double minimum,
-                  double maximum) {
-    return {std::string(label), std::string(defaultText), {minimum, maximum, 0}};
+FieldRow wholeRow(TextId label, std::string_view defaultText, double minimum, double maximum,
+                  const Limits& limits) {
+    return {
+        std::string(text(label, limits.language)), std::string(defaultText), {minimum, maximum, 0}};
 }
 
 std::vector<FieldRow> rowsOf(FuncType type, const Limits& l) {
@@ -58,28 +58,35 @@ std::vector<FieldRow> rowsOf(FuncType type, const Limits& l) {
     const double middle = (l.lower + l.upper) * 0.5;
     switch (type) {
     case FUNC_CONST:
-        return {valueRow("固定値", "0.0", l), timeRow("保持時間[秒]", "10.0", l.interval, l)};
+        return {valueRow(TextId::FieldConstantValue, "0.0", l),
+                timeRow(TextId::FieldHoldTime, "10.0", l.interval, l)};
     case FUNC_SLOPE:
-        return {valueRow("開始値", "0.0", l), valueRow("終了値", oneDecimal(half), l),
-                timeRow("変化時間[秒]", "10.0", 2 * l.interval, l)};
+        return {valueRow(TextId::FieldStartValue, "0.0", l),
+                valueRow(TextId::FieldEndValue, oneDecimal(half), l),
+                timeRow(TextId::FieldRampTime, "10.0", 2 * l.interval, l)};
     case FUNC_RECT:
     case FUNC_TRI:
-        return {valueRow("出力値A", "0.0", l), valueRow("出力値B", oneDecimal(half), l),
-                timeRow("時間A[秒]", "5.0", l.interval, l),
-                timeRow("時間B[秒]", "5.0", l.interval, l), wholeRow("繰返回数", "3", 1, 999)};
+        return {valueRow(TextId::FieldValueA, "0.0", l),
+                valueRow(TextId::FieldValueB, oneDecimal(half), l),
+                timeRow(TextId::FieldTimeA, "5.0", l.interval, l),
+                timeRow(TextId::FieldTimeB, "5.0", l.interval, l),
+                wholeRow(TextId::FieldRepetitions, "3", 1, 999, l)};
     case FUNC_SIN:
-        return {valueRow("基本値", oneDecimal(middle), l),
-                amplitudeRow("振幅", (l.upper - l.lower) * 0.25, 0.01, l),
-                timeRow("周期[秒]", "5.0", 20 * l.interval, l),
-                wholeRow("初期位相[°]", "0", 0, 359), timeRow("総時間[秒]", "10.0", l.interval, l)};
+        return {valueRow(TextId::FieldBaseValue, oneDecimal(middle), l),
+                amplitudeRow(TextId::FieldAmplitude, (l.upper - l.lower) * 0.25, 0.01, l),
+                timeRow(TextId::FieldPeriod, "5.0", 20 * l.interval, l),
+                wholeRow(TextId::FieldInitialPhase, "0", 0, 359, l),
+                timeRow(TextId::FieldTotalTime, "10.0", l.interval, l)};
     case FUNC_EXPO:
-        return {valueRow("開始値", "0.0", l), valueRow("漸近値", oneDecimal(half), l),
-                timeRow("時定数[秒]", "10.0", 10 * l.interval, l),
-                timeRow("総時間[秒]", "30.0", l.interval, l)};
+        return {valueRow(TextId::FieldStartValue, "0.0", l),
+                valueRow(TextId::FieldFinalValue, oneDecimal(half), l),
+                timeRow(TextId::FieldTimeConstant, "10.0", 10 * l.interval, l),
+                timeRow(TextId::FieldTotalTime, "30.0", l.interval, l)};
     case FUNC_RANDOM:
-        return {valueRow("基本値", oneDecimal(middle), l),
-                amplitudeRow("振幅(RMS)", (l.upper - l.lower) / 10, 0.0001, l),
-                wholeRow("シード", "0", 0, 99999999), timeRow("期間[秒]", "10.0", l.interval, l)};
+        return {valueRow(TextId::FieldBaseValue, oneDecimal(middle), l),
+                amplitudeRow(TextId::FieldRmsAmplitude, (l.upper - l.lower) / 10, 0.0001, l),
+                wholeRow(TextId::FieldSeed, "0", 0, 99999999, l),
+                timeRow(TextId::FieldDuration, "10.0", l.interval, l)};
     default:
         return {};
     }
@@ -115,13 +122,14 @@ int shownDecimals(int decimals) {
 
 } // namespace
 
-std::vector<FieldRow> fieldRows(FuncType type, const SignalDocument& doc) {
+std::vector<FieldRow> fieldRows(FuncType type, const SignalDocument& doc, Language language) {
     if (doc.rangeCode < 0)
         return {};
     const OutputRange& range = outputRange(doc.rangeCode);
     const Resolution& res = resolution(doc.resolutionCode);
-    const Limits limits{range.minimum,        range.maximum,    doc.sampleInterval,
-                        res.maximumTotalTime, res.timeDecimals, range.unitLabel};
+    const Limits limits{
+        range.minimum,   range.maximum, doc.sampleInterval, res.maximumTotalTime, res.timeDecimals,
+        range.unitLabel, language};
     return rowsOf(type, limits);
 }
 

@@ -2,6 +2,7 @@
 
 #include "model/catalogue.h"
 #include "model/signal_document.h"
+#include "model/texts.h"
 
 #include <string>
 #include <string_view>
@@ -26,7 +27,7 @@ struct FieldRow {
 
 // The rows of slots 0 .. paramCount - 1 of a type. Empty for FUNC_SUM (its columns are the
 // sub-types' rows), for FUNC_NONE and unknown codes, and while no output range is chosen.
-std::vector<FieldRow> fieldRows(FuncType type, const SignalDocument& doc);
+std::vector<FieldRow> fieldRows(FuncType type, const SignalDocument& doc, Language language);
 
 // Reads a field the way the C library's atof does ("12abc" is 12, "abc" is 0), independent of
 // the locale. A value that is not a finite number ("nan", "inf", "1e999") also reads as 0.

@@ -67,36 +67,38 @@ SignalElement subElement(const SignalElement& element, SubFunction which) {
     return sub;
 }
 
-std::string summaryText(const SignalElement& element) {
+std::string summaryText(const SignalElement& element, Language language) {
     const auto& p = element.params;
     std::string text;
     switch (element.type) {
     case FUNC_CONST:
-        text = "値=" + value4(p[0]) + ", 期間=" + time3(p[1]) + "秒";
+        text = formatText(TextId::SummaryConstant, language, {value4(p[0]), time3(p[1])});
         break;
     case FUNC_SLOPE:
-        text = "始点=" + value4(p[0]) + ", 終点=" + value4(p[1]) + ", 期間=" + time3(p[2]) + "秒";
+        text =
+            formatText(TextId::SummarySlope, language, {value4(p[0]), value4(p[1]), time3(p[2])});
         break;
     case FUNC_RECT:
     case FUNC_TRI:
-        text = "値A=" + value4(p[0]) + ", 値B=" + value4(p[1]) + ", 期間A=" + time3(p[2]) +
-               "秒, 期間B=" + time3(p[3]) + "秒, x" + whole(p[4]) + "回";
+        text = formatText(TextId::SummaryRectangle, language,
+                          {value4(p[0]), value4(p[1]), time3(p[2]), time3(p[3]), whole(p[4])});
         break;
     case FUNC_SIN:
-        text = "基値=" + value4(p[0]) + ", 振幅=" + value4(p[1]) + ", 周期=" + time3(p[2]) +
-               "秒, 初期位相=" + whole(p[3]) + "°, 総時間" + time3(p[4]) + "秒";
+        text = formatText(TextId::SummarySine, language,
+                          {value4(p[0]), value4(p[1]), time3(p[2]), whole(p[3]), time3(p[4])});
         break;
     case FUNC_EXPO:
-        text = "始点=" + value4(p[0]) + ", 終点=" + value4(p[1]) + ", 時定数=" + time3(p[2]) +
-               "秒, 総時間" + time3(p[3]) + "秒";
+        text = formatText(TextId::SummaryExponential, language,
+                          {value4(p[0]), value4(p[1]), time3(p[2]), time3(p[3])});
         break;
     case FUNC_RANDOM:
-        text = "基値=" + value4(p[0]) + ", 振幅=" + value4(p[1]) + ", シード=" + whole(p[2]) +
-               ", 期間" + time3(p[3]) + "秒";
+        text = formatText(TextId::SummaryRandom, language,
+                          {value4(p[0]), value4(p[1]), whole(p[2]), time3(p[3])});
         break;
     case FUNC_SUM:
-        text = "関数A=" + std::string(displayNameOf(element.subTypeA)) +
-               ", 関数B=" + std::string(displayNameOf(element.subTypeB));
+        text = formatText(
+            TextId::SummarySum, language,
+            {displayNameOf(element.subTypeA, language), displayNameOf(element.subTypeB, language)});
         break;
     default:
         break;

@@ -32,4 +32,4 @@ double elementDuration(const SignalElement& element);
 SignalElement subElement(const SignalElement& element, SubFunction which);
 
 // One-line parameter summary for the list view, UTF-8, at most 255 bytes.
-std::string summaryText(const SignalElement& element);
+std::string summaryText(const SignalElement& element, Language language);

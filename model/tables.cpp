@@ -5,34 +5,34 @@
 namespace {
 
 constexpr std::array<OutputRange, RangeCount> Ranges{{
-    {"±10V", -10.0, 10.0, "V", "[V]", "±10[V]"},
-    {"±100mV", -100.0, 100.0, "mV", "[mV]", "±100[mV]"},
-    {"0-20mA (内部電源)", 0.0, 20.0, "mA", "[mA]", "0-20[mA]"},
-    {"0-20mA (外部電源)", 0.0, 20.0, "mA", "[mA]", "0-20[mA],1"},
-    {"±32V", -32.0, 32.0, "V", "[V]", "±32[V]"},
+    {TextId::RangeBipolar10V, -10.0, 10.0, "V", "[V]", "±10[V]"},
+    {TextId::RangeBipolar100mV, -100.0, 100.0, "mV", "[mV]", "±100[mV]"},
+    {TextId::RangeCurrentInternal, 0.0, 20.0, "mA", "[mA]", "0-20[mA]"},
+    {TextId::RangeCurrentExternal, 0.0, 20.0, "mA", "[mA]", "0-20[mA],1"},
+    {TextId::RangeBipolar32V, -32.0, 32.0, "V", "[V]", "±32[V]"},
 }};
 
 constexpr std::array<Resolution, ResolutionCount> Resolutions{{
-    {"10m秒 / 15分", 0.01, 900.0, 2},
-    {"100m秒 / 2時間", 0.1, 7200.0, 1},
-    {"1秒 / 24時間", 1.0, 86400.0, 0},
-    {"1m秒 / 90秒", 0.001, 90.0, 3},
+    {TextId::Resolution10ms, 0.01, 900.0, 2},
+    {TextId::Resolution100ms, 0.1, 7200.0, 1},
+    {TextId::Resolution1s, 1.0, 86400.0, 0},
+    {TextId::Resolution1ms, 0.001, 90.0, 3},
 }};
 
 constexpr std::array<DisplayPeriod, DisplayPeriodCount> DisplayPeriods{{
-    {"100m秒", 0.1, 0.01, true},
-    {"1秒", 1.0, 0.1, false},
-    {"5秒", 5.0, 1.0, false},
-    {"10秒", 10.0, 1.0, false},
-    {"30秒", 30.0, 5.0, false},
-    {"1分", 60.0, 10.0, false},
-    {"5分", 300.0, 30.0, false},
-    {"10分", 600.0, 60.0, false},
-    {"30分", 1800.0, 300.0, false},
-    {"1時間", 3600.0, 600.0, false},
-    {"2時間", 7200.0, 600.0, false},
-    {"6時間", 21600.0, 3600.0, false},
-    {"24時間", 86400.0, 7200.0, false},
+    {TextId::Period100ms, 0.1, 0.01, true},
+    {TextId::Period1s, 1.0, 0.1, false},
+    {TextId::Period5s, 5.0, 1.0, false},
+    {TextId::Period10s, 10.0, 1.0, false},
+    {TextId::Period30s, 30.0, 5.0, false},
+    {TextId::Period1min, 60.0, 10.0, false},
+    {TextId::Period5min, 300.0, 30.0, false},
+    {TextId::Period10min, 600.0, 60.0, false},
+    {TextId::Period30min, 1800.0, 300.0, false},
+    {TextId::Period1h, 3600.0, 600.0, false},
+    {TextId::Period2h, 7200.0, 600.0, false},
+    {TextId::Period6h, 21600.0, 3600.0, false},
+    {TextId::Period24h, 86400.0, 7200.0, false},
 }};
 
 constexpr int ShortestResolution = 3; // 1 ms / 90 s

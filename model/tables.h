@@ -1,11 +1,13 @@
 #pragma once
 
+#include "model/texts.h"
+
 #include <array>
 #include <string_view>
 
 // Output ranges of the instrument's analog output, indexed by code (the OUTRANGE value).
 struct OutputRange {
-    std::string_view listText;
+    TextId name; // in the drop-down list
     double minimum;
     double maximum;
     std::string_view unitText;    // "V": the chart's unit
@@ -15,7 +17,7 @@ struct OutputRange {
 
 // Sample interval and time budget, indexed by code (the RESOLUTION value).
 struct Resolution {
-    std::string_view listText;
+    TextId name; // in the drop-down list: interval and budget
     double sampleInterval;
     double maximumTotalTime;
     int timeDecimals;
@@ -23,7 +25,7 @@ struct Resolution {
 
 // How much time the chart shows at once, indexed by list position.
 struct DisplayPeriod {
-    std::string_view listText;
+    TextId name; // in the drop-down list
     double span;
     double gridStep;
     bool hundredths;
@@ -32,13 +34,13 @@ struct DisplayPeriod {
 inline constexpr int RangeCount = 5;
 inline constexpr int ResolutionCount = 4;
 inline constexpr int DisplayPeriodCount = 13;
-inline constexpr int InitialDisplayPeriod = 4; // "30秒"
+inline constexpr int InitialDisplayPeriod = 4; // 30 s
 
 // Code -1 (nothing chosen yet) and unknown codes fall back to code 0's entry.
 const OutputRange& outputRange(int rangeCode);
 // Unknown codes get the 90 s budget and 1 ms interval of code 3, as the time budget rule says.
 const Resolution& resolution(int resolutionCode);
-// Positions outside the list fall back to the initial "30秒" entry.
+// Positions outside the list fall back to the initial 30 s entry.
 const DisplayPeriod& displayPeriod(int position);
 
 // Drop-down list order differs from code order for ranges and resolutions.

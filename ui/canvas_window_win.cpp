@@ -197,7 +197,7 @@ DrawList ChartDrawList(const CanvasWindow& pane) {
         if (const std::optional<FilledRect> band = elementBand(pane.canvas, span))
             list.bands.push_back(*band);
     }
-    list.cursor = cursorOverlay(pane.canvas, pane.cursorX);
+    list.cursor = cursorOverlay(pane.canvas, pane.cursorX, Language::Japanese);
     return list;
 }
 

@@ -23,7 +23,8 @@ int ElementAtColumn(const EditorWindow& editor, int x) {
 } // namespace
 
 void ShowCursorReadout(EditorWindow& editor) {
-    const CursorReadout readout = cursorReadout(editor.chart.canvas, editor.chart.cursorX);
+    const CursorReadout readout =
+        cursorReadout(editor.chart.canvas, editor.chart.cursorX, Language::Japanese);
     SetStatusPart(editor.controls.statusBar, ReadoutStatusPart, readout.text);
 }
 

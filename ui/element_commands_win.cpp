@@ -112,7 +112,7 @@ void Paste(EditorWindow& editor) {
     const SettingsReadResult read =
         readElementClipboardText(*text, editor.model.document().sampleInterval, elements);
     if (!read.ok()) {
-        ShowError(editor.window, pasteFailureMessage(read));
+        ShowError(editor.window, pasteFailureMessage(read, Language::Japanese));
         return;
     }
     const int row = SelectedIndex(editor.controls);

@@ -43,7 +43,7 @@ void CmdExportCsv(HWND owner, const EditorModel& editor) {
     const CsvWriteResult check =
         csvFileText(editor.samples(), doc.rangeCode, doc.resolutionCode, text);
     if (!check.ok()) {
-        ShowError(owner, csvWriteMessage(check.status));
+        ShowError(owner, csvWriteMessage(check.status, Language::Japanese));
         return;
     }
     const std::wstring path = AskExportPath(owner);
@@ -52,8 +52,8 @@ void CmdExportCsv(HWND owner, const EditorModel& editor) {
     }
     const CsvWriteResult result = writeCsvText(path, text);
     if (result.ok()) {
-        ShowMessage(owner, csvWriteMessage(result.status), "出力完了", MB_OK);
+        ShowMessage(owner, csvWriteMessage(result.status, Language::Japanese), "出力完了", MB_OK);
     } else {
-        ShowError(owner, csvWriteMessage(result.status));
+        ShowError(owner, csvWriteMessage(result.status, Language::Japanese));
     }
 }

@@ -66,21 +66,21 @@ void CreateSelectionCombos(EditorWindow& editor) {
     controls.rangeCombo =
         CreateControl(editor, L"COMBOBOX", "", ComboStyle, IDC_OUTPUT_RANGE, {830, 50, 140, 150});
     for (int code : RangeCodeAtPosition)
-        AddComboEntry(controls.rangeCombo, outputRange(code).listText);
+        AddComboEntry(controls.rangeCombo, text(outputRange(code).name, Language::Japanese));
 
     CreateControl(editor, L"STATIC", "分解能/最大時間", LabelStyle, IDC_LABEL_RESOLUTION,
                   {730, 93, 300, 20});
     controls.resolutionCombo =
         CreateControl(editor, L"COMBOBOX", "", ComboStyle, IDC_RESOLUTION, {830, 90, 140, 150});
     for (int code : ResolutionCodeAtPosition)
-        AddComboEntry(controls.resolutionCombo, resolution(code).listText);
+        AddComboEntry(controls.resolutionCombo, text(resolution(code).name, Language::Japanese));
 
     CreateControl(editor, L"STATIC", "表示期間", LabelStyle, IDC_LABEL_DISPLAY_PERIOD,
                   {730, 133, 300, 20});
     controls.periodCombo = CreateControl(editor, L"COMBOBOX", "", ComboStyle, IDC_DISPLAY_PERIOD,
                                          {830, 130, 140, 150});
     for (int position = 0; position < DisplayPeriodCount; ++position)
-        AddComboEntry(controls.periodCombo, displayPeriod(position).listText);
+        AddComboEntry(controls.periodCombo, text(displayPeriod(position).name, Language::Japanese));
     // Selecting by program sends no CBN_SELCHANGE: the chart keeps the span it was created with,
     // which is this same entry's.
     SelectComboEntry(controls.periodCombo, InitialDisplayPeriod);
@@ -187,8 +187,8 @@ void ProvideCellText(EditorWindow& editor, LVITEMW& item) {
     if ((item.mask & LVIF_TEXT) == 0 || column >= controls.rowTexts.size())
         return;
     if (item.iItem != controls.textRow) {
-        const std::optional<ListRow> row =
-            listRowAt(editor.model.document().elements, editor.chart.spans, item.iItem);
+        const std::optional<ListRow> row = listRowAt(
+            editor.model.document().elements, editor.chart.spans, item.iItem, Language::Japanese);
         controls.rowTexts =
             row ? std::array{Widen(NumberText(*row, HasClippedSamples(editor.clipped, item.iItem))),
                              Widen(row->typeName), Widen(row->startTime), Widen(row->summary)}
@@ -300,11 +300,12 @@ void UpdateStatusBar(EditorWindow& editor) {
     if (bar == nullptr)
         return;
     const EditorModel& model = editor.model;
-    SetStatusPart(bar, 0, fileStatusText(model.filePath(), model.modified()));
-    SetStatusPart(bar, 1, timeStatusText(model.document()));
+    SetStatusPart(bar, 0, fileStatusText(model.filePath(), model.modified(), Language::Japanese));
+    SetStatusPart(bar, 1, timeStatusText(model.document(), Language::Japanese));
     SetStatusPart(bar, 2,
-                  countStatusText(model.document().elements.size(), model.samples().pointCount()));
-    SetStatusPart(bar, 3, clippingStatusText(editor.clipped));
+                  countStatusText(model.document().elements.size(), model.samples().pointCount(),
+                                  Language::Japanese));
+    SetStatusPart(bar, 3, clippingStatusText(editor.clipped, Language::Japanese));
 }
 
 void SetStatusPart(HWND bar, int part, std::string_view text) {

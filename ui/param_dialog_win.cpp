@@ -69,7 +69,7 @@ void SelectComboEntry(HWND dialog, int id, int entry) {
 
 void FillTypeCombo(HWND dialog, int id, FuncType highest) {
     for (FuncType type = FUNC_CONST; type <= highest; ++type) {
-        const std::wstring name = Widen(displayNameOf(type));
+        const std::wstring name = Widen(displayNameOf(type, Language::Japanese));
         SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
 }
@@ -97,7 +97,8 @@ void NormalizeFields(HWND dialog, int first, int count) {
 
 void SetFieldRules(HWND dialog, int column, FuncType type) {
     ParamDialogState& state = StateOf(dialog);
-    const std::vector<FieldRow> rows = fieldRows(type, StateOf(dialog).request.document);
+    const std::vector<FieldRow> rows =
+        fieldRows(type, StateOf(dialog).request.document, Language::Japanese);
     for (size_t slot = 0; slot < rows.size(); ++slot) {
         const int field = column * ColumnFields + static_cast<int>(slot);
         SetItemText(dialog, IDC_FIELD_LABEL_FIRST + field, rows[slot].label);

@@ -16,19 +16,20 @@ TEST(CursorReadout, TimeSampleAndText) {
         {651, -1, "00:00:30.000  信号なし"},
     };
     for (const auto& [x, sample, text] : cases) {
-        const CursorReadout readout = cursorReadout(chart.canvas, x);
+        const CursorReadout readout = cursorReadout(chart.canvas, x, Language::Japanese);
         EXPECT_EQ(readout.sampleIndex, sample) << x;
         EXPECT_EQ(readout.text, text) << x;
-        EXPECT_EQ(cursorOverlay(chart.canvas, x).has_value(), x != 69) << x;
+        EXPECT_EQ(cursorOverlay(chart.canvas, x, Language::Japanese).has_value(), x != 69) << x;
         EXPECT_EQ(readout.clipped, sample == 124) << x;
     }
-    const CursorOverlay cursor = cursorOverlay(chart.canvas, 465).value();
+    const CursorOverlay cursor = cursorOverlay(chart.canvas, 465, Language::Japanese).value();
     EXPECT_EQ(cursor.line.from, (PixelPoint{465, 24}));
     EXPECT_EQ(cursor.line.to, (PixelPoint{465, 360}));
     EXPECT_EQ(cursor.readout.rect, (PixelRect{350, 0, 560, 24}));
     EXPECT_EQ(cursor.readout.colour, 0x000000FFu);
     chart.canvas.viewStart = -5; // before the signal's start
-    EXPECT_EQ(cursorReadout(chart.canvas, 70).text, "23:59:55.000  信号なし");
+    EXPECT_EQ(cursorReadout(chart.canvas, 70, Language::Japanese).text, "23:59:55.000  信号なし");
+    EXPECT_EQ(cursorReadout(chart.canvas, 70, Language::English).text, "23:59:55.000  No signal");
 }
 
 TEST(CursorReadout, RepaintsOnlyTheLinesAndTheReadout) {

@@ -37,12 +37,13 @@ class Qz57 : public ::testing::Test {
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    // Runs qz57 with the arguments (already quoted for the shell where needed).
-    Outcome run(const std::string& arguments) const {
+    // Runs qz57 with the arguments (already quoted for the shell where needed) and the locale
+    // environment as `env` takes it, English unless a test says otherwise.
+    Outcome run(const std::string& arguments, const std::string& locale = "LC_ALL=C") const {
         const fs::path out = folder_ / "stdout";
         const fs::path err = folder_ / "stderr";
-        const std::string command = std::string(QZ57_PROGRAM) + " " + arguments + " >" +
-                                    out.string() + " 2>" + err.string();
+        const std::string command = "env " + locale + " " + std::string(QZ57_PROGRAM) + " " +
+                                    arguments + " >" + out.string() + " 2>" + err.string();
         const int status = std::system(command.c_str());
         Outcome result;
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -104,7 +105,7 @@ TEST_F(Qz57, ExportFailures) {
 
     Outcome r = run("export " + (folder_ / "empty.dat").string() + " " + out);
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("出力できるデータがありません。"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("There is no data to export."), std::string::npos) << r.err;
     EXPECT_FALSE(fs::exists(out));
 
     r = run("export " + (folder_ / "bad.dat").string() + " " + out);
@@ -136,7 +137,7 @@ TEST_F(Qz57, ExportFailures) {
 
 TEST_F(Qz57, CheckListsTheDocument) {
     writeFile(folder_ / "in.dat", Settings);
-    const Outcome r = run("check " + (folder_ / "in.dat").string());
+    const Outcome r = run("check --lang ja " + (folder_ / "in.dat").string());
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("range: ±10V (code 0)"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("resolution: 10m秒 / 15分 (code 0)"), std::string::npos) << r.out;
@@ -149,6 +150,44 @@ TEST_F(Qz57, CheckListsTheDocument) {
     EXPECT_TRUE(r.out.ends_with(
         "warning: element 2: 6 samples outside the range, the first at 00:10.000\n"))
         << r.out;
+}
+
+TEST_F(Qz57, CheckListsInEnglishOutsideAJapaneseLocale) {
+    writeFile(folder_ / "in.dat", Settings);
+    const Outcome r = run("check " + (folder_ / "in.dat").string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("range: ±10 V (code 0)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("resolution: 10 ms / 15 min (code 0)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("   1  00:00.000  Constant  value=1.5000, duration=10.000 s"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("   2  00:10.000  Slope  start="), std::string::npos) << r.out;
+}
+
+TEST_F(Qz57, CheckLanguageFromTheLocaleOrTheOption) {
+    writeFile(folder_ / "in.dat", Settings);
+    const std::string file = (folder_ / "in.dat").string();
+    const std::string japanese = "  固定値  ";
+    const std::string english = "  Constant  ";
+    const struct {
+        const char* locale;
+        const char* option;
+        const std::string& expected;
+    } cases[] = {
+        {"-u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8", "", japanese},
+        {"-u LC_ALL LC_MESSAGES=ja_JP.UTF-8 LANG=C", "", japanese},
+        {"LC_ALL=en_US.UTF-8 LANG=ja_JP.UTF-8", "", english},
+        {"-u LC_ALL -u LC_MESSAGES -u LANG", "", english},
+        {"LC_ALL=ja_JP.UTF-8", "--lang en ", english},
+        {"LC_ALL=C", "--lang ja ", japanese},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run("check " + std::string(c.option) + file, c.locale);
+        EXPECT_EQ(r.status, 0) << c.locale << r.err;
+        EXPECT_NE(r.out.find(c.expected), std::string::npos) << c.locale << r.out;
+    }
+    EXPECT_EQ(run("check --lang fr " + file).status, 2);
+    EXPECT_EQ(run("check " + file + " --lang").status, 2);
 }
 
 TEST_F(Qz57, CheckStrictFailsOnWarnings) {
@@ -230,7 +269,7 @@ TEST_F(Qz57, ReadOnlyOutputIsLeftAlone) {
     fs::permissions(out, fs::perms::owner_read);
     const Outcome r = run("export " + (folder_ / "in.dat").string() + " " + out.string());
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("out.csv: ファイルを開けませんでした。 (the file is read-only)"),
+    EXPECT_NE(r.err.find("out.csv: The file could not be opened. (the file is read-only)"),
               std::string::npos)
         << r.err;
     EXPECT_EQ(readFile(out), "old");

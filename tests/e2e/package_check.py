@@ -20,7 +20,8 @@ HELP_MENU, HOW_TO_USE, HELP_ITEMS = 1, 0, 2
 
 
 def check(folder, probe_exe, out):
-    for name in ("QZ57editor.exe", "QZ57editor.chm", "qz57.exe", "README-ja.txt"):
+    for name in ("QZ57editor.exe", "QZ57editor.chm", "QZ57editor-en.chm", "qz57.exe",
+                 "README-ja.txt", "README-en.txt"):
         if not (folder / name).is_file():
             raise JourneyError(f"the package has no {name}")
     probe = Probe(probe_exe)

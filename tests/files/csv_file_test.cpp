@@ -144,7 +144,7 @@ TEST(CsvFile, RefusesWhatTheInstrumentCannotReplay) {
         EXPECT_EQ(result.status, c.status) << c.name;
         EXPECT_EQ(result.pointIndex, c.pointIndex) << c.name;
         EXPECT_TRUE(text.empty()) << c.name;
-        EXPECT_FALSE(csvWriteMessage(result.status).empty());
+        EXPECT_FALSE(csvWriteMessage(result.status, Language::Japanese).empty());
     }
 }
 

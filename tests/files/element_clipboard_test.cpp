@@ -112,8 +112,11 @@ TEST(ElementClipboard, LimitsAreRefusedWithTheLine) {
     result = paste(std::string(MaxClipboardBytes - 3, 'x') + "\n\n\nx", elements);
     EXPECT_EQ(result.line, 4);
     EXPECT_EQ(
-        pasteFailureMessage(result),
+        pasteFailureMessage(result, Language::Japanese),
         "貼り付けできる要素がありません。(4 行目: expected at most 33554432 bytes of elements)");
+    EXPECT_EQ(pasteFailureMessage(result, Language::English),
+              "There are no elements to paste. (line 4: expected at most 33554432 bytes of "
+              "elements)");
 }
 
 // A copy of as many of the longest elements as a paste takes must fit the byte limit.

@@ -19,7 +19,7 @@ TEST(Catalogue, TablesByCode) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.keyword);
         EXPECT_EQ(keywordOf(row.type), row.keyword);
-        EXPECT_EQ(displayNameOf(row.type), row.name);
+        EXPECT_EQ(displayNameOf(row.type, Language::Japanese), row.name);
         EXPECT_EQ(paramCountOf(row.type), row.params);
     }
 }
@@ -27,7 +27,7 @@ TEST(Catalogue, TablesByCode) {
 TEST(Catalogue, UnknownCodesGiveEmptyText) {
     for (FuncType type : {-1, 9, 1000, -2147483647 - 1}) {
         EXPECT_EQ(keywordOf(type), "");
-        EXPECT_EQ(displayNameOf(type), "");
+        EXPECT_EQ(displayNameOf(type, Language::Japanese), "");
         EXPECT_EQ(paramCountOf(type), 0);
     }
 }
@@ -48,4 +48,12 @@ TEST(Catalogue, KeywordIsAPrefixUpToTheHighestCode) {
     // A caller passing a highest code beyond the table must not read past it.
     EXPECT_EQ(typeFromKeyword("FUNC_SUM", 100), FUNC_SUM);
     EXPECT_EQ(typeFromKeyword("FUNC_CONST", 0), std::nullopt);
+}
+
+TEST(Catalogue, EnglishNames) {
+    const char* const names[] = {"",     "Constant",    "Slope",  "Rectangle", "Triangle",
+                                 "Sine", "Exponential", "Random", "Sum"};
+    for (FuncType type = FUNC_NONE; type <= HighestFuncType; ++type)
+        EXPECT_EQ(displayNameOf(type, Language::English), names[type]);
+    EXPECT_EQ(displayNameOf(9, Language::English), "");
 }

@@ -37,8 +37,14 @@ TEST(Clipping, CountsPerElementWithTheFirstTime) {
 }
 
 TEST(Clipping, StatusTextAndWarningLine) {
-    EXPECT_EQ(clippingStatusText({}), "");
-    EXPECT_EQ(clippingStatusText({{2, 1000, 0}, {4, 234, 9}}), "範囲外: 要素 3, 5 (1,234 点)");
+    EXPECT_EQ(clippingStatusText({}, Language::Japanese), "");
+    EXPECT_EQ(clippingStatusText({{2, 1000, 0}, {4, 234, 9}}, Language::Japanese),
+              "範囲外: 要素 3, 5 (1,234 点)");
     EXPECT_EQ(clippingWarningLine({1, 1234, 75.25}),
               "warning: element 2: 1234 samples outside the range, the first at 01:15.250");
+}
+
+TEST(Clipping, StatusTextInEnglish) {
+    EXPECT_EQ(clippingStatusText({{2, 1000, 0}, {4, 234, 9}}, Language::English),
+              "Out of range: elements 3, 5 (samples: 1,234)");
 }

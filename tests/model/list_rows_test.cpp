@@ -43,23 +43,23 @@ TEST(ListRows, StartTimeText) {
 TEST(ListRows, RowsShowNumberTypeStartAndSummary) {
     const ElementList elements = {constantElement(1.5, 75.5), constantElement(-2, 3524.5),
                                   constantElement(0, 3600), constantElement(3, 1)};
-    const std::vector<ListRow> rows = listRows(elements);
+    const std::vector<ListRow> rows = listRows(elements, Language::Japanese);
     ASSERT_EQ(rows.size(), 4u);
     const char* starts[] = {"00:00.000", "01:15.500", "60:00.000", "120:00.000"};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].number, std::to_string(i + 1));
         EXPECT_EQ(rows[i].typeName, "固定値");
         EXPECT_EQ(rows[i].startTime, starts[i]);
-        EXPECT_EQ(rows[i].summary, summaryText(elements[i]));
+        EXPECT_EQ(rows[i].summary, summaryText(elements[i], Language::Japanese));
     }
-    EXPECT_TRUE(listRows({}).empty());
+    EXPECT_TRUE(listRows({}, Language::Japanese).empty());
 }
 
 TEST(ListRows, NonFiniteDurationDoesNotBreakLaterRows) {
     SignalElement broken = constantElement(0, 1);
     broken.duration = std::numeric_limits<double>::quiet_NaN();
     const std::vector<ListRow> rows =
-        listRows({constantElement(0, 2), broken, constantElement(0, 1)});
+        listRows({constantElement(0, 2), broken, constantElement(0, 1)}, Language::Japanese);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1].startTime, "00:02.000");
     EXPECT_EQ(rows[2].startTime, "00:00.000");
@@ -71,14 +71,16 @@ TEST(ListRows, OneRowAtATimeAsInTheWholeList) {
     const ElementList elements = {constantElement(1.5, 0.7), constantElement(-2, 0.1),
                                   constantElement(0, 3600), broken, constantElement(3, 1)};
     const std::vector<ElementSpan> starts = elementSpans(elements);
-    const std::vector<ListRow> rows = listRows(elements);
+    const std::vector<ListRow> rows = listRows(elements, Language::Japanese);
     for (int row = 0; row < static_cast<int>(rows.size()); ++row)
-        EXPECT_EQ(listRowAt(elements, starts, row), rows[static_cast<std::size_t>(row)]) << row;
-    EXPECT_EQ(listRowAt(elements, starts, 2)->startTime, "00:00.800");
-    EXPECT_FALSE(listRowAt(elements, starts, -1));
-    EXPECT_FALSE(listRowAt(elements, starts, 5));
+        EXPECT_EQ(listRowAt(elements, starts, row, Language::Japanese),
+                  rows[static_cast<std::size_t>(row)])
+            << row;
+    EXPECT_EQ(listRowAt(elements, starts, 2, Language::Japanese)->startTime, "00:00.800");
+    EXPECT_FALSE(listRowAt(elements, starts, -1, Language::Japanese));
+    EXPECT_FALSE(listRowAt(elements, starts, 5, Language::Japanese));
     // Starts of a shorter list: the rows past them are not shown.
-    EXPECT_FALSE(listRowAt(elements, elementSpans({elements[0]}), 1));
+    EXPECT_FALSE(listRowAt(elements, elementSpans({elements[0]}), 1, Language::Japanese));
 }
 
 TEST(ListRows, ElementAtRow) {

@@ -22,7 +22,7 @@ SignalDocument tenVoltsTenMs() {
 
 std::vector<std::string> shownDefaults(FuncType type, const SignalDocument& doc) {
     std::vector<std::string> texts;
-    for (const FieldRow& row : fieldRows(type, doc))
+    for (const FieldRow& row : fieldRows(type, doc, Language::Japanese))
         texts.push_back(normalizeFieldText(row.defaultText, row.rule));
     return texts;
 }
@@ -72,7 +72,7 @@ TEST(ParamFields, WholeTableUnderTenVoltsAndTenMilliseconds) {
     const SignalDocument doc = tenVoltsTenMs();
     for (const Row& expected : rows) {
         SCOPED_TRACE(expected.label);
-        const std::vector<FieldRow> table = fieldRows(expected.type, doc);
+        const std::vector<FieldRow> table = fieldRows(expected.type, doc, Language::Japanese);
         ASSERT_LT(expected.slot, static_cast<int>(table.size()));
         const FieldRow& row = table[static_cast<std::size_t>(expected.slot)];
         EXPECT_EQ(row.label, expected.label);
@@ -86,16 +86,18 @@ TEST(ParamFields, WholeTableUnderTenVoltsAndTenMilliseconds) {
 TEST(ParamFields, OneRowPerParameterSlot) {
     const SignalDocument doc = tenVoltsTenMs();
     for (FuncType type = FUNC_CONST; type < FUNC_SUM; ++type)
-        EXPECT_EQ(static_cast<int>(fieldRows(type, doc).size()), paramCountOf(type)) << type;
+        EXPECT_EQ(static_cast<int>(fieldRows(type, doc, Language::Japanese).size()),
+                  paramCountOf(type))
+            << type;
 }
 
 TEST(ParamFields, NoRowsForCompositeUnknownTypesOrUnchosenRange) {
     const SignalDocument doc = tenVoltsTenMs();
-    EXPECT_TRUE(fieldRows(FUNC_SUM, doc).empty());
-    EXPECT_TRUE(fieldRows(FUNC_NONE, doc).empty());
-    EXPECT_TRUE(fieldRows(9, doc).empty());
-    EXPECT_TRUE(fieldRows(-1, doc).empty());
-    EXPECT_TRUE(fieldRows(FUNC_CONST, settings(-1, 0, 0.01)).empty());
+    EXPECT_TRUE(fieldRows(FUNC_SUM, doc, Language::Japanese).empty());
+    EXPECT_TRUE(fieldRows(FUNC_NONE, doc, Language::Japanese).empty());
+    EXPECT_TRUE(fieldRows(9, doc, Language::Japanese).empty());
+    EXPECT_TRUE(fieldRows(-1, doc, Language::Japanese).empty());
+    EXPECT_TRUE(fieldRows(FUNC_CONST, settings(-1, 0, 0.01), Language::Japanese).empty());
 }
 
 TEST(ParamFields, NewElementShowsNormalisedDefaults) {
@@ -127,7 +129,7 @@ TEST(ParamFields, ValueRowsFollowEachRange) {
     for (const Row& expected : rows) {
         SCOPED_TRACE(expected.rangeCode);
         const SignalDocument doc = settings(expected.rangeCode, 0, 0.01);
-        const std::vector<FieldRow> sine = fieldRows(FUNC_SIN, doc);
+        const std::vector<FieldRow> sine = fieldRows(FUNC_SIN, doc, Language::Japanese);
         EXPECT_EQ(sine[0].label, expected.sineLabel);
         EXPECT_EQ(sine[0].rule, (FieldRule{expected.lower, expected.upper, 4}));
         // The amplitude floor is the same for every range.
@@ -136,7 +138,7 @@ TEST(ParamFields, ValueRowsFollowEachRange) {
         EXPECT_EQ(Texts(shownSine.begin(), shownSine.begin() + 2), expected.sine);
         const Texts shownRandom = shownDefaults(FUNC_RANDOM, doc);
         EXPECT_EQ(Texts(shownRandom.begin(), shownRandom.begin() + 2), expected.random);
-        EXPECT_EQ(fieldRows(FUNC_SLOPE, doc)[1].defaultText, expected.slopeEnd);
+        EXPECT_EQ(fieldRows(FUNC_SLOPE, doc, Language::Japanese)[1].defaultText, expected.slopeEnd);
     }
 }
 
@@ -156,16 +158,18 @@ TEST(ParamFields, TimeRowsFollowEachResolution) {
     for (const Row& expected : rows) {
         SCOPED_TRACE(expected.resolutionCode);
         const SignalDocument doc = settings(0, expected.resolutionCode, expected.interval);
-        const std::vector<FieldRow> sine = fieldRows(FUNC_SIN, doc);
+        const std::vector<FieldRow> sine = fieldRows(FUNC_SIN, doc, Language::Japanese);
         EXPECT_DOUBLE_EQ(sine[2].rule.minimum, 20 * expected.interval);
         EXPECT_DOUBLE_EQ(sine[4].rule.minimum, expected.interval);
         EXPECT_DOUBLE_EQ(sine[4].rule.maximum, expected.maxTime);
         EXPECT_EQ(sine[4].rule.decimals, expected.decimals);
-        EXPECT_DOUBLE_EQ(fieldRows(FUNC_SLOPE, doc)[2].rule.minimum, 2 * expected.interval);
-        EXPECT_DOUBLE_EQ(fieldRows(FUNC_EXPO, doc)[2].rule.minimum, 10 * expected.interval);
+        EXPECT_DOUBLE_EQ(fieldRows(FUNC_SLOPE, doc, Language::Japanese)[2].rule.minimum,
+                         2 * expected.interval);
+        EXPECT_DOUBLE_EQ(fieldRows(FUNC_EXPO, doc, Language::Japanese)[2].rule.minimum,
+                         10 * expected.interval);
         EXPECT_EQ(shownDefaults(FUNC_CONST, doc)[1], expected.holdTime);
         // Typing nothing usable into a time field leaves the shortest time, one sample.
-        const FieldRule hold = fieldRows(FUNC_CONST, doc)[1].rule;
+        const FieldRule hold = fieldRows(FUNC_CONST, doc, Language::Japanese)[1].rule;
         EXPECT_DOUBLE_EQ(readFieldNumber(normalizeFieldText("abc", hold)), expected.interval);
     }
 }
@@ -234,4 +238,19 @@ TEST(ParamFields, NormalisedValueStaysInsideHugeLimits) {
     EXPECT_FALSE(std::signbit(normalizeFieldValue(-0.0, wide)));
     const double largest = std::numeric_limits<double>::max();
     EXPECT_EQ(normalizeFieldValue(largest, FieldRule{-largest, largest, 4}), largest);
+}
+
+TEST(ParamFields, LabelsInEnglishWithTheRangesUnit) {
+    SignalDocument doc = tenVoltsTenMs();
+    doc.rangeCode = 1; // ±100 mV
+    const std::vector<FieldRow> random = fieldRows(FUNC_RANDOM, doc, Language::English);
+    ASSERT_EQ(random.size(), 4u);
+    EXPECT_EQ(random[0].label, "Base value [mV]");
+    EXPECT_EQ(random[1].label, "RMS amplitude [mV]");
+    EXPECT_EQ(random[2].label, "Seed");
+    EXPECT_EQ(random[3].label, "Duration [s]");
+    // The rules do not depend on the language.
+    const std::vector<FieldRow> japanese = fieldRows(FUNC_RANDOM, doc, Language::Japanese);
+    for (std::size_t i = 0; i < random.size(); ++i)
+        EXPECT_EQ(random[i].rule, japanese[i].rule) << i;
 }

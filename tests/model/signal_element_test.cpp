@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -37,7 +38,7 @@ TEST(SignalElement, NewElementIsAllZero) {
     for (int i = 0; i < ParamSlots; ++i)
         EXPECT_EQ(e.params[i] + e.subParamsA[i] + e.subParamsB[i], 0.0);
     EXPECT_EQ(elementDuration(e), 0.0);
-    EXPECT_EQ(summaryText(e), "");
+    EXPECT_EQ(summaryText(e, Language::Japanese), "");
 }
 
 TEST(SignalElement, DurationByType) {
@@ -92,29 +93,31 @@ TEST(SignalElement, SubElementCopiesOneSideOnly) {
 }
 
 TEST(SignalElement, SummaryFormats) {
-    EXPECT_EQ(summaryText(makeElement(FUNC_CONST, {1.5, 10})), "値=1.5000, 期間=10.000秒");
-    EXPECT_EQ(summaryText(makeElement(FUNC_SLOPE, {-2.34567, 10, 0.0005})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_CONST, {1.5, 10}), Language::Japanese),
+              "値=1.5000, 期間=10.000秒");
+    EXPECT_EQ(summaryText(makeElement(FUNC_SLOPE, {-2.34567, 10, 0.0005}), Language::Japanese),
               "始点=-2.3457, 終点=10.0000, 期間=0.001秒");
-    EXPECT_EQ(summaryText(makeElement(FUNC_RECT, {0, 1, 0.05, 0.05, 2})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_RECT, {0, 1, 0.05, 0.05, 2}), Language::Japanese),
               "値A=0.0000, 値B=1.0000, 期間A=0.050秒, 期間B=0.050秒, x2回");
-    EXPECT_EQ(summaryText(makeElement(FUNC_TRI, {-1, 1, 1, 2, 2.5})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_TRI, {-1, 1, 1, 2, 2.5}), Language::Japanese),
               "値A=-1.0000, 値B=1.0000, 期間A=1.000秒, 期間B=2.000秒, x2回");
-    EXPECT_EQ(summaryText(makeElement(FUNC_SIN, {0, 5, 5, 90, 30})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_SIN, {0, 5, 5, 90, 30}), Language::Japanese),
               "基値=0.0000, 振幅=5.0000, 周期=5.000秒, 初期位相=90°, 総時間30.000秒");
-    EXPECT_EQ(summaryText(makeElement(FUNC_EXPO, {0, 10, 1, 12})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_EXPO, {0, 10, 1, 12}), Language::Japanese),
               "始点=0.0000, 終点=10.0000, 時定数=1.000秒, 総時間12.000秒");
-    EXPECT_EQ(summaryText(makeElement(FUNC_RANDOM, {0, 1, 12345678, 8})),
+    EXPECT_EQ(summaryText(makeElement(FUNC_RANDOM, {0, 1, 12345678, 8}), Language::Japanese),
               "基値=0.0000, 振幅=1.0000, シード=12345678, 期間8.000秒");
-    EXPECT_EQ(summaryText(sum(FUNC_CONST, {1, 10}, FUNC_SIN, {0, 1, 1, 0, 30})),
+    EXPECT_EQ(summaryText(sum(FUNC_CONST, {1, 10}, FUNC_SIN, {0, 1, 1, 0, 30}), Language::Japanese),
               "関数A=固定値, 関数B=正弦波");
-    EXPECT_EQ(summaryText(makeElement(9, {1})), "");
+    EXPECT_EQ(summaryText(makeElement(9, {1}), Language::Japanese), "");
 }
 
 TEST(SignalElement, SummaryOfHugeValuesIsCutAtACharacter) {
     // 1e300 takes 301 digits before the point: the text must stop within 255 bytes.
     for (double huge : {1e300, -1e300, 1e200, 1e120}) {
         for (FuncType type : {FUNC_CONST, FUNC_RECT, FUNC_SIN, FUNC_RANDOM}) {
-            const std::string text = summaryText(makeElement(type, {huge, huge, huge, huge, huge}));
+            const std::string text =
+                summaryText(makeElement(type, {huge, huge, huge, huge, huge}), Language::Japanese);
             EXPECT_LE(text.size(), 255u);
             EXPECT_TRUE(isValidUtf8(text)) << text;
         }
@@ -123,7 +126,7 @@ TEST(SignalElement, SummaryOfHugeValuesIsCutAtACharacter) {
     for (int digits = 200; digits < 260; ++digits) {
         SignalElement e = makeElement(FUNC_CONST, {1, 1});
         e.params[1] = std::stod("1e" + std::to_string(digits));
-        const std::string text = summaryText(e);
+        const std::string text = summaryText(e, Language::Japanese);
         EXPECT_LE(text.size(), 255u);
         EXPECT_TRUE(isValidUtf8(text)) << digits;
     }
@@ -132,6 +135,28 @@ TEST(SignalElement, SummaryOfHugeValuesIsCutAtACharacter) {
 TEST(SignalElement, SummaryOfNonFiniteValues) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_EQ(summaryText(makeElement(FUNC_CONST, {inf, -inf})), "値=inf, 期間=-inf秒");
-    EXPECT_TRUE(isValidUtf8(summaryText(makeElement(FUNC_RANDOM, {nan, nan, nan, nan}))));
+    EXPECT_EQ(summaryText(makeElement(FUNC_CONST, {inf, -inf}), Language::Japanese),
+              "値=inf, 期間=-inf秒");
+    EXPECT_TRUE(isValidUtf8(
+        summaryText(makeElement(FUNC_RANDOM, {nan, nan, nan, nan}), Language::Japanese)));
+}
+
+TEST(SignalElement, SummaryFormatsInEnglish) {
+    const std::pair<SignalElement, const char*> rows[] = {
+        {makeElement(FUNC_CONST, {1.5, 2}), "value=1.5000, duration=2.000 s"},
+        {makeElement(FUNC_SLOPE, {-2.34567, 10, 0.0005}),
+         "start=-2.3457, end=10.0000, duration=0.001 s"},
+        {makeElement(FUNC_TRI, {-1, 1, 1, 2, 2.5}),
+         "value A=-1.0000, value B=1.0000, duration A=1.000 s, duration B=2.000 s, x2"},
+        {makeElement(FUNC_SIN, {0, 5, 5, 90, 30}),
+         "base=0.0000, amplitude=5.0000, period=5.000 s, phase=90°, total=30.000 s"},
+        {makeElement(FUNC_EXPO, {0, 10, 1, 12}),
+         "start=0.0000, end=10.0000, time constant=1.000 s, total=12.000 s"},
+        {makeElement(FUNC_RANDOM, {0, 1, 12345678, 8}),
+         "base=0.0000, amplitude=1.0000, seed=12345678, duration=8.000 s"},
+        {sum(FUNC_CONST, {1, 10}, FUNC_SIN, {0, 1, 1, 0, 30}),
+         "function A=Constant, function B=Sine"},
+    };
+    for (const auto& [element, expected] : rows)
+        EXPECT_EQ(summaryText(element, Language::English), expected);
 }

@@ -5,15 +5,17 @@
 #include <gtest/gtest.h>
 
 TEST(StatusTexts, FileNameOrUntitledWithTheModifiedMark) {
-    EXPECT_EQ(fileStatusText("", false), "無題");
-    EXPECT_EQ(fileStatusText("", true), "無題 (変更あり)");
-    EXPECT_EQ(fileStatusText(std::filesystem::path(u8"dir") / u8"波形.dat", false), "波形.dat");
-    EXPECT_EQ(fileStatusText("a.dat", true), "a.dat (変更あり)");
+    EXPECT_EQ(fileStatusText("", false, Language::Japanese), "無題");
+    EXPECT_EQ(fileStatusText("", true, Language::Japanese), "無題 (変更あり)");
+    EXPECT_EQ(
+        fileStatusText(std::filesystem::path(u8"dir") / u8"波形.dat", false, Language::Japanese),
+        "波形.dat");
+    EXPECT_EQ(fileStatusText("a.dat", true, Language::Japanese), "a.dat (変更あり)");
 }
 
 TEST(StatusTexts, TotalTimeAgainstTheResolutionsMaximum) {
     SignalDocument doc;
-    EXPECT_EQ(timeStatusText(doc), "0.000 秒");
+    EXPECT_EQ(timeStatusText(doc, Language::Japanese), "0.000 秒");
     const struct {
         int resolutionCode;
         const char* text;
@@ -24,11 +26,22 @@ TEST(StatusTexts, TotalTimeAgainstTheResolutionsMaximum) {
     doc.elements = {constantElement(1, 80), constantElement(2, 5)};
     for (const auto& row : rows) {
         doc.resolutionCode = row.resolutionCode;
-        EXPECT_EQ(timeStatusText(doc), row.text);
+        EXPECT_EQ(timeStatusText(doc, Language::Japanese), row.text);
     }
 }
 
 TEST(StatusTexts, CountsWithThousandsSeparators) {
-    EXPECT_EQ(countStatusText(0, 1), "0 要素 / 1 点");
-    EXPECT_EQ(countStatusText(1234, 99999), "1,234 要素 / 99,999 点");
+    EXPECT_EQ(countStatusText(0, 1, Language::Japanese), "0 要素 / 1 点");
+    EXPECT_EQ(countStatusText(1234, 99999, Language::Japanese), "1,234 要素 / 99,999 点");
+}
+
+TEST(StatusTexts, InEnglish) {
+    EXPECT_EQ(fileStatusText("", true, Language::English), "Untitled (modified)");
+    EXPECT_EQ(fileStatusText("a.dat", false, Language::English), "a.dat");
+    SignalDocument doc;
+    EXPECT_EQ(timeStatusText(doc, Language::English), "0.000 s");
+    doc.resolutionCode = 0;
+    doc.elements = {constantElement(1, 85)};
+    EXPECT_EQ(timeStatusText(doc, Language::English), "85.000 s / 900 s");
+    EXPECT_EQ(countStatusText(1234, 99999, Language::English), "Elements: 1,234 / samples: 99,999");
 }

@@ -18,7 +18,7 @@ TEST(Tables, OutputRangesByCode) {
     };
     for (const Row& row : rows) {
         const OutputRange& r = outputRange(row.code);
-        EXPECT_EQ(r.listText, row.list);
+        EXPECT_EQ(text(r.name, Language::Japanese), row.list);
         EXPECT_EQ(r.minimum, row.minimum);
         EXPECT_EQ(r.maximum, row.maximum);
         EXPECT_EQ(r.unitText, row.unit);
@@ -45,7 +45,7 @@ TEST(Tables, ResolutionsByCode) {
     };
     for (const Row& row : rows) {
         const Resolution& r = resolution(row.code);
-        EXPECT_EQ(r.listText, row.list);
+        EXPECT_EQ(text(r.name, Language::Japanese), row.list);
         EXPECT_EQ(r.sampleInterval, row.interval);
         EXPECT_EQ(r.maximumTotalTime, row.maximum);
         EXPECT_EQ(r.timeDecimals, row.decimals);
@@ -62,9 +62,9 @@ TEST(Tables, DisplayPeriodsByPosition) {
         EXPECT_EQ(displayPeriod(p).gridStep, grids[p]);
         EXPECT_EQ(displayPeriod(p).hundredths, p == 0);
     }
-    EXPECT_EQ(displayPeriod(0).listText, "100m秒");
-    EXPECT_EQ(displayPeriod(12).listText, "24時間");
-    EXPECT_EQ(displayPeriod(InitialDisplayPeriod).listText, "30秒");
+    EXPECT_EQ(text(displayPeriod(0).name, Language::Japanese), "100m秒");
+    EXPECT_EQ(text(displayPeriod(12).name, Language::Japanese), "24時間");
+    EXPECT_EQ(text(displayPeriod(InitialDisplayPeriod).name, Language::Japanese), "30秒");
     EXPECT_EQ(&displayPeriod(-1), &displayPeriod(InitialDisplayPeriod));
     EXPECT_EQ(&displayPeriod(13), &displayPeriod(InitialDisplayPeriod));
 }
@@ -80,10 +80,16 @@ TEST(Tables, ListPositionsAndCodes) {
         EXPECT_EQ(resolutionCodeAtPosition(p), resolutionCodes[p]);
         EXPECT_EQ(positionOfResolutionCode(resolutionCodes[p]), p);
     }
-    EXPECT_EQ(outputRange(rangeCodeAtPosition(0)).listText, "±32V");
+    EXPECT_EQ(text(outputRange(rangeCodeAtPosition(0)).name, Language::Japanese), "±32V");
     EXPECT_EQ(resolution(resolutionCodeAtPosition(0)).sampleInterval, 0.001);
     EXPECT_EQ(rangeCodeAtPosition(-1), 4);
     EXPECT_EQ(resolutionCodeAtPosition(9), 3);
     EXPECT_EQ(positionOfRangeCode(-1), 1);
     EXPECT_EQ(positionOfResolutionCode(7), 1);
+}
+
+TEST(Tables, EnglishNames) {
+    EXPECT_EQ(text(outputRange(2).name, Language::English), "0-20 mA (internal supply)");
+    EXPECT_EQ(text(resolution(3).name, Language::English), "1 ms / 90 s");
+    EXPECT_EQ(text(displayPeriod(InitialDisplayPeriod).name, Language::English), "30 s");
 }

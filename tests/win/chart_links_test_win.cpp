@@ -75,7 +75,7 @@ class ChartLinksTest : public ::testing::Test {
 TEST_F(ChartLinksTest, MouseMoveShowsTheReadoutAndRepaintsOnlyItsRectangles) {
     const int x = XOf(5);
     SendMessageW(Chart().canvasWindow, WM_MOUSEMOVE, 0, MAKELPARAM(x, 100));
-    EXPECT_EQ(StatusPart(4), cursorReadout(Chart().canvas, x).text);
+    EXPECT_EQ(StatusPart(4), cursorReadout(Chart().canvas, x, Language::Japanese).text);
     EXPECT_NE(StatusPart(4), "");
 
     HRGN expected = CreateRectRgn(0, 0, 0, 0);
@@ -156,7 +156,7 @@ TEST_F(ChartLinksTest, WheelOverTheChartReachesItWhileTheListHasTheFocus) {
 }
 
 TEST_F(ChartLinksTest, ClippedElementIsMarkedRedAndNamedInTheStatusBar) {
-    EXPECT_EQ(StatusPart(3), clippingStatusText({{1, 1000, 10}}));
+    EXPECT_EQ(StatusPart(3), clippingStatusText({{1, 1000, 10}}, Language::Japanese));
     EXPECT_EQ(ListCellText(List(), 0, 0), "1");
     EXPECT_EQ(ListCellText(List(), 1, 0), "2 !");
 

@@ -274,7 +274,7 @@ TEST_F(MainControls, DeleteRemovesTheSelectedRowWithoutAsking) {
     ASSERT_EQ(RowCount(), 2);
     EXPECT_EQ(CellText(1, 0), "2");
     EXPECT_EQ(CellText(1, 2), "00:01.000");
-    EXPECT_EQ(CellText(1, 3), summaryText(constantElement(3, 3)));
+    EXPECT_EQ(CellText(1, 3), summaryText(constantElement(3, 3), Language::Japanese));
     // The chart holds the samples of what is left.
     TracePoints expected;
     rebuildSamples(Editor().model.document().elements, Editor().model.document().sampleInterval,
@@ -317,7 +317,8 @@ TEST_F(MainControls, RowsShowNumberTypeStartTimeAndSummary) {
         EXPECT_EQ(CellText(row, 0), std::to_string(row + 1));
         EXPECT_EQ(CellText(row, 1), "固定値");
         EXPECT_EQ(CellText(row, 2), starts[row]);
-        EXPECT_EQ(CellText(row, 3), summaryText(elements[static_cast<std::size_t>(row)]));
+        EXPECT_EQ(CellText(row, 3),
+                  summaryText(elements[static_cast<std::size_t>(row)], Language::Japanese));
     }
 }
 
@@ -331,7 +332,7 @@ TEST_F(MainControls, LongListShowsTheRowsAsTheyAreAfterAnEdit) {
     ShowDocument(Editor());
     EXPECT_EQ(RowCount(), 10000);
     EXPECT_EQ(CellText(9999, 2), "83:20.500");
-    EXPECT_EQ(CellText(0, 3), summaryText(constantElement(1, 1.5)));
+    EXPECT_EQ(CellText(0, 3), summaryText(constantElement(1, 1.5), Language::Japanese));
     EXPECT_EQ(CellText(10000, 0), "");
 }
 

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// The languages the program speaks. File formats never depend on it.
+enum class Language { Japanese, English };
+
+// Every text a user reads, by what it names. Names begin with the place the text shows up
+// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Export, Paste), then say
+// what it is. The order here is the order of the rows in text_table.cpp.
+enum class TextId {
+    // Function types in the list, the type combos and command-line listings.
+    TypeConstant,
+    TypeSlope,
+    TypeRectangle,
+    TypeTriangle,
+    TypeSine,
+    TypeExponential,
+    TypeRandom,
+    TypeSum,
+
+    // One-line parameter summaries of the element list; arguments are formatted numbers.
+    SummaryConstant,
+    SummarySlope,
+    SummaryRectangle, // rectangle and triangle share it
+    SummarySine,
+    SummaryExponential,
+    SummaryRandom,
+    SummarySum,
+
+    // Parameter dialog field labels; {1} is the range's unit label ("[V]").
+    FieldConstantValue,
+    FieldHoldTime,
+    FieldStartValue,
+    FieldEndValue,
+    FieldRampTime,
+    FieldValueA,
+    FieldValueB,
+    FieldTimeA,
+    FieldTimeB,
+    FieldRepetitions,
+    FieldBaseValue,
+    FieldAmplitude,
+    FieldPeriod,
+    FieldInitialPhase,
+    FieldTotalTime,
+    FieldFinalValue,
+    FieldTimeConstant,
+    FieldRmsAmplitude,
+    FieldSeed,
+    FieldDuration,
+
+    // Output ranges by code.
+    RangeBipolar10V,
+    RangeBipolar100mV,
+    RangeCurrentInternal,
+    RangeCurrentExternal,
+    RangeBipolar32V,
+
+    // Resolutions (sample interval / time budget) by code.
+    Resolution10ms,
+    Resolution100ms,
+    Resolution1s,
+    Resolution1ms,
+
+    // Display periods by list position.
+    Period100ms,
+    Period1s,
+    Period5s,
+    Period10s,
+    Period30s,
+    Period1min,
+    Period5min,
+    Period10min,
+    Period30min,
+    Period1h,
+    Period2h,
+    Period6h,
+    Period24h,
+
+    // Status bar parts.
+    StatusUntitled,
+    StatusModified,  // {1} file name
+    StatusTotalTime, // {1} seconds
+    StatusTimeOfMax, // {1} seconds, {2} the resolution's maximum
+    StatusCounts,    // {1} elements, {2} samples
+    StatusClipped,   // {1} element numbers, {2} clipped samples
+
+    // The chart's cursor readout where there is no sample.
+    ReadoutNoSignal,
+
+    // What became of a CSV export.
+    ExportWritten,
+    ExportCannotOpen,
+    ExportWriteFailed,
+    ExportNothingToExport,
+    ExportChooseRangeAndResolution,
+    ExportNonFiniteValue,
+    ExportBadTime,
+
+    // A paste the list refused: {1} line number, {2} what the line should hold.
+    PasteRefused,
+
+    Count_ // not a text: the number of ids
+};
+
+inline constexpr std::size_t TextCount = static_cast<std::size_t>(TextId::Count_);
+
+// The text (UTF-8) of an id in a language; empty only for Count_ and ids outside the table.
+std::string_view text(TextId id, Language language);
+
+// How many numbered arguments ("{1}", "{2}", ...) the id's texts take; 0 for plain texts.
+int argumentCount(TextId id);
+
+// The id's text with each "{n}" replaced by the n-th argument, in whatever order the language
+// puts them. A "{n}" without an argument stays as it is, so a missing one shows rather than hides.
+std::string formatText(TextId id, Language language, std::initializer_list<std::string_view> args);
