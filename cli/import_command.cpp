@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/load_document.h"
+#include "files/import_messages.h"
 #include "files/point_reader.h"
 #include "files/settings_file.h"
 #include "model/number_text.h"
@@ -148,77 +149,14 @@ std::optional<ImportRequest> importRequest(std::span<const std::string_view> arg
     return request;
 }
 
-std::string readMessage(PointReadStatus status) {
-    switch (status) {
-    case PointReadStatus::Read:
-        return "read";
-    case PointReadStatus::CannotOpen:
-        return "cannot open the file";
-    case PointReadStatus::TooLarge:
-        return "the file is larger than 256 MiB";
-    case PointReadStatus::TooManyRows:
-        return "more than 10,000,000 rows";
-    case PointReadStatus::NoNumbers:
-        return "no row of numbers";
-    case PointReadStatus::TooFewColumns:
-        return "the row has too few columns";
-    case PointReadStatus::NotANumber:
-        return "not a number or a time";
-    case PointReadStatus::NotFinite:
-        return "not a finite number";
-    case PointReadStatus::TimeBackwards:
-        return "the time is earlier than the one before";
-    case PointReadStatus::NeedsTimeStep:
-        return "values without times need a time step (--interval SECONDS)";
-    }
-    return {};
-}
-
-std::string importMessage(const ImportResult& result) {
-    switch (result.status) {
-    case ImportStatus::Made:
-        return "made";
-    case ImportStatus::NoRange:
-        return "the file names no output range: give --range CODE";
-    case ImportStatus::NoResolution:
-        return "no resolution: give --resolution CODE";
-    case ImportStatus::BadSetting:
-        return "the tolerance, gain, offset or time scale is not usable";
-    case ImportStatus::NotFinite:
-        return "the value or time is beyond what a number holds after the gain, offset or "
-               "time scale";
-    case ImportStatus::HugeValue:
-        return "the value is beyond 1e12 after the gain and offset";
-    case ImportStatus::TooShort:
-        return "the points last less than one sample interval";
-    case ImportStatus::TooLong:
-        return "the data lasts " + formatFixed(result.summary.duration, 3) +
-               " s, more than the resolution's maximum time of " +
-               formatGeneral(result.summary.maximumTime) + " s";
-    }
-    return {};
-}
-
-void reportAt(std::string_view source, int line, const std::string& message) {
-    if (line > 0)
-        std::fprintf(stderr, "qz57: %s:%d: %s\n", std::string(source).c_str(), line,
-                     message.c_str());
-    else
-        std::fprintf(stderr, "qz57: %s: %s\n", std::string(source).c_str(), message.c_str());
+void report(std::string_view source, const std::string& message) {
+    std::fprintf(stderr, "qz57: %s: %s\n", std::string(source).c_str(), message.c_str());
 }
 
 void printSummary(const SignalDocument& doc, const ImportSummary& summary) {
-    const std::string unit(outputRange(doc.rangeCode).unitText);
     std::printf("range %d, resolution %d\n", doc.rangeCode, doc.resolutionCode);
-    std::printf("points read: %s\n",
-                groupedThousands(static_cast<long long>(summary.pointsRead)).c_str());
-    std::printf("elements made: %s\n",
-                groupedThousands(static_cast<long long>(summary.elementsMade)).c_str());
-    std::printf("largest deviation: %s %s\n", formatFixed(summary.largestDeviation, 4).c_str(),
-                unit.c_str());
-    std::printf("duration: %s s of %s s\n", formatFixed(summary.duration, 3).c_str(),
-                formatGeneral(summary.maximumTime).c_str());
-    std::printf("clipped samples: %s\n", groupedThousands(summary.clippedSamples).c_str());
+    for (const std::string& line : importSummaryLines(summary, doc.rangeCode, Language::English))
+        std::printf("%s\n", line.c_str());
 }
 
 } // namespace
@@ -237,12 +175,13 @@ int runImport(std::span<const std::string_view> args) {
                                        ? loadPointText(std::cin, text)
                                        : loadPointText(argumentPath(request->pointsPath), text);
     if (loaded != PointReadStatus::Read) {
-        reportAt(source, 0, readMessage(loaded));
+        report(source, pointReadMessage(loaded, 0, Language::English));
         return ExitFailed;
     }
     const PointReadResult read = readPoints(text, request->read);
     if (!read.ok()) {
-        reportAt(source, read.line, readMessage(read.status));
+        const char* hint = read.status == PointReadStatus::NeedsTimeStep ? " (--interval)" : "";
+        report(source, pointReadMessage(read.status, read.line, Language::English) + hint);
         return ExitFailed;
     }
 
@@ -259,8 +198,10 @@ int runImport(std::span<const std::string_view> args) {
     settings.timeScale = request->timeScale;
     const ImportResult made = importPoints(read.points, settings);
     if (!made.ok()) {
-        reportAt(source, made.line, importMessage(made));
-        return made.status == ImportStatus::NoRange ? ExitUsage : ExitFailed;
+        const bool noRange = made.status == ImportStatus::NoRange;
+        report(source, importRefusalMessage(made, Language::English) +
+                           (noRange ? ": the file names none, give --range CODE" : ""));
+        return noRange ? ExitUsage : ExitFailed;
     }
 
     SignalDocument doc;

@@ -104,6 +104,31 @@ enum class TextId {
     // A paste the list refused: {1} line number, {2} what the line should hold.
     PasteRefused,
 
+    // What the import of a point file refused, and where: {1} line number, {2} the refusal.
+    ImportAtLine,
+    ImportCannotOpen,
+    ImportTooLarge,
+    ImportTooManyRows,
+    ImportNoNumbers,
+    ImportTooFewColumns,
+    ImportNotANumber,
+    ImportNotFinite,
+    ImportTimeBackwards,
+    ImportNeedsTimeStep,
+    ImportNoRange,
+    ImportNoResolution,
+    ImportBadSetting,
+    ImportOverflow,
+    ImportHugeValue,
+    ImportTooShort,
+    ImportTooLong, // {1} seconds the data lasts, {2} the resolution's maximum
+    // The import's summary, a line each: {1} a count, or a number and {2} the unit or maximum.
+    ImportSummaryPoints,
+    ImportSummaryElements,
+    ImportSummaryDeviation,
+    ImportSummaryDuration,
+    ImportSummaryClipped,
+
     Count_ // not a text: the number of ids
 };
 
