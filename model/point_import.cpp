@@ -128,6 +128,8 @@ class Simplifier {
     std::int64_t firstStray(const SignalElement& element, std::int64_t start,
                             std::int64_t end) const;
     bool sameText(double sample, double target) const;
+    // Whether the sample and the two after it lie on one line.
+    bool startsStretch(std::int64_t index) const;
     struct Made {
         SignalElement element;
         std::int64_t samples = 0; // 0 when none holds
@@ -159,7 +161,12 @@ Simplifier::Candidate Simplifier::longest(std::int64_t start, double first, std:
                                           bool downFirst, double quantum) const {
     double low = -std::numeric_limits<double>::infinity();
     double high = std::numeric_limits<double>::infinity();
-    Candidate best{1, first};
+    struct Choice {
+        std::int64_t samples = 1;
+        double steps = 0.0;
+    };
+    Choice best;
+    Choice joining; // the longest that ends where the next element starts
     for (std::int64_t samples = 2; samples <= limit; ++samples) {
         const auto j = static_cast<double>(samples - 1);
         const double y = target(start + samples - 1);
@@ -184,13 +191,37 @@ Simplifier::Candidate Simplifier::longest(std::int64_t start, double first, std:
                 steps = downFirst && down != 0.0 ? down : up != 0.0 ? up : down;
             }
             if (steps != 0.0 || !exact_)
-                best = {samples,
-                        roundedParameter(first + steps * quantum, quantum == Quantum ? 4 : 5)};
+                best = {samples, steps};
+            // Ending at the value the next element starts with puts the breakpoint on the
+            // corner of the points rather than one sample past it.
+            if (start + samples < count()) {
+                const double next = std::round((target(start + samples) - first) / quantum);
+                if (next >= fewest && next <= most && (next != 0.0 || !exact_))
+                    joining = {samples, next};
+            }
         }
         if (samples > 2 * best.samples + LookAhead)
             break;
     }
-    return best;
+    // The last sample of the longest element may be the first of the next straight stretch: the
+    // corner of the points. Then the element ends one sample earlier, at the value the next one
+    // starts with.
+    const Choice chosen =
+        joining.samples + 1 == best.samples && startsStretch(start + best.samples - 1) ? joining
+                                                                                       : best;
+    return {chosen.samples,
+            roundedParameter(first + chosen.steps * quantum, quantum == Quantum ? 4 : 5)};
+}
+
+bool Simplifier::startsStretch(std::int64_t index) const {
+    if (index + 2 >= count())
+        return false;
+    const double a = target(index);
+    const double b = target(index + 1);
+    const double c = target(index + 2);
+    const double within =
+        tolerance_ + roundingAllowance(std::max({std::fabs(a), std::fabs(b), std::fabs(c)}));
+    return std::fabs(a - 2 * b + c) <= 2 * within;
 }
 
 bool Simplifier::sameText(double sample, double target) const {

@@ -80,6 +80,13 @@ TEST(PointImport, CornersAreBreakpointsOnTheSampleGrid) {
     EXPECT_EQ(made.elements[0].type, FUNC_SLOPE);
     EXPECT_EQ(made.elements[1].type, FUNC_SLOPE);
     EXPECT_EQ(made.elements[2].type, FUNC_CONST);
+    // Each corner starts the next element rather than ending the one before.
+    EXPECT_EQ(made.elements[0].params[1], 10.0);
+    EXPECT_EQ(made.elements[0].duration, 1.0);
+    EXPECT_EQ(made.elements[1].params[0], 10.0);
+    EXPECT_EQ(made.elements[1].params[1], -10.0);
+    EXPECT_EQ(made.elements[1].duration, 1.0);
+    EXPECT_EQ(made.elements[2].duration, 0.5);
     const std::vector<double> samples = samplesOf(made.elements, 0.01);
     ASSERT_EQ(samples.size(), 250u);
     for (std::size_t k = 0; k < samples.size(); ++k)
