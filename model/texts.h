@@ -128,6 +128,33 @@ enum class TextId {
     ImportSummaryDeviation,
     ImportSummaryDuration,
     ImportSummaryClipped,
+    // The import dialog: its title, labels ({1} the range's unit label), choices and messages.
+    ImportMenuItem,
+    ImportDialogTitle,
+    ImportFileLabel,
+    ImportBrowse,
+    ImportTimeColumn,
+    ImportValueColumn,
+    ImportNoTimeColumn,
+    ImportColumn,      // {1} column number
+    ImportNamedColumn, // {1} column number, {2} its name in the header
+    ImportShapeLabel,
+    ImportLinear,
+    ImportSteps,
+    ImportTolerance,
+    ImportGain,
+    ImportOffset,
+    ImportTimeScale,
+    ImportTimeStep,
+    ImportRangeLabel,
+    ImportResolutionLabel,
+    ImportDocumentCodes, // {1} range, {2} resolution
+    ImportOk,
+    ImportCancel,
+    ImportFileFilter,
+    ImportPastedText,
+    ImportFieldNotNumber, // {1} the field's label
+    ImportNoRoom,         // {1} seconds of the data, {2} seconds left in the document
 
     Count_ // not a text: the number of ids
 };

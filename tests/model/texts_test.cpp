@@ -85,6 +85,13 @@ TEST(TextTable, FormatsTakeTheArgumentsTheirCallersPass) {
         {TextId::ImportSummaryDeviation, 2},
         {TextId::ImportSummaryDuration, 2},
         {TextId::ImportSummaryClipped, 1},
+        {TextId::ImportColumn, 1},
+        {TextId::ImportNamedColumn, 2},
+        {TextId::ImportTolerance, 1},
+        {TextId::ImportOffset, 1},
+        {TextId::ImportDocumentCodes, 2},
+        {TextId::ImportFieldNotNumber, 1},
+        {TextId::ImportNoRoom, 2},
     };
     std::set<TextId> listed;
     for (const auto& format : formats) {
