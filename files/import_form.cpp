@@ -41,6 +41,11 @@ std::optional<double> fieldNumber(std::string_view text) {
     return value;
 }
 
+bool isPointColumns(std::string_view text) {
+    const PointReadResult read = readPoints(text);
+    return read.ok() && read.columnCount >= 2;
+}
+
 ImportForm startImportForm(std::string text, const SignalDocument& doc) {
     ImportForm form;
     form.text = std::move(text);

@@ -46,5 +46,9 @@ struct ImportPreview {
 
 ImportPreview previewImport(const ImportForm& form, Language language);
 
+// Whether pasted text that is not element text is points to import instead: two or more columns
+// of numbers, as a spreadsheet puts them on the clipboard.
+bool isPointColumns(std::string_view text);
+
 // A number field: a decimal number, blanks around it allowed; none otherwise.
 std::optional<double> fieldNumber(std::string_view text);

@@ -106,3 +106,12 @@ TEST(ImportForm, NumberFields) {
     EXPECT_FALSE(fieldNumber("nan"));
     EXPECT_FALSE(fieldNumber("1e999"));
 }
+
+TEST(ImportForm, PastedColumnsOfNumbersArePointsToImport) {
+    EXPECT_TRUE(isPointColumns("0\t1.5\r\n1\t2\r\n"));
+    EXPECT_TRUE(isPointColumns("time,value\n0,1\n"));
+    EXPECT_FALSE(isPointColumns("1.5\r\n2\r\n")); // one column
+    EXPECT_FALSE(isPointColumns("### QZ570 series output editor elements ###\r\n"
+                                "FUNC\tFUNC_CONST\r\nPAR0\t1\r\nPAR1\t2\r\n"));
+    EXPECT_FALSE(isPointColumns("hello world"));
+}
