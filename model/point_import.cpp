@@ -206,9 +206,10 @@ Simplifier::Candidate Simplifier::longest(std::int64_t start, double first, std:
     // The last sample of the longest element may be the first of the next straight stretch: the
     // corner of the points. Then the element ends one sample earlier, at the value the next one
     // starts with.
-    const Choice chosen =
-        joining.samples + 1 == best.samples && startsStretch(start + best.samples - 1) ? joining
-                                                                                       : best;
+    // An element that reaches the end of what it is to cover has no corner to keep there.
+    const bool corner = joining.samples + 1 == best.samples && best.samples < limit &&
+                        startsStretch(start + best.samples - 1);
+    const Choice chosen = corner ? joining : best;
     return {chosen.samples,
             roundedParameter(first + chosen.steps * quantum, quantum == Quantum ? 4 : 5)};
 }

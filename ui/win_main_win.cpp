@@ -1,5 +1,6 @@
 #include "ui/app_state_win.h"
 #include "ui/main_window_win.h"
+#include "ui/message_loop_win.h"
 
 #include <clocale>
 

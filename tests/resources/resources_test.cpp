@@ -175,6 +175,7 @@ TEST(ResourceScript, MenuHoldsItsCommandsInOrder) {
                                                          {"上書き保存\\tCtrl+S", 106},
                                                          {"設定保存", 102},
                                                          {"設定読込", 103},
+                                                         {"波形データ取込...\\tCtrl+I", 107},
                                                          {"終了", 100},
                                                          {"元に戻す\\tCtrl+Z", 110},
                                                          {"やり直し\\tCtrl+Y", 111}};

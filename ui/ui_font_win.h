@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/gdi_objects_win.h"
+
+#include <windows.h>
+
+// The program's one typeface: the Japanese fixed-pitch Gothic of every control and chart label.
+ScopedFont CreateGothicFont(int pixelHeight);
+
+// Pixel height of the controls' font for a screen dpi.
+int UiFontHeight(int dpi);
+
+// The controls' font at a screen dpi.
+ScopedFont CreateUiFont(int dpi);
