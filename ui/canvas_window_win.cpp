@@ -35,7 +35,8 @@ void OnCanvasPaint(CanvasWindow& pane) {
 }
 
 void ReportReadout(CanvasWindow& pane) {
-    pane.events->onChartReadoutChanged(cursorReadout(pane.canvas, pane.cursorX, Language::Japanese).text);
+    pane.events->onChartReadoutChanged(
+        cursorReadout(pane.canvas, pane.cursorX, Language::Japanese).text);
 }
 
 // The element under column x of the chart, or -1.

@@ -11,7 +11,8 @@ namespace {
 void ShowStatus(const EditorWindow& editor, unsigned parts) {
     const StatusBar& bar = editor.controls.statusBar;
     const EditorModel& model = editor.model;
-    bar.setText(StatusPart::File, fileStatusText(model.filePath(), model.modified(), Language::Japanese));
+    bar.setText(StatusPart::File,
+                fileStatusText(model.filePath(), model.modified(), Language::Japanese));
     if ((parts & DocumentPart) == 0)
         return;
     bar.setText(StatusPart::Time, timeStatusText(model.document(), Language::Japanese));

@@ -15,9 +15,8 @@ void CmdImport(EditorWindow& editor, const std::filesystem::path& file,
     const std::optional<ImportDialogResult> result = OpenImportDialog(editor.window, request);
     if (!result)
         return;
-    DocumentStep step = importElements(editor.model.document(), result->elements,
-                                       result->rangeCode, result->resolutionCode,
-                                       ActiveRow(editor));
+    DocumentStep step = importElements(editor.model.document(), result->elements, result->rangeCode,
+                                       result->resolutionCode, ActiveRow(editor));
     if (step.outcome == CommandOutcome::Refused) {
         ShowBudgetExceeded(editor.window);
         return;
@@ -28,6 +27,5 @@ void CmdImport(EditorWindow& editor, const std::filesystem::path& file,
 bool IsPointFile(const std::filesystem::path& path) {
     const std::wstring extension = path.extension().wstring();
     return lstrcmpiW(extension.c_str(), L".csv") == 0 ||
-           lstrcmpiW(extension.c_str(), L".txt") == 0 ||
-           lstrcmpiW(extension.c_str(), L".pwl") == 0;
+           lstrcmpiW(extension.c_str(), L".txt") == 0 || lstrcmpiW(extension.c_str(), L".pwl") == 0;
 }

@@ -1,5 +1,6 @@
 #include "ui/import_fields_win.h"
 
+#include "ui/combo_box_win.h"
 #include "ui/gdi_objects_win.h"
 #include "ui/text_win.h"
 
@@ -29,21 +30,6 @@ class ScopedMemoryDc {
     HDC dc_;
 };
 
-std::vector<std::string> ComboEntries(HWND combo) {
-    std::vector<std::string> entries;
-    const auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        // CB_GETLBTEXTLEN gives the length without the terminating zero, or CB_ERR.
-        const auto length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring entry(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
-        SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(entry.data()));
-        entry.resize(entry.size() - 1);
-        entries.push_back(Narrow(entry));
-    }
-    return entries;
-}
-
 } // namespace
 
 std::string FieldText(HWND dialog, int id) {
@@ -63,21 +49,17 @@ void EnableField(HWND dialog, int id, bool enabled) {
 }
 
 void SetComboEntries(HWND dialog, int id, const std::vector<std::string>& entries) {
-    const HWND combo = GetDlgItem(dialog, id);
-    if (ComboEntries(combo) == entries)
-        return;
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    for (const std::string& entry : entries)
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
+    const ComboBox combo(GetDlgItem(dialog, id));
+    if (combo.entries() != entries)
+        combo.setEntries(entries);
 }
 
 void SelectComboEntry(HWND dialog, int id, int entry) {
-    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    ComboBox(GetDlgItem(dialog, id)).select(entry);
 }
 
 int SelectedComboEntry(HWND dialog, int id) {
-    // CB_GETCURSEL gives CB_ERR (-1) when nothing is selected.
-    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+    return ComboBox(GetDlgItem(dialog, id)).selection();
 }
 
 std::optional<std::filesystem::path> ChoosePointFile(HWND owner, Language language) {

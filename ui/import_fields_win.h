@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-// The import dialog's controls by id: the only code that sends them messages. Texts are UTF-8.
+// The import dialog's controls by id; its drop-down lists through ComboBox. Texts are UTF-8.
 std::string FieldText(HWND dialog, int id);
 void SetFieldText(HWND dialog, int id, std::string_view text);
 void EnableField(HWND dialog, int id, bool enabled);

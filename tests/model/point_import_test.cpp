@@ -159,8 +159,9 @@ TEST(PointImport, EverySampleKeepsToTheToleranceWithFewElements) {
             const double samplesInside = element.duration / 0.001;
             EXPECT_NEAR(samplesInside, std::round(samplesInside), 1e-6);
         }
-        if (tolerance >= 0.1)
+        if (tolerance >= 0.1) {
             EXPECT_LT(made.elements.size(), 60u);
+        }
     }
 }
 

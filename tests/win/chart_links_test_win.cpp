@@ -58,7 +58,8 @@ class ChartLinksTest : public ::testing::Test {
 TEST_F(ChartLinksTest, MouseMoveShowsTheReadoutAndRepaintsOnlyItsRectangles) {
     const int x = XOf(5);
     SendMessageW(Chart().canvasWindow, WM_MOUSEMOVE, 0, MAKELPARAM(x, 100));
-    EXPECT_EQ(StatusPartText(StatusPart::Readout), cursorReadout(Chart().canvas, x).text);
+    EXPECT_EQ(StatusPartText(StatusPart::Readout),
+              cursorReadout(Chart().canvas, x, Language::Japanese).text);
     EXPECT_NE(StatusPartText(StatusPart::Readout), "");
 
     HRGN expected = CreateRectRgn(0, 0, 0, 0);
@@ -139,7 +140,8 @@ TEST_F(ChartLinksTest, WheelOverTheChartReachesItWhileTheListHasTheFocus) {
 }
 
 TEST_F(ChartLinksTest, ClippedElementIsMarkedRedAndNamedInTheStatusBar) {
-    EXPECT_EQ(StatusPartText(StatusPart::Clipping), clippingStatusText({{1, 1000, 10}}));
+    EXPECT_EQ(StatusPartText(StatusPart::Clipping),
+              clippingStatusText({{1, 1000, 10}}, Language::Japanese));
     EXPECT_EQ(ListCellText(List(), 0, 0), "1");
     EXPECT_EQ(ListCellText(List(), 1, 0), "2 !");
 

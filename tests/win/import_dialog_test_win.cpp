@@ -1,12 +1,14 @@
 // The import dialog through the main window: the menu, a paste of two columns, a dropped file and
 // the command line open it; OK inserts its elements as one step and selects them.
 #include "resources/resource.h"
+#include "tests/support/element_builders.h"
 #include "tests/win/win_test_support_win.h"
 #include "ui/import_command_win.h"
 #include "ui/text_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <cstring>
 #include <filesystem>
@@ -109,15 +111,6 @@ void PutOnClipboard(const std::wstring& text) {
     CloseClipboard();
 }
 
-std::vector<int> SelectedRows() {
-    std::vector<int> rows;
-    const HWND list = FindControl(Editor().window, IDC_ELEMENT_LIST);
-    for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
-         row = ListView_GetNextItem(list, row, LVNI_SELECTED))
-        rows.push_back(row);
-    return rows;
-}
-
 class ImportDialog : public ::testing::Test {
   protected:
     void SetUp() override { OpenMainWindow(); }
@@ -126,49 +119,47 @@ class ImportDialog : public ::testing::Test {
 
 TEST_F(ImportDialog, TheMenuOpensItAndOkInsertsBeforeTheSelectedRowAsOneStep) {
     ShowTestDocument({{constantElement(1, 1), constantElement(2, 1)}, 0, 0, 0.01});
-    ListView_SetItemState(FindControl(Editor().window, IDC_ELEMENT_LIST), 1, LVIS_SELECTED,
-                          LVIS_SELECTED);
+    SelectRows(1, 1);
     const fs::path file = WriteFile(L"取込.csv", LoggerText);
-    RunImport([] { Command(IDM_IMPORT); },
-              [&](HWND dialog) {
-                  for (const int id : {700, 709, 705, 706, 701, 702, 703, 704, 710, 711, 708, 707,
-                                       IDOK, IDCANCEL})
-                      EXPECT_NE(GetDlgItem(dialog, id), nullptr) << id;
-                  EXPECT_EQ(Text(dialog, IDC_IMPORT_BROWSE), "参照...");
-                  Type(dialog, IDC_IMPORT_FILE, Narrow(file.wstring()));
-                  // The document's range and resolution are used, not offered.
-                  EXPECT_FALSE(Enabled(dialog, IDC_IMPORT_RANGE));
-                  std::string summary = Text(dialog, IDC_IMPORT_SUMMARY);
-                  EXPECT_NE(summary.find("現在の設定を使います: ±10V, 10m秒 / 15分"),
-                            std::string::npos);
-                  EXPECT_NE(summary.find("範囲外のサンプル: "), std::string::npos);
-                  EXPECT_EQ(summary.find("範囲外のサンプル: 0"), std::string::npos);
-                  // The summary follows every field.
-                  Type(dialog, IDC_IMPORT_GAIN, "0.001");
-                  summary = Text(dialog, IDC_IMPORT_SUMMARY);
-                  EXPECT_NE(summary.find("読込点数: 3"), std::string::npos);
-                  EXPECT_NE(summary.find("作成要素数: 2"), std::string::npos);
-                  EXPECT_NE(summary.find("範囲外のサンプル: 0"), std::string::npos);
-                  Type(dialog, IDC_IMPORT_TOLERANCE, "x");
-                  EXPECT_FALSE(Enabled(dialog, IDOK));
-                  EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("が数値ではありません"),
-                            std::string::npos);
-                  Type(dialog, IDC_IMPORT_TOLERANCE, "0");
-                  Choose(dialog, IDC_IMPORT_SHAPE, 1);
-                  EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("作成要素数: 2"),
-                            std::string::npos);
-                  Choose(dialog, IDC_IMPORT_SHAPE, 0);
-                  UpdateWindow(GetDlgItem(dialog, IDC_IMPORT_PREVIEW));
-                  EXPECT_TRUE(Enabled(dialog, IDOK));
-                  Click(dialog, IDOK);
-              });
+    RunImport(
+        [] { Command(IDM_IMPORT); },
+        [&](HWND dialog) {
+            for (const int id :
+                 {700, 709, 705, 706, 701, 702, 703, 704, 710, 711, 708, 707, IDOK, IDCANCEL})
+                EXPECT_NE(GetDlgItem(dialog, id), nullptr) << id;
+            EXPECT_EQ(Text(dialog, IDC_IMPORT_BROWSE), "参照...");
+            Type(dialog, IDC_IMPORT_FILE, Narrow(file.wstring()));
+            // The document's range and resolution are used, not offered.
+            EXPECT_FALSE(Enabled(dialog, IDC_IMPORT_RANGE));
+            std::string summary = Text(dialog, IDC_IMPORT_SUMMARY);
+            EXPECT_NE(summary.find("現在の設定を使います: ±10V, 10m秒 / 15分"), std::string::npos);
+            EXPECT_NE(summary.find("範囲外のサンプル: "), std::string::npos);
+            EXPECT_EQ(summary.find("範囲外のサンプル: 0"), std::string::npos);
+            // The summary follows every field.
+            Type(dialog, IDC_IMPORT_GAIN, "0.001");
+            summary = Text(dialog, IDC_IMPORT_SUMMARY);
+            EXPECT_NE(summary.find("読込点数: 3"), std::string::npos);
+            EXPECT_NE(summary.find("作成要素数: 2"), std::string::npos);
+            EXPECT_NE(summary.find("範囲外のサンプル: 0"), std::string::npos);
+            Type(dialog, IDC_IMPORT_TOLERANCE, "x");
+            EXPECT_FALSE(Enabled(dialog, IDOK));
+            EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("が数値ではありません"),
+                      std::string::npos);
+            Type(dialog, IDC_IMPORT_TOLERANCE, "0");
+            Choose(dialog, IDC_IMPORT_SHAPE, 1);
+            EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("作成要素数: 2"), std::string::npos);
+            Choose(dialog, IDC_IMPORT_SHAPE, 0);
+            UpdateWindow(GetDlgItem(dialog, IDC_IMPORT_PREVIEW));
+            EXPECT_TRUE(Enabled(dialog, IDOK));
+            Click(dialog, IDOK);
+        });
     const ElementList& elements = Editor().model.document().elements;
     ASSERT_EQ(elements.size(), 4u);
     EXPECT_EQ(elements[1].type, FUNC_SLOPE);
     EXPECT_EQ(elements[1].params[1], 5.0);
     EXPECT_EQ(elements[2].params[1], 0.0);
     EXPECT_EQ(elements[3].params[0], 2.0);
-    EXPECT_EQ(SelectedRows(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{1, 2}));
     Command(IDM_UNDO);
     EXPECT_EQ(Editor().model.document().elements.size(), 2u);
     fs::remove(file);
@@ -176,6 +167,7 @@ TEST_F(ImportDialog, TheMenuOpensItAndOkInsertsBeforeTheSelectedRowAsOneStep) {
 
 TEST_F(ImportDialog, CancelChangesNothing) {
     ShowTestDocument({{constantElement(1, 1)}, 0, 0, 0.01});
+    const std::size_t steps = Editor().model.history().undoCount();
     const fs::path file = WriteFile(L"cancel.csv", LoggerText);
     RunImport([] { Command(IDM_IMPORT); },
               [&](HWND dialog) {
@@ -183,7 +175,7 @@ TEST_F(ImportDialog, CancelChangesNothing) {
                   Click(dialog, IDCANCEL);
               });
     EXPECT_EQ(Editor().model.document().elements.size(), 1u);
-    EXPECT_FALSE(Editor().model.canUndo());
+    EXPECT_EQ(Editor().model.history().undoCount(), steps);
     fs::remove(file);
 }
 
@@ -202,22 +194,25 @@ TEST_F(ImportDialog, PastingTwoColumnsOfNumbersOpensItWithThemAndAppends) {
     ASSERT_EQ(elements.size(), 3u);
     EXPECT_EQ(elements[1].type, FUNC_SLOPE);
     EXPECT_EQ(elements[2].type, FUNC_CONST);
-    EXPECT_EQ(SelectedRows(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{1, 2}));
 }
 
 TEST_F(ImportDialog, AReplayFileOnTheCommandLineOrDroppedOffersItsRangeToANewDocument) {
-    const fs::path file = WriteFile(
-        L"00000000.csv",
-        "AI1,0-20[mA],1\r\n2020/1/1,0:00:00.00,4.0000\r\n2020/1/1,0:00:02.00,20.0000\r\n"
-        "2020/1/1,0:00:03.00,20.0000\r\n");
-    RunImport([&] { OpenCommandLineFile(Editor(), (L"QZ57editor.exe \"" + file.wstring() + L"\"").c_str()); },
-              [&](HWND dialog) {
-                  EXPECT_TRUE(Enabled(dialog, IDC_IMPORT_RANGE));
-                  EXPECT_EQ(Text(dialog, IDC_IMPORT_RANGE), "0-20mA (外部電源)");
-                  EXPECT_EQ(Text(dialog, IDC_IMPORT_RESOLUTION), "1秒 / 24時間");
-                  EXPECT_EQ(Text(dialog, IDC_IMPORT_SHAPE), "階段");
-                  Click(dialog, IDOK);
-              });
+    const fs::path file =
+        WriteFile(L"00000000.csv",
+                  "AI1,0-20[mA],1\r\n2020/1/1,0:00:00.00,4.0000\r\n2020/1/1,0:00:02.00,20.0000\r\n"
+                  "2020/1/1,0:00:03.00,20.0000\r\n");
+    RunImport(
+        [&] {
+            OpenCommandLineFile(Editor(), (L"QZ57editor.exe \"" + file.wstring() + L"\"").c_str());
+        },
+        [&](HWND dialog) {
+            EXPECT_TRUE(Enabled(dialog, IDC_IMPORT_RANGE));
+            EXPECT_EQ(Text(dialog, IDC_IMPORT_RANGE), "0-20mA (外部電源)");
+            EXPECT_EQ(Text(dialog, IDC_IMPORT_RESOLUTION), "1秒 / 24時間");
+            EXPECT_EQ(Text(dialog, IDC_IMPORT_SHAPE), "階段");
+            Click(dialog, IDOK);
+        });
     EXPECT_EQ(Editor().model.document().rangeCode, 3);
     EXPECT_EQ(Editor().model.document().resolutionCode, 2);
     EXPECT_EQ(Editor().model.document().elements.size(), 2u);
@@ -229,11 +224,12 @@ TEST_F(ImportDialog, AReplayFileOnTheCommandLineOrDroppedOffersItsRangeToANewDoc
     header->fWide = TRUE;
     std::memcpy(header + 1, dropped.data(), dropped.size() * sizeof(wchar_t));
     GlobalUnlock(drop);
-    RunImport([&] { SendMessageW(Editor().window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0); },
-              [&](HWND dialog) {
-                  EXPECT_FALSE(Enabled(dialog, IDC_IMPORT_RANGE));
-                  Click(dialog, IDOK);
-              });
+    RunImport(
+        [&] { SendMessageW(Editor().window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0); },
+        [&](HWND dialog) {
+            EXPECT_FALSE(Enabled(dialog, IDC_IMPORT_RANGE));
+            Click(dialog, IDOK);
+        });
     EXPECT_EQ(Editor().model.document().elements.size(), 4u);
     fs::remove(file);
 }
