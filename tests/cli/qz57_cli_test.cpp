@@ -319,7 +319,8 @@ TEST_F(Qz57, ImportRefusalsNameTheLineAndWriteNothing) {
     Outcome r =
         run("import " + (folder_ / "back.csv").string() + " " + dat.string() + " --range 0");
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("back.csv: line 4: the time is earlier than the one before"), std::string::npos)
+    EXPECT_NE(r.err.find("back.csv: line 4: the time is earlier than the one before"),
+              std::string::npos)
         << r.err;
     writeFile(folder_ / "long.csv", "0,0\n120,1\n");
     r = run("import " + (folder_ / "long.csv").string() + " " + dat.string() +
