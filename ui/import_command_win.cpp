@@ -7,6 +7,7 @@
 #include "ui/message_box_win.h"
 
 #include <optional>
+#include <system_error>
 
 void CmdImport(EditorWindow& editor, const std::filesystem::path& file,
                const std::string& pastedText) {
@@ -26,6 +27,9 @@ void CmdImport(EditorWindow& editor, const std::filesystem::path& file,
 
 bool IsPointFile(const std::filesystem::path& path) {
     const std::wstring extension = path.extension().wstring();
-    return lstrcmpiW(extension.c_str(), L".csv") == 0 ||
-           lstrcmpiW(extension.c_str(), L".txt") == 0 || lstrcmpiW(extension.c_str(), L".pwl") == 0;
+    std::error_code error;
+    return (lstrcmpiW(extension.c_str(), L".csv") == 0 ||
+            lstrcmpiW(extension.c_str(), L".txt") == 0 ||
+            lstrcmpiW(extension.c_str(), L".pwl") == 0) &&
+           std::filesystem::is_regular_file(path, error);
 }

@@ -11,5 +11,6 @@ struct EditorWindow;
 void CmdImport(EditorWindow& editor, const std::filesystem::path& file = {},
                const std::string& pastedText = {});
 
-// Files the import reads rather than the settings loader: .csv, .txt and .pwl, in any case.
+// Files the import reads rather than the settings loader: an existing .csv, .txt or .pwl file,
+// the extension in any case.
 bool IsPointFile(const std::filesystem::path& path);
