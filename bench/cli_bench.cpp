@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <spawn.h>
 #include <string>
@@ -63,8 +64,15 @@ bool runQz57(std::vector<std::string> args) {
     for (std::string& arg : args)
         argv.push_back(arg.data());
     argv.push_back(nullptr);
+    // What qz57 prints (import's summary) would only clutter the figures.
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t child = 0;
-    if (::posix_spawn(&child, QZ57_PROGRAM, nullptr, nullptr, argv.data(), environ) != 0)
+    const int spawned =
+        ::posix_spawn(&child, QZ57_PROGRAM, &actions, nullptr, argv.data(), environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
         return false;
     int status = 0;
     return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -96,5 +104,25 @@ void exportOneCallPerFile(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * FileCount);
 }
 BENCHMARK(exportOneCallPerFile)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(3);
+
+// The whole qz57 import of the longest replay file: a 90 s triangle of 10 periods at 1 ms,
+// 90,001 rows, to a settings file.
+void importLongestReplayFile(benchmark::State& state) {
+    const fs::path folder = settingsFolder().folder;
+    const fs::path dat = folder / "triangle.dat";
+    const fs::path csv = folder / "triangle.csv";
+    SignalDocument doc;
+    doc.rangeCode = 0;
+    doc.resolutionCode = 3;
+    doc.sampleInterval = 0.001;
+    doc.elements = {makeElement(FUNC_TRI, {-5, 5, 4.5, 4.5, 10})};
+    WriteSettingsFile(dat, doc);
+    if (!runQz57({"export", dat.string(), csv.string()}))
+        state.SkipWithError("qz57 export failed");
+    for (auto _ : state)
+        if (!runQz57({"import", csv.string(), (folder / "imported.dat").string()}))
+            state.SkipWithError("qz57 import failed");
+}
+BENCHMARK(importLongestReplayFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
 } // namespace

@@ -12,3 +12,4 @@ inline constexpr int ExitUsage = 2;
 int runExport(std::span<const std::string_view> args);
 int runCheck(std::span<const std::string_view> args);
 int runRender(std::span<const std::string_view> args);
+int runImport(std::span<const std::string_view> args);

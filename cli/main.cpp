@@ -22,6 +22,14 @@ constexpr const char* Usage =
     "                                names in Japanese with --lang ja or a Japanese locale\n"
     "  render SETTINGS.dat OUT.svg [--period SECONDS] [--dpi N]\n"
     "                                draw the chart as an SVG picture\n"
+    "  import POINTS OUT.dat [--range CODE] [--resolution CODE] [--step | --linear]\n"
+    "         [--tolerance X] [--gain G] [--offset O] [--time-scale S]\n"
+    "         [--columns T,V] [--interval SECONDS]\n"
+    "                                make a settings file of the points of a replay CSV,\n"
+    "                                delimited text (CSV, TSV, semicolons) or a PWL file\n"
+    "                                (- reads standard input); codes as in settings files,\n"
+    "                                columns from 1, --columns -,V --interval S for values\n"
+    "                                without times; prints what was made\n"
     "\n"
     "Options:\n"
     "  --help      show this text\n"
@@ -48,6 +56,8 @@ int run(const std::vector<std::string_view>& args) {
         return runCheck(rest);
     if (command == "render")
         return runRender(rest);
+    if (command == "import")
+        return runImport(rest);
     std::fprintf(stderr, "qz57: unknown command '%.*s'\n\n%s", static_cast<int>(command.size()),
                  command.data(), Usage);
     return ExitUsage;

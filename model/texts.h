@@ -186,6 +186,57 @@ enum class TextId {
     RecoveryQuestion,          // {1} the document's file name, {2} the copy's time
     RecoveryUnreadable,        // {1} the copy's path
     StatusRecoveryUnavailable, // the copies' folder cannot be written
+    // What the import of a point file refused, and where: {1} line number, {2} the refusal.
+    ImportAtLine,
+    ImportCannotOpen,
+    ImportTooLarge,
+    ImportTooManyRows,
+    ImportNoNumbers,
+    ImportTooFewColumns,
+    ImportNotANumber,
+    ImportNotFinite,
+    ImportTimeBackwards,
+    ImportNeedsTimeStep,
+    ImportNoRange,
+    ImportNoResolution,
+    ImportBadSetting,
+    ImportOverflow,
+    ImportHugeValue,
+    ImportTooShort,
+    ImportTooLong, // {1} seconds the data lasts, {2} the resolution's maximum
+    // The import's summary, a line each: {1} a count, or a number and {2} the unit or maximum.
+    ImportSummaryPoints,
+    ImportSummaryElements,
+    ImportSummaryDeviation,
+    ImportSummaryDuration,
+    ImportSummaryClipped,
+    // The import dialog: its title, labels ({1} the range's unit label), choices and messages.
+    ImportMenuItem,
+    ImportDialogTitle,
+    ImportFileLabel,
+    ImportBrowse,
+    ImportTimeColumn,
+    ImportValueColumn,
+    ImportNoTimeColumn,
+    ImportColumn,      // {1} column number
+    ImportNamedColumn, // {1} column number, {2} its name in the header
+    ImportShapeLabel,
+    ImportLinear,
+    ImportSteps,
+    ImportTolerance,
+    ImportGain,
+    ImportOffset,
+    ImportTimeScale,
+    ImportTimeStep,
+    ImportRangeLabel,
+    ImportResolutionLabel,
+    ImportDocumentCodes, // {1} range, {2} resolution
+    ImportOk,
+    ImportCancel,
+    ImportFileFilter,
+    ImportPastedText,
+    ImportFieldNotNumber, // {1} the field's label
+    ImportNoRoom,         // {1} seconds of the data, {2} seconds left in the document
 
     Count_ // not a text: the number of ids
 };

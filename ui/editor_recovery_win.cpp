@@ -50,8 +50,8 @@ void OnRecoveryTimer(EditorWindow& editor) {
 void OnRecoveryWritten(EditorWindow& editor, bool onDisk) {
     // Said once: the note stays until the chart's readout takes its place.
     if (editor.recovery->written(onDisk))
-        editor.controls.statusBar.setText(
-            StatusPart::Readout, text(TextId::StatusRecoveryUnavailable, Language::Japanese));
+        editor.controls.statusBar.setText(StatusPart::Readout,
+                                          text(TextId::StatusRecoveryUnavailable, editor.language));
 }
 
 LRESULT OnQueryEndSession(EditorWindow& editor) {

@@ -1,6 +1,7 @@
 #include "ui/element_commands_win.h"
 
 #include "files/element_clipboard.h"
+#include "files/import_form.h"
 #include "model/element_commands.h"
 #include "model/list_rows.h"
 #include "resources/resource.h"
@@ -8,6 +9,7 @@
 #include "ui/clipboard_win.h"
 #include "ui/editor_refresh_win.h"
 #include "ui/editor_window_win.h"
+#include "ui/import_command_win.h"
 #include "ui/menu_states_win.h"
 #include "ui/message_box_win.h"
 
@@ -44,6 +46,11 @@ void Paste(EditorWindow& editor) {
     const std::optional<std::string> text = ClipboardText(editor.window);
     if (!text)
         return;
+    // Columns of numbers copied from a spreadsheet are points to import, not elements.
+    if (isPointColumns(*text)) {
+        CmdImport(editor, {}, *text);
+        return;
+    }
     ElementList elements;
     const SettingsReadResult read = readElementClipboardText(*text, doc.sampleInterval, elements);
     if (!read.ok()) {

@@ -9,6 +9,7 @@
 #include "ui/element_commands_win.h"
 #include "ui/export_command_win.h"
 #include "ui/help_win.h"
+#include "ui/import_command_win.h"
 #include "ui/main_layout.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_commands_win.h"
@@ -92,17 +93,24 @@ void LoadDocument(EditorWindow& editor, std::optional<LoadedSettings> loaded) {
     ReportLoaded(editor.window, editor.language);
 }
 
-// Several files dropped at once: the first is loaded, as 設定読込 would.
+// Several files dropped at once: the first is loaded, as 設定読込 would, or imported when it is a
+// point file.
 void OnDropFiles(EditorWindow& editor, HDROP drop) {
     const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
     std::wstring path(length, L'\0');
     DragQueryFileW(drop, 0, path.data(), length + 1);
     DragFinish(drop);
-    if (length == 0 || !MayReplaceDocument(editor.window, editor.language, editor.model)) {
+    if (length == 0) {
         return;
     }
-    LoadDocument(editor,
-                 ReadSettingsFrom(editor.window, editor.language, std::filesystem::path(path)));
+    if (IsPointFile(path)) {
+        CmdImport(editor, path);
+        return;
+    }
+    if (MayReplaceDocument(editor.window, editor.language, editor.model)) {
+        LoadDocument(editor,
+                     ReadSettingsFrom(editor.window, editor.language, std::filesystem::path(path)));
+    }
 }
 
 void OnSaved(EditorWindow& editor, bool saved) {
@@ -152,6 +160,9 @@ bool OnCommand(EditorWindow& editor, int id) {
         return true;
     case IDM_LOAD_SETTINGS:
         LoadDocument(editor, CmdLoadSettings(window, language, editor.model));
+        return true;
+    case IDM_IMPORT:
+        CmdImport(editor);
         return true;
     case IDM_UNDO:
         ChangeDocument(editor, [](EditorModel& model) { return model.undo(); });
@@ -360,8 +371,10 @@ void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine,
     }
     const std::filesystem::path path = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
-    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0 &&
-        (!askBeforeReplacing || MayReplaceDocument(editor.window, editor.language, editor.model))) {
-        LoadDocument(editor, ReadSettingsFrom(editor.window, editor.language, path));
+    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0) {
+        if (!askBeforeReplacing || MayReplaceDocument(editor.window, editor.language, editor.model))
+            LoadDocument(editor, ReadSettingsFrom(editor.window, editor.language, path));
+    } else if (IsPointFile(path)) {
+        CmdImport(editor, path);
     }
 }

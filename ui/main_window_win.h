@@ -26,8 +26,9 @@ bool RegisterMainClass(HINSTANCE instance);
 HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor);
 
 // Opens the settings file the program was started with (what Explorer passes for "Open with" or a
-// file association): the first argument, when it names a .dat file. Other arguments are ignored.
-// With askBeforeReplacing (a document was restored from a recovery copy), a list is replaced only
-// after the question of 設定読込.
+// file association): the first argument, when it names a .dat file; a .csv, .txt or .pwl file
+// opens the import dialog with it. Other arguments are ignored. With askBeforeReplacing (a
+// document was restored from a recovery copy), a list is replaced only after the question of
+// 設定読込.
 void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine,
                          bool askBeforeReplacing = false);

@@ -274,3 +274,77 @@ TEST_F(Qz57, ReadOnlyOutputIsLeftAlone) {
         << r.err;
     EXPECT_EQ(readFile(out), "old");
 }
+
+TEST_F(Qz57, ImportMakesASettingsFileThatExportsTheSameReplayFile) {
+    for (const char* name : {"current_1ms", "functions_10ms"}) {
+        const fs::path golden = fs::path(QZ57_GOLDEN_DIR) / (std::string(name) + ".csv");
+        const fs::path dat = folder_ / "imported.dat";
+        const fs::path csv = folder_ / "again.csv";
+        const Outcome r = run("import " + golden.string() + " " + dat.string());
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.out.find("points read: "), std::string::npos);
+        EXPECT_NE(r.out.find("elements made: "), std::string::npos);
+        EXPECT_NE(r.out.find("clipped samples: 0"), std::string::npos);
+        ASSERT_EQ(run("export " + dat.string() + " " + csv.string()).status, 0);
+        EXPECT_EQ(readFile(csv), readFile(golden)) << name;
+    }
+}
+
+TEST_F(Qz57, ImportReadsStandardInputAndTakesItsOptions) {
+    writeFile(folder_ / "in.txt", "title\nCH1\n1\n2\n3\n");
+    const fs::path dat = folder_ / "values.dat";
+    const Outcome r = run("import - " + dat.string() +
+                          " --range 4 --resolution 0 --step --columns -,1 --interval 0.5 "
+                          "--gain 2 --offset 1 < " +
+                          (folder_ / "in.txt").string());
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("range 4, resolution 0"), std::string::npos);
+    EXPECT_NE(r.out.find("duration: 1.500 s of 900 s"), std::string::npos);
+    const std::string settings = readFile(dat);
+    EXPECT_NE(settings.find("OUTRANGE\t4\r\nRESOLUTION\t0\r\nELEMENTS\t3\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("PAR0\t3\r\nPAR1\t0.5\r\n"), std::string::npos);
+    EXPECT_NE(settings.find("PAR0\t7\r\n"), std::string::npos);
+
+    writeFile(folder_ / "ms.csv", "ms,mV\n0,0\n2000,500\n");
+    const Outcome scaled = run("import " + (folder_ / "ms.csv").string() + " " + dat.string() +
+                               " --range 0 --time-scale 0.001 --gain 0.001 --tolerance 0.01");
+    ASSERT_EQ(scaled.status, 0) << scaled.err;
+    EXPECT_NE(scaled.out.find("elements made: 1\n"), std::string::npos);
+    EXPECT_NE(scaled.out.find("duration: 2.000 s of 90 s"), std::string::npos);
+}
+
+TEST_F(Qz57, ImportRefusalsNameTheLineAndWriteNothing) {
+    const fs::path dat = folder_ / "out.dat";
+    writeFile(folder_ / "back.csv", "t,v\n0,1\n2,2\n1,3\n");
+    Outcome r =
+        run("import " + (folder_ / "back.csv").string() + " " + dat.string() + " --range 0");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("back.csv: line 4: the time is earlier than the one before"),
+              std::string::npos)
+        << r.err;
+    writeFile(folder_ / "long.csv", "0,0\n120,1\n");
+    r = run("import " + (folder_ / "long.csv").string() + " " + dat.string() +
+            " --range 0 --resolution 3");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("the data lasts 120.000 s, more than the resolution's maximum time of "
+                         "90 s"),
+              std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(dat));
+    EXPECT_EQ(run("import " + (folder_ / "long.csv").string() + " " + dat.string()).status, 2);
+    EXPECT_EQ(run("import " + (folder_ / "missing.csv").string() + " " + dat.string()).status, 1);
+}
+
+TEST_F(Qz57, ImportUsageErrors) {
+    EXPECT_NE(run("--help").out.find("import POINTS OUT.dat"), std::string::npos);
+    EXPECT_EQ(run("import only-one.csv").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --range 5").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --resolution x").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --columns 0,1").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --columns 1").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --interval -1").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --tolerance -0.1").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --time-scale 0").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --gain").status, 2);
+    EXPECT_EQ(run("import a.csv b.dat --frobnicate 1").status, 2);
+}

@@ -28,8 +28,8 @@ ERROR = "エラー"
 QUESTION = "確認"
 EXIT_QUESTION = "終了確認"
 
-# Menu "ファイル": CSVファイル出力, 上書き保存, 設定保存, 設定読込, 終了.
-FILE_MENU, EXPORT_ITEM, SAVE_ITEM, LOAD_ITEM, EXIT_ITEM, FILE_ITEMS = 0, 0, 2, 3, 4, 5
+# Menu "ファイル": CSVファイル出力, 上書き保存, 設定保存, 設定読込, 波形データ取込..., 終了.
+FILE_MENU, EXPORT_ITEM, SAVE_ITEM, LOAD_ITEM, EXIT_ITEM, FILE_ITEMS = 0, 0, 2, 3, 5, 6
 
 # Main window controls (ids) and the list positions of the combos' entries.
 PERIOD, RANGE, RESOLUTION = 300, 301, 302

@@ -84,6 +84,19 @@ TEST(SignalDocument, BudgetAcceptsTheExactLimit) {
     }
 }
 
+TEST(SignalDocument, BudgetIsNotFooledByTheRoundingOfTheRunningSum) {
+    // 9,000 elements of 10 ms add up to 90.000000000009 s in binary: still the 90 s allowed.
+    SignalDocument doc;
+    doc.rangeCode = 0;
+    doc.resolutionCode = 3;
+    doc.sampleInterval = 0.001;
+    const ElementList tenMilliseconds(8999, lasting(0.01));
+    ASSERT_TRUE(insertElements(doc, tenMilliseconds, 0));
+    EXPECT_TRUE(fitsTimeBudget(doc, lasting(0.01)));
+    EXPECT_TRUE(elementsFitTimeBudget(doc, {lasting(0.01)}));
+    EXPECT_FALSE(fitsTimeBudget(doc, lasting(0.011)));
+}
+
 TEST(SignalDocument, InsertPlaysBeforeTheSelectedElement) {
     EditorModel doc = editorAt(0, {1, 2});
     EXPECT_TRUE(doc.apply(insertElement(doc.document(), lasting(5, 50), 0)));

@@ -67,6 +67,7 @@ TEST(LoadedMenu, HasTheTwoPopUpsWithTheirCommandsInOrder) {
                           {0, L"上書き保存\tCtrl+S", IDM_SAVE_OVER},
                           {0, L"設定保存", IDM_SAVE_SETTINGS},
                           {0, L"設定読込", IDM_LOAD_SETTINGS},
+                          {0, L"波形データ取込...\tCtrl+I", IDM_IMPORT},
                           {0, L"終了", IDM_EXIT},
                           {1, L"元に戻す\tCtrl+Z", IDM_UNDO},
                           {1, L"やり直し\tCtrl+Y", IDM_REDO},
@@ -89,7 +90,7 @@ TEST(LoadedMenu, HasTheTwoPopUpsWithTheirCommandsInOrder) {
         EXPECT_EQ(MenuText(popUp, at), item.text);
         EXPECT_EQ(GetMenuItemID(popUp, at), item.id);
     }
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 5);
+    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 6);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 12);
     EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 2)), 2);
     DestroyMenu(menu);

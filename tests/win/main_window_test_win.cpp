@@ -134,20 +134,15 @@ TEST_F(MainWindowTest, ShortcutKeysReachTheirCommands) {
     std::vector<std::vector<int>> keys;
     for (int i = 0; i < count; ++i)
         keys.push_back({table[i].key, table[i].fVirt & (FCONTROL | FSHIFT | FALT), table[i].cmd});
-    const std::vector<std::vector<int>> expected = {{'Z', FCONTROL, IDM_UNDO},
-                                                    {'Y', FCONTROL, IDM_REDO},
-                                                    {'Z', FCONTROL | FSHIFT, IDM_REDO},
-                                                    {'S', FCONTROL, IDM_SAVE_OVER},
-                                                    {'O', FCONTROL, IDM_LOAD_SETTINGS},
-                                                    {'E', FCONTROL, IDM_EXPORT_CSV},
-                                                    {VK_F1, 0, IDM_HELP},
-                                                    {'X', FCONTROL, IDM_CUT},
-                                                    {'C', FCONTROL, IDM_COPY},
-                                                    {'V', FCONTROL, IDM_PASTE},
-                                                    {'D', FCONTROL, IDM_DUPLICATE},
-                                                    {VK_UP, FALT, IDM_MOVE_UP},
-                                                    {VK_DOWN, FALT, IDM_MOVE_DOWN},
-                                                    {'A', FCONTROL, IDM_SELECT_ALL}};
+    const std::vector<std::vector<int>> expected = {
+        {'Z', FCONTROL, IDM_UNDO},          {'Y', FCONTROL, IDM_REDO},
+        {'Z', FCONTROL | FSHIFT, IDM_REDO}, {'S', FCONTROL, IDM_SAVE_OVER},
+        {'O', FCONTROL, IDM_LOAD_SETTINGS}, {'E', FCONTROL, IDM_EXPORT_CSV},
+        {'I', FCONTROL, IDM_IMPORT},        {VK_F1, 0, IDM_HELP},
+        {'X', FCONTROL, IDM_CUT},           {'C', FCONTROL, IDM_COPY},
+        {'V', FCONTROL, IDM_PASTE},         {'D', FCONTROL, IDM_DUPLICATE},
+        {VK_UP, FALT, IDM_MOVE_UP},         {VK_DOWN, FALT, IDM_MOVE_DOWN},
+        {'A', FCONTROL, IDM_SELECT_ALL}};
     EXPECT_EQ(keys, expected);
 
     ShowTestDocument({{constantElement(1, 5)}, 0, 0, 0.01});

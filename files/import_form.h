@@ -1,0 +1,54 @@
+// The import dialog without its window: what its fields hold, what they make of the points and
+// what it shows, so that every rule of the dialog is tested natively.
+#pragma once
+
+#include "files/point_reader.h"
+#include "model/point_import.h"
+#include "model/signal_document.h"
+#include "model/texts.h"
+
+#include <string>
+#include <vector>
+
+struct ImportForm {
+    std::string text; // what is imported: a file's bytes or pasted text
+    int timeColumn = DefaultColumn;
+    int valueColumn = DefaultColumn;
+    ImportShape shape = ImportShape::Linear;
+    // The number fields as typed.
+    std::string tolerance = "0";
+    std::string gain = "1";
+    std::string offset = "0";
+    std::string timeScale = "1";
+    std::string timeStep;
+    // The document's range and resolution, or the ones chosen in the dialog while it has none.
+    int rangeCode = -1;
+    int resolutionCode = -1;
+    bool offersCodes = false;
+    double usedTime = 0.0; // seconds the document's elements already take
+};
+
+// The form for a text: steps for a replay file and lines otherwise, and while the document has no
+// range or resolution the ones the points suggest.
+ImportForm startImportForm(std::string text, const SignalDocument& doc);
+
+// What the form makes: the points read, the elements when they can be made, the summary or the
+// refusal (a line each), and the columns for the combos: one per column of the first row of
+// numbers ("1: time" with the header's name, "1列" without), read with the first two columns
+// when the chosen ones refuse the text. The time column combo offers "なし" before them.
+struct ImportPreview {
+    PointReadResult read;
+    ImportResult made;
+    std::vector<std::string> lines;
+    std::vector<std::string> columns;
+    bool ok = false;
+};
+
+ImportPreview previewImport(const ImportForm& form, Language language);
+
+// Whether pasted text that is not element text is points to import instead: two or more columns
+// of numbers, as a spreadsheet puts them on the clipboard.
+bool isPointColumns(std::string_view text);
+
+// A number field: a decimal number, blanks around it allowed; none otherwise.
+std::optional<double> fieldNumber(std::string_view text);

@@ -1,0 +1,304 @@
+#include "ui/import_dialog_win.h"
+
+#include "canvas/preview_chart.h"
+#include "files/import_form.h"
+#include "files/import_messages.h"
+#include "files/point_reader.h"
+#include "model/synthesis.h"
+#include "model/tables.h"
+#include "resources/resource.h"
+#include "ui/canvas_painter_win.h"
+#include "ui/import_fields_win.h"
+#include "ui/text_win.h"
+
+#include <array>
+#include <string>
+#include <system_error>
+
+namespace {
+
+// One opening of the dialog, kept in the dialog's user data.
+struct ImportDialogState {
+    const ImportDialogRequest& request;
+    ImportForm form;
+    ImportPreview preview;
+    TracePoints samples; // the preview's signal
+    std::optional<ImportDialogResult> result;
+    bool filling = false; // the dialog itself is writing its fields: no refresh for each
+};
+
+ImportDialogState& StateOf(HWND dialog) {
+    return *reinterpret_cast<ImportDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
+Language LanguageOf(HWND dialog) {
+    return StateOf(dialog).request.language;
+}
+
+// The labels in the order of their ids; those with a unit take the range's unit label.
+constexpr std::array<TextId, 11> Labels{
+    TextId::ImportFileLabel,  TextId::ImportTimeColumn, TextId::ImportValueColumn,
+    TextId::ImportShapeLabel, TextId::ImportRangeLabel, TextId::ImportResolutionLabel,
+    TextId::ImportTolerance,  TextId::ImportGain,       TextId::ImportOffset,
+    TextId::ImportTimeScale,  TextId::ImportTimeStep,
+};
+
+void ShowLabels(HWND dialog) {
+    const Language language = LanguageOf(dialog);
+    const std::string unit(outputRange(StateOf(dialog).form.rangeCode).unitLabel);
+    for (std::size_t i = 0; i < Labels.size(); ++i)
+        SetFieldText(dialog, IDC_IMPORT_LABEL_FIRST + static_cast<int>(i),
+                     formatText(Labels[i], language, {unit}));
+}
+
+// The form's values into the fields, without a refresh for each.
+void ShowForm(HWND dialog) {
+    ImportDialogState& state = StateOf(dialog);
+    state.filling = true;
+    const ImportForm& form = state.form;
+    SetFieldText(dialog, IDC_IMPORT_TOLERANCE, form.tolerance);
+    SetFieldText(dialog, IDC_IMPORT_GAIN, form.gain);
+    SetFieldText(dialog, IDC_IMPORT_OFFSET, form.offset);
+    SetFieldText(dialog, IDC_IMPORT_TIME_SCALE, form.timeScale);
+    SetFieldText(dialog, IDC_IMPORT_TIME_STEP, form.timeStep);
+    SelectComboEntry(dialog, IDC_IMPORT_SHAPE, form.shape == ImportShape::Step ? 1 : 0);
+    SelectComboEntry(dialog, IDC_IMPORT_RANGE, positionOfRangeCode(form.rangeCode));
+    SelectComboEntry(dialog, IDC_IMPORT_RESOLUTION, positionOfResolutionCode(form.resolutionCode));
+    EnableField(dialog, IDC_IMPORT_RANGE, form.offersCodes);
+    EnableField(dialog, IDC_IMPORT_RESOLUTION, form.offersCodes);
+    state.filling = false;
+}
+
+// The column combos from the preview, with the columns the read used selected.
+void ShowColumns(HWND dialog) {
+    ImportDialogState& state = StateOf(dialog);
+    state.filling = true;
+    const std::vector<std::string>& columns = state.preview.columns;
+    std::vector<std::string> times{
+        std::string(text(TextId::ImportNoTimeColumn, LanguageOf(dialog)))};
+    times.insert(times.end(), columns.begin(), columns.end());
+    SetComboEntries(dialog, IDC_IMPORT_TIME_COLUMN, times);
+    SetComboEntries(dialog, IDC_IMPORT_VALUE_COLUMN, columns);
+    const PointReadResult& read = state.preview.read;
+    const int time = state.form.timeColumn != DefaultColumn ? state.form.timeColumn
+                     : read.ok()                            ? read.timeColumn
+                                                            : 0;
+    const int value = state.form.valueColumn != DefaultColumn ? state.form.valueColumn
+                      : read.ok()                             ? read.valueColumn
+                                                              : 1;
+    SelectComboEntry(dialog, IDC_IMPORT_TIME_COLUMN, time + 1);
+    SelectComboEntry(dialog, IDC_IMPORT_VALUE_COLUMN, value);
+    state.filling = false;
+}
+
+std::string SummaryText(const ImportDialogState& state, Language language) {
+    std::string summary;
+    if (!state.form.offersCodes)
+        summary = formatText(TextId::ImportDocumentCodes, language,
+                             {text(outputRange(state.form.rangeCode).name, language),
+                              text(resolution(state.form.resolutionCode).name, language)}) +
+                  "\r\n";
+    for (const std::string& line : state.preview.lines)
+        summary += line + "\r\n";
+    return summary;
+}
+
+// Every change ends here: the form read again, the summary, the preview and OK follow it.
+void Refresh(HWND dialog) {
+    ImportDialogState& state = StateOf(dialog);
+    const Language language = LanguageOf(dialog);
+    state.preview = previewImport(state.form, language);
+    ShowColumns(dialog);
+    state.samples.clearPoints();
+    if (state.preview.ok)
+        rebuildSamples(state.preview.made.elements,
+                       resolution(state.form.resolutionCode).sampleInterval, state.samples);
+    SetFieldText(dialog, IDC_IMPORT_SUMMARY, SummaryText(state, language));
+    EnableField(dialog, IDOK, state.preview.ok);
+    ShowLabels(dialog);
+    InvalidateRect(GetDlgItem(dialog, IDC_IMPORT_PREVIEW), nullptr, FALSE);
+}
+
+// A new text: a new form, the fields as it suggests.
+void TakeText(HWND dialog, std::string text) {
+    ImportDialogState& state = StateOf(dialog);
+    state.form = startImportForm(std::move(text), state.request.document);
+    ShowForm(dialog);
+    Refresh(dialog);
+}
+
+// The file named in the file field, once it names one that can be read.
+void OnFileNamed(HWND dialog) {
+    const std::filesystem::path path(Widen(FieldText(dialog, IDC_IMPORT_FILE)));
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+        return;
+    std::string text;
+    const PointReadStatus loaded = loadPointText(path, text);
+    if (loaded != PointReadStatus::Read) {
+        ImportDialogState& state = StateOf(dialog);
+        state.form.text.clear();
+        Refresh(dialog);
+        SetFieldText(dialog, IDC_IMPORT_SUMMARY, pointReadMessage(loaded, 0, LanguageOf(dialog)));
+        return;
+    }
+    TakeText(dialog, std::move(text));
+}
+
+void OnBrowse(HWND dialog) {
+    const std::optional<std::filesystem::path> path = ChoosePointFile(dialog, LanguageOf(dialog));
+    if (path)
+        SetFieldText(dialog, IDC_IMPORT_FILE, Narrow(path->wstring()));
+}
+
+void OnAccept(HWND dialog) {
+    ImportDialogState& state = StateOf(dialog);
+    if (!state.preview.ok)
+        return;
+    state.result = ImportDialogResult{state.preview.made.elements, state.form.rangeCode,
+                                      state.form.resolutionCode};
+    EndDialog(dialog, IDOK);
+}
+
+// A field the user changed: the form follows it.
+void OnFieldChanged(HWND dialog, int id) {
+    ImportForm& form = StateOf(dialog).form;
+    switch (id) {
+    case IDC_IMPORT_TOLERANCE:
+        form.tolerance = FieldText(dialog, id);
+        break;
+    case IDC_IMPORT_GAIN:
+        form.gain = FieldText(dialog, id);
+        break;
+    case IDC_IMPORT_OFFSET:
+        form.offset = FieldText(dialog, id);
+        break;
+    case IDC_IMPORT_TIME_SCALE:
+        form.timeScale = FieldText(dialog, id);
+        break;
+    case IDC_IMPORT_TIME_STEP:
+        form.timeStep = FieldText(dialog, id);
+        break;
+    case IDC_IMPORT_TIME_COLUMN:
+        form.timeColumn = SelectedComboEntry(dialog, id) - 1;
+        break;
+    case IDC_IMPORT_VALUE_COLUMN:
+        form.valueColumn = SelectedComboEntry(dialog, id);
+        break;
+    case IDC_IMPORT_SHAPE:
+        form.shape = SelectedComboEntry(dialog, id) == 1 ? ImportShape::Step : ImportShape::Linear;
+        break;
+    case IDC_IMPORT_RANGE:
+        form.rangeCode = rangeCodeAtPosition(SelectedComboEntry(dialog, id));
+        break;
+    case IDC_IMPORT_RESOLUTION:
+        form.resolutionCode = resolutionCodeAtPosition(SelectedComboEntry(dialog, id));
+        break;
+    default:
+        return;
+    }
+    Refresh(dialog);
+}
+
+void OnImportCommand(HWND dialog, int id, int code) {
+    if (StateOf(dialog).filling)
+        return;
+    if (id == IDOK && code == BN_CLICKED)
+        OnAccept(dialog);
+    else if (id == IDCANCEL && code == BN_CLICKED)
+        EndDialog(dialog, IDCANCEL);
+    else if (id == IDC_IMPORT_BROWSE && code == BN_CLICKED)
+        OnBrowse(dialog);
+    else if (id == IDC_IMPORT_FILE && code == EN_CHANGE)
+        OnFileNamed(dialog);
+    else if (code == EN_CHANGE || code == CBN_SELCHANGE)
+        OnFieldChanged(dialog, id);
+}
+
+void InitImportDialog(HWND dialog) {
+    ImportDialogState& state = StateOf(dialog);
+    const Language language = state.request.language;
+    SetWindowTextW(dialog, Widen(text(TextId::ImportDialogTitle, language)).c_str());
+    SetFieldText(dialog, IDC_IMPORT_BROWSE, text(TextId::ImportBrowse, language));
+    SetFieldText(dialog, IDOK, text(TextId::ImportOk, language));
+    SetFieldText(dialog, IDCANCEL, text(TextId::ImportCancel, language));
+    state.filling = true;
+    SetComboEntries(dialog, IDC_IMPORT_SHAPE,
+                    {std::string(text(TextId::ImportLinear, language)),
+                     std::string(text(TextId::ImportSteps, language))});
+    std::vector<std::string> ranges;
+    for (const int code : RangeCodeAtPosition)
+        ranges.emplace_back(text(outputRange(code).name, language));
+    SetComboEntries(dialog, IDC_IMPORT_RANGE, ranges);
+    std::vector<std::string> resolutions;
+    for (const int code : ResolutionCodeAtPosition)
+        resolutions.emplace_back(text(resolution(code).name, language));
+    SetComboEntries(dialog, IDC_IMPORT_RESOLUTION, resolutions);
+    state.filling = false;
+
+    if (!state.request.pastedText.empty()) {
+        state.filling = true;
+        SetFieldText(dialog, IDC_IMPORT_FILE, text(TextId::ImportPastedText, language));
+        state.filling = false;
+        TakeText(dialog, state.request.pastedText);
+    } else if (!state.request.file.empty()) {
+        SetFieldText(dialog, IDC_IMPORT_FILE, Narrow(state.request.file.wstring()));
+    }
+    if (state.form.text.empty())
+        TakeText(dialog, {});
+}
+
+// The preview static asks to be drawn: the chart code's draw list of the resulting signal, painted
+// off screen and copied in one step.
+void OnDrawPreview(HWND dialog, const DRAWITEMSTRUCT& item) {
+    const ImportDialogState& state = StateOf(dialog);
+    const RECT& area = item.rcItem;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    const DrawList list = previewDrawList(state.samples, state.form.rangeCode, width, height,
+                                          GetDeviceCaps(item.hDC, LOGPIXELSX));
+    PaintOffScreen(item.hDC, area, [&](HDC dc) {
+        if (state.preview.ok)
+            PaintDrawList(dc, list);
+        else
+            FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    });
+}
+
+INT_PTR CALLBACK ImportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        // Controls may report before the dialog has its state; nothing is done for them then.
+        if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0)
+            return FALSE;
+        switch (message) {
+        case WM_INITDIALOG:
+            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+            InitImportDialog(dialog);
+            return TRUE;
+        case WM_COMMAND:
+            OnImportCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_DRAWITEM:
+            if (wParam != IDC_IMPORT_PREVIEW)
+                return FALSE;
+            OnDrawPreview(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_CLOSE:
+            EndDialog(dialog, IDCANCEL);
+            return TRUE;
+        default:
+            return FALSE;
+        }
+    } catch (...) {
+        return FALSE;
+    }
+}
+
+} // namespace
+
+std::optional<ImportDialogResult> OpenImportDialog(HWND owner, const ImportDialogRequest& request) {
+    ImportDialogState state{request, {}, {}, {}, std::nullopt, false};
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_IMPORT), owner,
+                    ImportDialogProc, reinterpret_cast<LPARAM>(&state));
+    return state.result;
+}
