@@ -1,6 +1,7 @@
 // The edit history: undo and redo of one step on a long list, and what a full history holds.
 
 #include "model/editor_model.h"
+#include "model/element_commands.h"
 #include "tests/support/element_builders.h"
 
 #include <benchmark/benchmark.h>
@@ -10,14 +11,12 @@ namespace {
 // A document of this many elements at 1 s resolution (24 h), each a second long.
 EditorModel editorWith(int elements) {
     EditorModel editor;
-    editor.changeRange(0);
-    editor.changeResolution(2);
-    editor.edit([elements](SignalDocument& doc) {
-        for (int i = 0; i < elements; ++i)
-            doc.elements.push_back(
-                makeElement(FUNC_SIN, {0, 5, 1, static_cast<double>(i % 360), 1}));
-        return true;
-    });
+    editor.apply(changeRange(editor.document(), 0));
+    editor.apply(changeResolution(editor.document(), 2));
+    ElementList list;
+    for (int i = 0; i < elements; ++i)
+        list.push_back(makeElement(FUNC_SIN, {0, 5, 1, static_cast<double>(i % 360), 1}));
+    editor.apply(pasteElements(editor.document(), list, -1));
     return editor;
 }
 
@@ -26,7 +25,7 @@ EditorModel editorWith(int elements) {
 // for the samples.
 void undoRedoStep(benchmark::State& state) {
     EditorModel editor = editorWith(10'000);
-    editor.deleteElement(5'000);
+    editor.apply(deleteElement(editor.document(), 5'000));
     for (auto _ : state) {
         benchmark::DoNotOptimize(editor.undo());
         benchmark::DoNotOptimize(editor.redo());
@@ -40,7 +39,7 @@ void recordStep(benchmark::State& state) {
     EditorModel editor = editorWith(10'000);
     int round = 0;
     for (auto _ : state)
-        editor.replaceElement(constantElement(++round % 7, 1), 5'000);
+        editor.apply(replaceElement(editor.document(), constantElement(++round % 7, 1), 5'000));
 }
 BENCHMARK(recordStep)->Unit(benchmark::kMicrosecond);
 
@@ -58,7 +57,7 @@ void historyMemory(benchmark::State& state) {
                 doc.elements.assign(1'000, constantElement(i, 1));
                 editor.load(std::move(doc), "file.dat");
             } else {
-                editor.replaceElement(constantElement(i, 1), i);
+                editor.apply(replaceElement(editor.document(), constantElement(i, 1), i));
             }
         }
         bytes = editor.history().bytes();

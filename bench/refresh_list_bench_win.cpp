@@ -6,10 +6,11 @@
 
 #include "bench/large_documents.h"
 #include "files/settings_file.h"
+#include "model/element_commands.h"
 #include "model/tables.h"
 #include "tests/support/element_builders.h"
 #include "ui/app_state_win.h"
-#include "ui/main_controls_win.h"
+#include "ui/editor_refresh_win.h"
 #include "ui/main_window_win.h"
 
 #include <algorithm>
@@ -79,7 +80,7 @@ struct Parts {
 
     void print(const char* what) const {
         const double total = median(sum());
-        std::printf("%s: %7.2f ms (change %5.2f, samples %5.2f, ShowDocument %5.2f, list and "
+        std::printf("%s: %7.2f ms (change %5.2f, samples %5.2f, Refresh %5.2f, list and "
                     "status paint %5.2f)\n",
                     what, total, median(change), median(samples), median(show), median(rest));
     }
@@ -93,7 +94,7 @@ struct Parts {
     }
 };
 
-// The chart's own repaint, the part of ShowDocument that is not the list's.
+// The chart's own repaint, the part of the refresh that is not the list's.
 double medianChartPaint(EditorWindow& editor) {
     std::vector<double> times;
     for (int run = 0; run < Runs; ++run) {
@@ -113,7 +114,7 @@ bool timeChange(EditorWindow& editor, Parts& parts, const std::function<bool()>&
     parts.change.push_back(clock.lap());
     editor.model.samples();
     parts.samples.push_back(clock.lap());
-    ShowDocument(editor);
+    Refresh(editor, DocumentPart | SelectionPart);
     parts.show.push_back(clock.lap());
     paintTheRest(editor);
     parts.rest.push_back(clock.lap());
@@ -123,17 +124,18 @@ bool timeChange(EditorWindow& editor, Parts& parts, const std::function<bool()>&
 
 void benchEdits(EditorWindow& editor, int rows) {
     const ElementList elements = ninetySeconds(rows);
-    editor.model.edit([&](SignalDocument& doc) {
-        doc.elements = elements;
-        return true;
-    });
+    const SignalDocument& doc = editor.model.document();
+    editor.model.apply(elementStep(doc, 0, doc.elements, elements, {}));
     Parts parts;
     for (int run = 0; run < Runs; ++run) {
         // The last element's level goes up and down: every run is a real change.
         SignalElement changed = elements.back();
         changed.params[0] += (run + 1) % 2;
-        if (!timeChange(editor, parts,
-                        [&] { return editor.model.replaceElement(changed, rows - 1); })) {
+        if (!timeChange(editor, parts, [&] {
+                return editor.model
+                    .apply(replaceElement(editor.model.document(), changed, rows - 1))
+                    .has_value();
+            })) {
             std::printf("The edit with %d rows was refused\n", rows);
             return;
         }
@@ -185,8 +187,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     UpdateWindow(editor.window);
     pumpMessages();
 
-    editor.model.changeRange(0);
-    editor.model.changeResolution(3); // 1 ms, 90 s
+    editor.model.apply(changeRange(editor.model.document(), 0));
+    editor.model.apply(changeResolution(editor.model.document(), 3)); // 1 ms, 90 s
     // Show all 90 s at once: the chart then draws the whole signal.
     editor.chart.canvas.displaySpan = 90;
     for (int rows : {1, 10, 100, 1000, 10000})

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "version.h"
 
 #include <csignal>
 #include <cstdio>
@@ -38,7 +39,7 @@ int run(const std::vector<std::string_view>& args) {
         return ExitOk;
     }
     if (command == "--version") {
-        std::puts("qz57 1.10");
+        std::puts("qz57 " QZ57_VERSION_TEXT);
         return ExitOk;
     }
     if (command == "export")

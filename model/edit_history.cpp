@@ -78,7 +78,7 @@ std::size_t heldBytes(const DocumentChange& change) {
            pathBytes(change.fileBefore) + pathBytes(change.fileAfter);
 }
 
-std::uint64_t EditHistory::record(DocumentChange change) {
+void EditHistory::record(DocumentChange change) {
     for (const DocumentChange& dropped : redo_)
         bytes_ -= heldBytes(dropped);
     redo_.clear();
@@ -88,7 +88,6 @@ std::uint64_t EditHistory::record(DocumentChange change) {
     bytes_ += heldBytes(change);
     undo_.push_back(std::move(change));
     trim();
-    return current_;
 }
 
 const DocumentChange* EditHistory::nextUndo() const {

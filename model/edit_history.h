@@ -59,8 +59,8 @@ inline constexpr std::size_t HistoryByteLimit = 64u << 20;
 
 class EditHistory {
   public:
-    // Numbers the step's states and keeps it as the newest; returns the state it leads to.
-    std::uint64_t record(DocumentChange change);
+    // Numbers the step's states and keeps it as the newest.
+    void record(DocumentChange change);
 
     const DocumentChange* nextUndo() const;
     const DocumentChange* nextRedo() const;
@@ -71,7 +71,6 @@ class EditHistory {
     // longer reach never comes back, so a saved state compares equal only to itself.
     std::uint64_t currentState() const { return current_; }
     std::size_t undoCount() const { return undo_.size(); }
-    std::size_t redoCount() const { return redo_.size(); }
     std::size_t bytes() const { return bytes_; }
 
   private:

@@ -5,26 +5,8 @@
 
 namespace {
 
-RowSpan rowsOf(const DocumentChange& change, const ElementList& shown) {
-    return {static_cast<int>(change.first), static_cast<int>(shown.size())};
-}
-
-// A step that replaces the elements from first on and keeps the codes: made without copying the
-// document, so that a one-element edit of a long list costs one element.
-DocumentChange elementChange(const SignalDocument& doc, int first, ElementList before,
-                             ElementList after) {
-    DocumentChange change;
-    change.first = static_cast<std::size_t>(first);
-    change.before = std::move(before);
-    change.after = std::move(after);
-    change.rangeBefore = change.rangeAfter = doc.rangeCode;
-    change.resolutionBefore = change.resolutionAfter = doc.resolutionCode;
-    change.intervalBefore = change.intervalAfter = doc.sampleInterval;
-    return change;
-}
-
-bool inList(const SignalDocument& doc, int index) {
-    return index >= 0 && static_cast<std::size_t>(index) < doc.elements.size();
+RowSelection rowsOf(const DocumentChange& change, const ElementList& shown) {
+    return rowSpan(static_cast<int>(change.first), static_cast<int>(shown.size()));
 }
 
 } // namespace
@@ -43,47 +25,13 @@ void EditorModel::samplesChangedFrom(const DocumentChange& change) {
     staleFrom_ = staleFrom_ == Fresh ? from : std::min(staleFrom_, from);
 }
 
-bool EditorModel::appendElement(const SignalElement& element) {
-    return insertElement(element, static_cast<int>(doc_.elements.size()));
-}
-
-bool EditorModel::insertElement(const SignalElement& element, int index) {
-    const bool atEnd = static_cast<std::size_t>(index) == doc_.elements.size();
-    if ((!inList(doc_, index) && !atEnd) || !fitsTimeBudget(doc_, element))
-        return false;
-    record(elementChange(doc_, index, {}, {element}));
-    return true;
-}
-
-bool EditorModel::replaceElement(const SignalElement& element, int index) {
-    if (!inList(doc_, index) || !fitsTimeBudget(doc_, element, index))
-        return false;
-    const SignalElement& old = doc_.elements[static_cast<std::size_t>(index)];
-    if (old == element)
-        return false;
-    record(elementChange(doc_, index, {old}, {element}));
-    return true;
-}
-
-bool EditorModel::deleteElement(int index) {
-    if (!inList(doc_, index))
-        return false;
-    record(elementChange(doc_, index, {doc_.elements[static_cast<std::size_t>(index)]}, {}));
-    return true;
-}
-
-bool EditorModel::changeRange(int rangeCode) {
-    return edit([&](SignalDocument& doc) {
-        applyRangeChange(doc, rangeCode);
-        return true;
-    });
-}
-
-bool EditorModel::changeResolution(int resolutionCode) {
-    return edit([&](SignalDocument& doc) {
-        applyResolutionChange(doc, resolutionCode);
-        return true;
-    });
+std::optional<RowSelection> EditorModel::apply(DocumentStep step) {
+    if (step.outcome != CommandOutcome::Changed)
+        return std::nullopt;
+    // A row moved past an equal one leaves the same document: no step, but the rows move.
+    if (!changesNothing(step.change))
+        record(std::move(step.change));
+    return std::move(step.selection);
 }
 
 void EditorModel::load(SignalDocument doc, const std::filesystem::path& path) {
@@ -99,24 +47,13 @@ void EditorModel::markSaved(const std::filesystem::path& path) {
     file_ = {path, history_.currentState()};
 }
 
-bool EditorModel::edit(const std::function<bool(SignalDocument&)>& change) {
-    SignalDocument changed = doc_;
-    if (!change(changed))
-        return false;
-    DocumentChange step = changeBetween(doc_, changed);
-    if (changesNothing(step))
-        return false;
-    record(std::move(step));
-    return true;
-}
-
 void EditorModel::record(DocumentChange change) {
     applyForward(doc_, change);
     samplesChangedFrom(change);
     history_.record(std::move(change));
 }
 
-std::optional<RowSpan> EditorModel::undo() {
+std::optional<RowSelection> EditorModel::undo() {
     const DocumentChange* step = history_.nextUndo();
     if (step == nullptr)
         return std::nullopt;
@@ -124,12 +61,12 @@ std::optional<RowSpan> EditorModel::undo() {
     samplesChangedFrom(*step);
     if (step->fileBefore)
         file_ = *step->fileBefore;
-    const RowSpan rows = rowsOf(*step, step->before);
+    RowSelection rows = rowsOf(*step, step->before);
     history_.stepBack();
     return rows;
 }
 
-std::optional<RowSpan> EditorModel::redo() {
+std::optional<RowSelection> EditorModel::redo() {
     const DocumentChange* step = history_.nextRedo();
     if (step == nullptr)
         return std::nullopt;
@@ -137,7 +74,7 @@ std::optional<RowSpan> EditorModel::redo() {
     samplesChangedFrom(*step);
     if (step->fileAfter)
         file_ = {step->fileAfter->path, step->stateAfter};
-    const RowSpan rows = rowsOf(*step, step->after);
+    RowSelection rows = rowsOf(*step, step->after);
     history_.stepForward();
     return rows;
 }

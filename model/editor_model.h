@@ -1,21 +1,14 @@
 #pragma once
 
+#include "model/document_step.h"
 #include "model/edit_history.h"
+#include "model/row_selection.h"
 #include "model/signal_document.h"
 #include "model/synthesis.h"
 #include "model/trace_points.h"
 
 #include <filesystem>
-#include <functional>
 #include <optional>
-
-// Rows of the list a step touched, to select after an undo or redo.
-struct RowSpan {
-    int first = 0;
-    int count = 0;
-
-    bool operator==(const RowSpan&) const = default;
-};
 
 // The edited signal as the editor holds it: the document, the samples rebuilt from it, the file
 // it belongs to and its edit history. Every change a user makes goes through here as one step
@@ -38,17 +31,11 @@ class EditorModel {
     bool canRedo() const { return history_.nextRedo() != nullptr; }
     const EditHistory& history() const { return history_; }
 
-    // Each is one step; false (and no step) when refused: over the time budget, or a row that is
-    // not in the list.
-    bool appendElement(const SignalElement& element);
-    bool insertElement(const SignalElement& element, int index);
-    bool replaceElement(const SignalElement& element, int index);
-    bool deleteElement(int index);
-
-    // A new range or resolution, clearing the list where that discards it (the window asks the
-    // user first). False when the code is the one already chosen: nothing to undo.
-    bool changeRange(int rangeCode);
-    bool changeResolution(int resolutionCode);
+    // Carries out a command's step and records it as one step that undo takes back whole; the
+    // one way the document changes besides undo, redo and load. Returns the rows to select
+    // afterwards, or none when the command was refused or did nothing. A step that leaves the
+    // document as it was records nothing.
+    std::optional<RowSelection> apply(DocumentStep step);
 
     // The whole document read from a file, as one step: undo brings back the previous one, and
     // its file.
@@ -57,13 +44,9 @@ class EditorModel {
     // The document is now on disk as path.
     void markSaved(const std::filesystem::path& path);
 
-    // Any other change: runs on a copy of the document and becomes one step when it returns true
-    // and left the document different.
-    bool edit(const std::function<bool(SignalDocument&)>& change);
-
-    // The rows of the step taken back or done again; none when there was nothing to do.
-    std::optional<RowSpan> undo();
-    std::optional<RowSpan> redo();
+    // The rows of the step taken back or done again, to select; none when there was nothing to do.
+    std::optional<RowSelection> undo();
+    std::optional<RowSelection> redo();
 
   private:
     void record(DocumentChange change);

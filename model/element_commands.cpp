@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -10,98 +11,97 @@ std::size_t at(int row) {
     return static_cast<std::size_t>(row);
 }
 
-bool validSelection(const SignalDocument& doc, const std::vector<int>& rows) {
-    if (rows.empty() || rows.front() < 0 || at(rows.back()) >= doc.elements.size())
-        return false;
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        if (rows[i] <= rows[i - 1])
-            return false;
-    }
-    return true;
+bool validSelection(const SignalDocument& doc, const RowSelection& rows) {
+    return !isEmpty(rows) && isValidSelection(rows, doc.elements.size());
 }
 
-CommandResult unchanged(CommandOutcome outcome, const std::vector<int>& rows) {
-    return {outcome, rows};
+// The elements of rows [first, last), as a step's run.
+ElementList runOf(const SignalDocument& doc, int first, int last) {
+    return ElementList(doc.elements.begin() + static_cast<std::ptrdiff_t>(first),
+                       doc.elements.begin() + static_cast<std::ptrdiff_t>(last));
 }
 
-// The rows first, first + 1, ..., count of them.
-std::vector<int> rowsFrom(int first, std::size_t count) {
-    std::vector<int> rows(count);
-    for (std::size_t i = 0; i < count; ++i)
-        rows[i] = first + static_cast<int>(i);
-    return rows;
-}
-
-// Moves every selected row one place by swapping it with its neighbour at step (-1 or +1),
-// visiting the rows nearest that end first so a block of selected rows moves as a whole.
-CommandResult moveRows(SignalDocument& doc, const std::vector<int>& rows, int step) {
+// Moves every selected row one place by swapping it with its neighbour at step (-1 or +1), within
+// the run from the row before the first selected one to the row after the last: the rows nearest
+// that end go first, so a block of selected rows moves as a whole.
+DocumentStep moveRows(const SignalDocument& doc, const RowSelection& rows, int step) {
     if (!validSelection(doc, rows))
-        return unchanged(CommandOutcome::Refused, rows);
+        return unchangedStep(CommandOutcome::Refused, rows);
     const int lastRow = static_cast<int>(doc.elements.size()) - 1;
-    if ((step < 0 && rows.front() == 0) || (step > 0 && rows.back() == lastRow))
-        return unchanged(CommandOutcome::NoChange, rows);
-    std::vector<int> moved = rows;
-    for (std::size_t i = 0; i < moved.size(); ++i) {
-        int& row = step < 0 ? moved[i] : moved[moved.size() - 1 - i];
-        std::swap(doc.elements[at(row)], doc.elements[at(row + step)]);
-        row += step;
+    const int low = rows.ranges.front().first;
+    const int high = rows.ranges.back().last - 1;
+    if ((step < 0 && low == 0) || (step > 0 && high == lastRow))
+        return unchangedStep(CommandOutcome::NoChange, rows);
+    const int first = step < 0 ? low - 1 : low;
+    const int last = step < 0 ? high + 1 : high + 2;
+    ElementList moved = runOf(doc, first, last);
+    RowSelection selection;
+    for (const RowRange& range : rows.ranges) {
+        // A run moves by taking the neighbour from one end to the other.
+        const auto begin = moved.begin() + (range.first - first);
+        const auto end = moved.begin() + (range.last - first);
+        if (step < 0)
+            std::rotate(begin - 1, begin, end);
+        else
+            std::rotate(begin, end, end + 1);
+        selection.ranges.push_back({range.first + step, range.last + step});
     }
-    return {CommandOutcome::Changed, moved};
+    return elementStep(doc, at(first), runOf(doc, first, last), std::move(moved),
+                       std::move(selection));
 }
 
 } // namespace
 
-ElementList copyRows(const SignalDocument& doc, const std::vector<int>& rows) {
+ElementList copyRows(const SignalDocument& doc, const RowSelection& rows) {
     ElementList copied;
     if (!validSelection(doc, rows))
         return copied;
-    for (int row : rows)
-        copied.push_back(doc.elements[at(row)]);
+    copied.reserve(rowCount(rows));
+    for (const RowRange& range : rows.ranges)
+        copied.insert(copied.end(), doc.elements.begin() + range.first,
+                      doc.elements.begin() + range.last);
     return copied;
 }
 
-CommandResult deleteRows(SignalDocument& doc, const std::vector<int>& rows) {
+DocumentStep deleteRows(const SignalDocument& doc, const RowSelection& rows) {
     if (!validSelection(doc, rows))
-        return unchanged(CommandOutcome::Refused, rows);
-    // One pass that closes the gaps, so removing many rows of a long list stays quick.
-    ElementList& elements = doc.elements;
-    std::size_t kept = 0;
-    std::size_t next = 0;
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        if (next < rows.size() && at(rows[next]) == i) {
-            ++next;
-            continue;
-        }
-        elements[kept++] = elements[i];
-    }
-    elements.resize(kept);
-    const int remaining = static_cast<int>(kept);
-    if (remaining == 0)
-        return {CommandOutcome::Changed, {}};
-    return {CommandOutcome::Changed, {std::min(rows.front(), remaining - 1)}};
+        return unchangedStep(CommandOutcome::Refused, rows);
+    // The step spans the first to the last selected row; what stays of it are the gaps.
+    const int first = rows.ranges.front().first;
+    const int last = rows.ranges.back().last;
+    ElementList kept;
+    for (std::size_t i = 1; i < rows.ranges.size(); ++i)
+        kept.insert(kept.end(), doc.elements.begin() + rows.ranges[i - 1].last,
+                    doc.elements.begin() + rows.ranges[i].first);
+    const int remaining = static_cast<int>(doc.elements.size() - rowCount(rows));
+    RowSelection selection =
+        remaining == 0 ? RowSelection{} : rowSpan(std::min(first, remaining - 1), 1);
+    return elementStep(doc, at(first), runOf(doc, first, last), std::move(kept),
+                       std::move(selection));
 }
 
-CommandResult pasteElements(SignalDocument& doc, const ElementList& elements, int row) {
+DocumentStep pasteElements(const SignalDocument& doc, const ElementList& elements, int row) {
     const int first = row == -1 ? static_cast<int>(doc.elements.size()) : row;
     const bool rowValid = row == -1 || (row >= 0 && at(row) < doc.elements.size());
-    if (elements.empty() || !rowValid || !insertElements(doc, elements, first))
-        return unchanged(CommandOutcome::Refused,
-                         row == -1 ? std::vector<int>{} : std::vector{row});
-    return {CommandOutcome::Changed, rowsFrom(first, elements.size())};
+    if (elements.empty() || !rowValid || !elementsFitTimeBudget(doc, elements))
+        return unchangedStep(CommandOutcome::Refused, row == -1 ? RowSelection{} : rowSpan(row, 1));
+    return elementStep(doc, at(first), {}, elements,
+                       rowSpan(first, static_cast<int>(elements.size())));
 }
 
-CommandResult duplicateRows(SignalDocument& doc, const std::vector<int>& rows) {
-    const ElementList copies = copyRows(doc, rows);
-    const int after = copies.empty() ? -1 : rows.back() + 1;
-    if (copies.empty() || !insertElements(doc, copies, after))
-        return unchanged(CommandOutcome::Refused, rows);
-    return {CommandOutcome::Changed, rowsFrom(after, copies.size())};
+DocumentStep duplicateRows(const SignalDocument& doc, const RowSelection& rows) {
+    ElementList copies = copyRows(doc, rows);
+    if (copies.empty() || !elementsFitTimeBudget(doc, copies))
+        return unchangedStep(CommandOutcome::Refused, rows);
+    const int after = rows.ranges.back().last;
+    const int count = static_cast<int>(copies.size());
+    return elementStep(doc, at(after), {}, std::move(copies), rowSpan(after, count));
 }
 
-CommandResult moveRowsUp(SignalDocument& doc, const std::vector<int>& rows) {
+DocumentStep moveRowsUp(const SignalDocument& doc, const RowSelection& rows) {
     return moveRows(doc, rows, -1);
 }
 
-CommandResult moveRowsDown(SignalDocument& doc, const std::vector<int>& rows) {
+DocumentStep moveRowsDown(const SignalDocument& doc, const RowSelection& rows) {
     return moveRows(doc, rows, +1);
 }

@@ -39,15 +39,17 @@ bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element, int
     return (totalDuration(doc) - replaced) + element.duration <= budgetOf(doc);
 }
 
-bool insertElements(SignalDocument& doc, const ElementList& elements, int index) {
-    // Inserting just after the last element is as well defined as before any other.
-    const bool atEnd = static_cast<std::size_t>(index) == doc.elements.size();
-    if (!inList(doc, index) && !atEnd)
-        return false;
+bool elementsFitTimeBudget(const SignalDocument& doc, const ElementList& elements) {
     double total = totalDuration(doc);
     for (const SignalElement& element : elements)
         total = total + element.duration;
-    if (total > budgetOf(doc))
+    return total <= budgetOf(doc);
+}
+
+bool insertElements(SignalDocument& doc, const ElementList& elements, int index) {
+    // Inserting just after the last element is as well defined as before any other.
+    const bool atEnd = static_cast<std::size_t>(index) == doc.elements.size();
+    if ((!inList(doc, index) && !atEnd) || !elementsFitTimeBudget(doc, elements))
         return false;
     doc.elements.insert(doc.elements.begin() + offset(index), elements.begin(), elements.end());
     return true;

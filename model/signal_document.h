@@ -21,6 +21,10 @@ double totalDuration(const SignalDocument& doc);
 bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element,
                     int replacedIndex = -1);
 
+// Whether the list stays within the resolution's maximum time with all of elements added; a total
+// exactly at the maximum fits.
+bool elementsFitTimeBudget(const SignalDocument& doc, const ElementList& elements);
+
 // Inserts elements before index (or after the last, index == size), judged by the total with all
 // of them: either all are inserted or none; a total exactly at the maximum is accepted.
 bool insertElements(SignalDocument& doc, const ElementList& elements, int index);

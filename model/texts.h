@@ -9,7 +9,8 @@
 enum class Language { Japanese, English };
 
 // Every text a user reads, by what it names. Names begin with the place the text shows up
-// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Menu, Export, Paste), then say
+// (Type, Summary, Field, Range, Resolution, Period, Status, Readout, Menu, Label, Button,
+// Column, Export, Paste), then say
 // what it is. The order here is the order of the rows in text_table.cpp.
 enum class TextId {
     // Function types in the list, the type combos and command-line listings.
@@ -96,6 +97,43 @@ enum class TextId {
     MenuLanguage,
     MenuJapanese,
     MenuEnglish,
+
+    // The menu bar, its menus and the element list's right-click menu; "\t" leads the shortcut.
+    MenuFile,
+    MenuEdit,
+    MenuHelp,
+    MenuExportCsv,
+    MenuSaveOver,
+    MenuSaveSettings,
+    MenuLoadSettings,
+    MenuExit,
+    MenuUndo,
+    MenuRedo,
+    MenuCut,
+    MenuCopy,
+    MenuPaste,
+    MenuDuplicate,
+    MenuMoveUp,
+    MenuMoveDown,
+    MenuSelectAll,
+    MenuContents,
+    MenuAbout,
+    MenuInsert,
+    MenuEditElement,
+    MenuDelete,
+
+    // The main window's labels, buttons and list column headers.
+    LabelOutputRange,
+    LabelResolution,
+    LabelDisplayPeriod,
+    ButtonAppend,
+    ButtonInsert,
+    ButtonEdit,
+    ButtonDelete,
+    ColumnNumber,
+    ColumnType,
+    ColumnTime,
+    ColumnParameters,
 
     // What became of a CSV export.
     ExportWritten,

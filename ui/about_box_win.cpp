@@ -2,15 +2,13 @@
 
 #include "resources/resource.h"
 #include "ui/app_state_win.h"
-
-#include <cwchar>
+#include "ui/text_win.h"
+#include "version.h"
 
 namespace {
 
 void OnAboutInit(HWND dialog) {
-    wchar_t version[100];
-    std::swprintf(version, 100, L"バージョン %d.%02d", VersionMajor, VersionMinor);
-    SetDlgItemTextW(dialog, IDC_ABOUT_VERSION, version);
+    SetDlgItemTextW(dialog, IDC_ABOUT_VERSION, Widen("バージョン " QZ57_VERSION_TEXT).c_str());
 }
 
 INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam) {

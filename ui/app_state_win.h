@@ -9,6 +9,3 @@ extern HINSTANCE AppInstance;
 constexpr int ScaleForDpi(int n, int dpi) {
     return n * dpi / 96;
 }
-
-inline constexpr int VersionMajor = 1;
-inline constexpr int VersionMinor = 10;

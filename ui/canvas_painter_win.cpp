@@ -2,22 +2,14 @@
 
 #include "ui/gdi_objects_win.h"
 #include "ui/text_win.h"
+#include "ui/ui_font_win.h"
 
 #include <vector>
 
 namespace {
 
-// The standard Japanese fixed-pitch Gothic face, for every label on the chart.
-constexpr wchar_t LabelFace[] = L"ＭＳ ゴシック";
-
 HGDIOBJ CreatePenFor(const Pen& pen) {
     return CreatePen(pen.style == PenStyle::Dotted ? PS_DOT : PS_SOLID, pen.width, pen.colour);
-}
-
-HGDIOBJ CreateLabelFont(int height) {
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                       FIXED_PITCH | FF_MODERN, LabelFace);
 }
 
 RECT ToRect(const PixelRect& rect) {
@@ -60,7 +52,7 @@ void PaintBands(HDC dc, const DrawList& list) {
 }
 
 void PaintCaptionAndTimeGrid(HDC dc, const DrawList& list) {
-    ScopedGdiObject labelFont(CreateLabelFont(list.fontHeight));
+    const ScopedFont labelFont = CreateGothicFont(list.fontHeight);
     ScopedSelect font(dc, labelFont.get());
     DrawTextItem(dc, list.divisionCaption);
 
@@ -77,7 +69,7 @@ void PaintCaptionAndTimeGrid(HDC dc, const DrawList& list) {
 void PaintValueAxis(HDC dc, const DrawList& list, const ValueAxis& axis) {
     ScopedGdiObject gridPen(CreatePenFor(axis.pen));
     ScopedSelect pen(dc, gridPen.get());
-    ScopedGdiObject labelFont(CreateLabelFont(list.fontHeight));
+    const ScopedFont labelFont = CreateGothicFont(list.fontHeight);
     ScopedSelect font(dc, labelFont.get());
     DrawTextItem(dc, axis.caption);
     for (const LineSegment& line : axis.lines) {
@@ -109,7 +101,7 @@ void PaintCursor(HDC dc, const DrawList& list, const CursorOverlay& cursor) {
     ScopedGdiObject cursorPen(CreatePenFor(cursor.pen));
     ScopedSelect pen(dc, cursorPen.get());
     DrawSegment(dc, cursor.line);
-    ScopedGdiObject labelFont(CreateLabelFont(list.fontHeight));
+    const ScopedFont labelFont = CreateGothicFont(list.fontHeight);
     ScopedSelect font(dc, labelFont.get());
     DrawTextItem(dc, cursor.readout);
 }

@@ -4,13 +4,15 @@
 #include "canvas/cursor_readout.h"
 #include "canvas/element_bands.h"
 #include "canvas/view_scroll.h"
+#include "canvas/wheel_zoom.h"
+#include "model/tables.h"
+#include "ui/app_state_win.h"
 #include "ui/canvas_painter_win.h"
-#include "ui/chart_links_win.h"
-#include "ui/main_window_win.h"
 
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -32,6 +34,16 @@ void OnCanvasPaint(CanvasWindow& pane) {
     EndPaint(pane.canvasWindow, &paint);
 }
 
+void ReportReadout(CanvasWindow& pane) {
+    pane.events->onChartReadoutChanged(
+        cursorReadout(pane.canvas, pane.cursorX, pane.language).text);
+}
+
+// The element under column x of the chart, or -1.
+int ElementAtColumn(const CanvasWindow& pane, int x) {
+    return pane.spans == nullptr ? -1 : elementAtX(pane.canvas, *pane.spans, x);
+}
+
 // Only the old and the new cursor columns and the readout's box are repainted.
 void MoveCursor(CanvasWindow& pane, int x) {
     for (const PixelRect& rect : cursorRepaintRects(pane.canvas, pane.cursorX, x)) {
@@ -39,8 +51,7 @@ void MoveCursor(CanvasWindow& pane, int x) {
         InvalidateRect(pane.canvasWindow, &area, FALSE);
     }
     pane.cursorX = x;
-    if (EditorWindow* editor = EditorOf(GetParent(pane.canvasWindow)))
-        ShowCursorReadout(*editor);
+    ReportReadout(pane);
 }
 
 void OnMouseMove(CanvasWindow& pane, int x) {
@@ -52,15 +63,33 @@ void OnMouseMove(CanvasWindow& pane, int x) {
     MoveCursor(pane, x);
 }
 
+// Wheel notches over column x (forward positive): a shorter or longer display period about the
+// time under the mouse; with Shift, scroll steps.
 void OnMouseWheel(CanvasWindow& pane, WPARAM wParam, LPARAM lParam) {
-    EditorWindow* editor = EditorOf(GetParent(pane.canvasWindow));
-    if (editor == nullptr)
-        return;
     // The wheel reports the mouse in screen coordinates.
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ScreenToClient(pane.canvasWindow, &at);
-    OnChartWheel(*editor, GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA, at.x,
-                 (GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0);
+    const int steps = GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA;
+    if ((GET_KEYSTATE_WPARAM(wParam) & MK_SHIFT) != 0) {
+        for (int step = 0; step < std::abs(steps); ++step)
+            applyScrollAction(pane.canvas, shiftWheelScrollCode(steps), 0, pane);
+    } else {
+        const WheelZoom zoom = wheelZoom(pane.canvas, pane.periodPosition, steps, at.x);
+        applyWheelZoom(pane.canvas, zoom, pane);
+        pane.periodPosition = zoom.position;
+        pane.events->onChartPeriodChanged(zoom.position);
+    }
+    ReportReadout(pane);
+}
+
+void OnClick(CanvasWindow& pane, int x, bool add) {
+    if (const int element = ElementAtColumn(pane, x); element >= 0)
+        pane.events->onChartElementClicked(element, add);
+}
+
+void OnDoubleClick(CanvasWindow& pane, int x) {
+    if (const int element = ElementAtColumn(pane, x); element >= 0)
+        pane.events->onChartElementDoubleClicked(element);
 }
 
 LRESULT HandleCanvasMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -94,12 +123,10 @@ LRESULT HandleCanvasMessage(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         OnMouseWheel(*pane, wParam, lParam);
         return 0;
     case WM_LBUTTONDOWN:
-        if (EditorWindow* editor = EditorOf(GetParent(window)))
-            OnChartClick(*editor, GET_X_LPARAM(lParam), (wParam & MK_CONTROL) != 0);
+        OnClick(*pane, GET_X_LPARAM(lParam), (wParam & MK_CONTROL) != 0);
         return 0;
     case WM_LBUTTONDBLCLK:
-        if (EditorWindow* editor = EditorOf(GetParent(window)))
-            OnChartDoubleClick(*editor, GET_X_LPARAM(lParam));
+        OnDoubleClick(*pane, GET_X_LPARAM(lParam));
         return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
@@ -148,7 +175,7 @@ void DestroyWindows(CanvasWindow& pane) {
 
 bool CreatePaneWindows(HWND parent, CanvasWindow& pane) {
     const Canvas& canvas = pane.canvas;
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const HINSTANCE instance = AppInstance;
     const int strip = stripHeight(canvas);
     pane.canvasWindow = CreateWindowExW(
         WS_EX_COMPOSITED, CanvasClassName, L"", WS_CHILD | WS_VISIBLE, canvas.x, canvas.y,
@@ -197,14 +224,14 @@ DrawList ChartDrawList(const CanvasWindow& pane) {
         if (const std::optional<FilledRect> band = elementBand(pane.canvas, span))
             list.bands.push_back(*band);
     }
-    list.cursor = cursorOverlay(pane.canvas, pane.cursorX, Language::Japanese);
+    list.cursor = cursorOverlay(pane.canvas, pane.cursorX, pane.language);
     return list;
 }
 
 void RegisterCanvasClass() {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const HINSTANCE instance = AppInstance;
     if (GetClassInfoExW(instance, CanvasClassName, &windowClass)) {
         return;
     }
@@ -216,13 +243,36 @@ void RegisterCanvasClass() {
     RegisterClassExW(&windowClass);
 }
 
-bool CreateCanvasPane(HWND parent, int dpi, CanvasWindow& pane) {
+bool CreateCanvasPane(HWND parent, int dpi, ChartEvents& events, CanvasWindow& pane) {
     RegisterCanvasClass();
+    pane.events = &events;
     pane.canvas = initialCanvas(dpi);
+    pane.periodPosition = InitialDisplayPeriod;
     if (!CreatePaneWindows(parent, pane)) {
         return false;
     }
     pane.pushScrollState(pane.canvas);
     pane.outputTrace = &configureOutputCanvas(pane.canvas, pane);
     return true;
+}
+
+void ShowChartDocument(CanvasWindow& pane, const TracePoints& samples, int rangeCode,
+                       const std::vector<ElementSpan>& spans) {
+    applyOutputRange(*pane.outputTrace, rangeCode);
+    pane.outputTrace->points = &samples;
+    pane.spans = &spans;
+    pane.selectedSpans.clear();
+    setView(pane.canvas, 0, pane.canvas.displaySpan, 0, pane);
+}
+
+void ShowChartSelection(CanvasWindow& pane, std::vector<ElementSpan> selected) {
+    pane.selectedSpans = std::move(selected);
+    if (!pane.selectedSpans.empty())
+        revealTime(pane.canvas, pane.selectedSpans.front().start, pane);
+    pane.requestRepaint(pane.canvas);
+}
+
+void SetChartPeriod(CanvasWindow& pane, int position) {
+    pane.periodPosition = position;
+    applyDisplayPeriod(pane.canvas, position, pane);
 }

@@ -2,10 +2,7 @@
 
 #include <windows.h>
 
-#include <vector>
-
 struct EditorWindow;
-struct MainControls;
 
 // The commands on the selected elements: 切り取り, コピー, 貼り付け, 複製, 上へ移動, 下へ移動 and
 // すべて選択, from the 編集 menu, the list's right-click menu and their keys. Each change is one
@@ -13,13 +10,6 @@ struct MainControls;
 
 // True when id is one of these commands; then it was carried out.
 bool RunElementCommand(EditorWindow& editor, int id);
-
-// Grays the commands that cannot act now in menu (the 編集 menu or the right-click menu): nothing
-// selected, nothing to paste, an empty list.
-void UpdateElementCommandStates(const EditorWindow& editor, HMENU menu);
-
-// The selected rows of the list, lowest first.
-std::vector<int> SelectedRows(const MainControls& controls);
 
 // Shows the right-click menu of the element list at a screen point.
 void ShowListMenu(EditorWindow& editor, POINT at);

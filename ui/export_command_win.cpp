@@ -36,14 +36,14 @@ std::wstring AskExportPath(HWND owner) {
 
 } // namespace
 
-void CmdExportCsv(HWND owner, const EditorModel& editor) {
+void CmdExportCsv(HWND owner, const EditorModel& editor, Language language) {
     // Refusals come before the dialog, so the user is not asked for a name to no purpose.
     std::string text;
     const SignalDocument& doc = editor.document();
     const CsvWriteResult check =
         csvFileText(editor.samples(), doc.rangeCode, doc.resolutionCode, text);
     if (!check.ok()) {
-        ShowError(owner, csvWriteMessage(check.status, Language::Japanese));
+        ShowError(owner, csvWriteMessage(check.status, language));
         return;
     }
     const std::wstring path = AskExportPath(owner);
@@ -52,8 +52,8 @@ void CmdExportCsv(HWND owner, const EditorModel& editor) {
     }
     const CsvWriteResult result = writeCsvText(path, text);
     if (result.ok()) {
-        ShowMessage(owner, csvWriteMessage(result.status, Language::Japanese), "出力完了", MB_OK);
+        ShowMessage(owner, csvWriteMessage(result.status, language), "出力完了", MB_OK);
     } else {
-        ShowError(owner, csvWriteMessage(result.status, Language::Japanese));
+        ShowError(owner, csvWriteMessage(result.status, language));
     }
 }

@@ -5,4 +5,4 @@
 #include <windows.h>
 
 // "CSVファイル出力": writes the document's samples as the instrument's replay file, asking where.
-void CmdExportCsv(HWND owner, const EditorModel& editor);
+void CmdExportCsv(HWND owner, const EditorModel& editor, Language language);

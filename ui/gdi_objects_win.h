@@ -2,23 +2,42 @@
 
 #include <windows.h>
 
-// A pen, font or brush this code created: deleted when the scope ends. Stock objects never go in.
-class ScopedGdiObject {
+#include <utility>
+
+// A pen, font, brush or bitmap this code created: deleted when its owner goes. Stock objects
+// never go in. It can be handed on (moved), never copied.
+template <typename Handle = HGDIOBJ> class ScopedGdiObject {
   public:
-    explicit ScopedGdiObject(HGDIOBJ object) : object_(object) {}
-    ~ScopedGdiObject() {
-        if (object_ != nullptr) {
-            DeleteObject(object_);
+    ScopedGdiObject() = default;
+    explicit ScopedGdiObject(Handle object) : object_(object) {}
+    ~ScopedGdiObject() { reset(); }
+    ScopedGdiObject(ScopedGdiObject&& other) noexcept
+        : object_(std::exchange(other.object_, nullptr)) {}
+    ScopedGdiObject& operator=(ScopedGdiObject&& other) noexcept {
+        if (this != &other) {
+            reset();
+            object_ = std::exchange(other.object_, nullptr);
         }
+        return *this;
     }
     ScopedGdiObject(const ScopedGdiObject&) = delete;
     ScopedGdiObject& operator=(const ScopedGdiObject&) = delete;
 
-    HGDIOBJ get() const { return object_; }
+    Handle get() const { return object_; }
+
+    // Deletes the object held and holds this one instead.
+    void reset(Handle object = nullptr) {
+        if (object_ != nullptr && object_ != object)
+            DeleteObject(object_);
+        object_ = object;
+    }
 
   private:
-    HGDIOBJ object_;
+    Handle object_ = nullptr;
 };
+
+using ScopedFont = ScopedGdiObject<HFONT>;
+using ScopedBitmap = ScopedGdiObject<HBITMAP>;
 
 // Selects an object into a device context and puts the previous one back when the scope ends,
 // so an object is never deleted while still selected.

@@ -1,68 +1,40 @@
 #pragma once
 
+#include "model/list_rows.h"
+#include "model/signal_document.h"
+#include "ui/combo_box_win.h"
+#include "ui/element_list_win.h"
+#include "ui/status_bar_win.h"
+
 #include <windows.h>
 
-#include <array>
-#include <string>
-#include <string_view>
-#include <vector>
-
-struct EditorWindow;
-
-// Window handles of the main window's controls; the list view and the buttons stay null when the
-// list view could not be created. The list view keeps no texts: it asks for each cell it shows.
+// The main window's controls, each behind its wrapper. The list view and the buttons stay empty
+// when the list view could not be created; the program runs on without them.
 struct MainControls {
-    HWND rangeCombo = nullptr;
-    HWND resolutionCombo = nullptr;
-    HWND periodCombo = nullptr;
-    HWND elementList = nullptr;
+    ComboBox rangeCombo;
+    ComboBox resolutionCombo;
+    ComboBox periodCombo;
+    ElementListView elementList;
     HWND appendButton = nullptr;
     HWND insertButton = nullptr;
     HWND editButton = nullptr;
     HWND deleteButton = nullptr;
-    HWND statusBar = nullptr;
-
-    // The texts of the row asked for last (-1: none), one per column; the list view reads a
-    // cell's text after its request returns, so they stay until another row is asked for.
-    int textRow = -1;
-    std::array<std::wstring, 4> rowTexts;
+    StatusBar statusBar;
 };
 
-// Creates the selection lists, the element list view, the edit buttons and the status bar.
-// Without a list view there are no columns and no buttons; the program runs on without them.
-void CreateMainControls(EditorWindow& editor);
+// Creates the labels and selection lists, the element list view, the edit buttons and the status
+// bar of parent, in font at dpi, speaking the language. The display-period list shows the chart's
+// start-up period.
+void CreateMainControls(HWND parent, HFONT font, int dpi, Language language,
+                        MainControls& controls);
 
-// Shows the document as it now is: both combos and the trace's range, the list (no row selected
-// afterwards), the samples on the chart from the start, the buttons, the menu and the status bar.
-// Ends every change of the document.
-void ShowDocument(EditorWindow& editor);
+// Gives the controls the language's texts, font and places; the lists keep their selections.
+void ShowControlLanguage(HWND parent, MainControls& controls, HFONT font, int dpi,
+                         Language language);
 
-// Append needs a chosen range and resolution; insert, edit and delete a selected row as well.
-void UpdateButtonStates(EditorWindow& editor);
+// Selects the entries of the document's codes without asking anything; none while a code is not
+// chosen yet.
+void ShowDocumentCodes(const MainControls& controls, const SignalDocument& doc);
 
-// The file name (or 無題) with 変更あり, the total time and the counts.
-void UpdateStatusBar(EditorWindow& editor);
-
-// Writes one part of the status bar: file, time, counts, clipping, readout (0 … 4).
-void SetStatusPart(HWND bar, int part, std::string_view text);
-
-// The lowest selected row of the list view, -1 when none is selected.
-int SelectedIndex(const MainControls& controls);
-
-// Selects count rows from first (and shows the first), unselecting the others.
-void SelectRows(const MainControls& controls, int first, int count);
-
-// Selects these rows (and shows the first), unselecting the others.
-void SelectRowSet(const MainControls& controls, const std::vector<int>& rows);
-
-// What the element list view reports to the main window; the result is the notification's.
-LRESULT OnElementListNotify(EditorWindow& editor, NMHDR& header);
-
-void OnDisplayPeriodChanged(EditorWindow& editor);
-void OnOutputRangeChanged(EditorWindow& editor);
-void OnResolutionChanged(EditorWindow& editor);
-
-void OnAppendButton(EditorWindow& editor);
-void OnEditButton(EditorWindow& editor);
-void OnInsertButton(EditorWindow& editor);
-void OnDeleteButton(EditorWindow& editor);
+// Enables the four edit buttons as given.
+void ShowEditButtons(const MainControls& controls, const EditButtons& enabled);

@@ -3,29 +3,28 @@
 #include "resources/resource.h"
 #include "ui/about_box_win.h"
 #include "ui/app_state_win.h"
-#include "ui/chart_links_win.h"
+#include "ui/document_commands_win.h"
+#include "ui/editor_refresh_win.h"
 #include "ui/element_commands_win.h"
 #include "ui/export_command_win.h"
 #include "ui/help_win.h"
+#include "ui/language_menu_win.h"
+#include "ui/language_switch_win.h"
+#include "ui/main_layout.h"
+#include "ui/menu_texts_win.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_commands_win.h"
+#include "ui/ui_font_win.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace {
-
-// The font grows in steps with the screen's dpi, from 12 pixels at 96 dpi.
-constexpr struct {
-    int belowDpi;
-    int height;
-} FontSteps[] = {{112, 12}, {128, 14}, {144, 16}, {160, 18}};
-constexpr int LargestFontHeight = 20;
 
 void OnExitCommand(HWND window) {
     if (AskYesNo(window, "保存していないデータは失われますがよろしいですか?", "終了確認")) {
@@ -41,7 +40,7 @@ void OnClose(EditorWindow& editor) {
         const int answer = ShowMessage(editor.window, "変更を保存しますか?", "確認",
                                        MB_YESNOCANCEL | MB_ICONQUESTION);
         if (answer == IDCANCEL || (answer == IDYES && !CmdSaveOver(editor.window, editor.model))) {
-            UpdateStatusBar(editor);
+            Refresh(editor, FilePart);
             return;
         }
     }
@@ -50,27 +49,46 @@ void OnClose(EditorWindow& editor) {
 
 // The window grows by the status bar's height, so every other control keeps its place.
 void MakeRoomForStatusBar(const EditorWindow& editor) {
-    RECT bar{};
-    if (editor.controls.statusBar == nullptr || !GetWindowRect(editor.controls.statusBar, &bar))
+    HWND bar = editor.controls.statusBar.window();
+    RECT barRect{};
+    if (bar == nullptr || !GetWindowRect(bar, &barRect))
         return;
     RECT frame{};
     GetWindowRect(editor.window, &frame);
     SetWindowPos(editor.window, nullptr, 0, 0, frame.right - frame.left,
-                 frame.bottom - frame.top + (bar.bottom - bar.top),
+                 frame.bottom - frame.top + (barRect.bottom - barRect.top),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(editor.controls.statusBar, WM_SIZE, 0, 0);
+    SendMessageW(bar, WM_SIZE, 0, 0);
 }
 
 bool OnCreate(EditorWindow& editor) {
     InitCommonControls();
-    if (!CreateCanvasPane(editor.window, editor.dpi, editor.chart)) {
+    if (!CreateCanvasPane(editor.window, editor.dpi, editor.events, editor.chart)) {
         return false;
     }
-    CreateMainControls(editor);
+    editor.chart.language = editor.language;
+    CreateMainControls(editor.window, editor.font.get(), editor.dpi, editor.language,
+                       editor.controls);
+    if (HMENU bar = GetMenu(editor.window)) {
+        AddLanguageMenu(GetSubMenu(bar, HelpMenuPosition), editor.language);
+        ShowMenuBarTexts(bar, editor.language);
+    }
+    Refresh(editor, DocumentPart);
     MakeRoomForStatusBar(editor);
     // Settings files dropped from Explorer are loaded.
     DragAcceptFiles(editor.window, TRUE);
     return true;
+}
+
+// A settings file read whole becomes the document, as one step.
+void LoadDocument(EditorWindow& editor, std::optional<LoadedSettings> loaded) {
+    if (!loaded)
+        return;
+    ChangeDocument(editor, [&loaded](EditorModel& model) {
+        model.load(std::move(loaded->document), loaded->path);
+        return RowSelection{};
+    });
+    ReportLoaded(editor.window);
 }
 
 // Several files dropped at once: the first is loaded, as 設定読込 would.
@@ -82,33 +100,12 @@ void OnDropFiles(EditorWindow& editor, HDROP drop) {
     if (length == 0 || !MayReplaceDocument(editor.window, editor.model)) {
         return;
     }
-    if (LoadSettingsFrom(editor.window, editor.model, std::filesystem::path(path))) {
-        ShowDocument(editor);
-    }
-}
-
-// Alt+↑ and Alt+↓ open a drop-down list that has the focus; elsewhere they move rows.
-bool OpensDropDown(const MSG& message) {
-    if (message.message != WM_SYSKEYDOWN ||
-        (message.wParam != VK_UP && message.wParam != VK_DOWN)) {
-        return false;
-    }
-    wchar_t className[16] = {};
-    GetClassNameW(message.hwnd, className, 16);
-    return lstrcmpiW(className, L"ComboBox") == 0;
-}
-
-void ShowStepRows(EditorWindow& editor, const std::optional<RowSpan>& rows) {
-    if (!rows) {
-        return;
-    }
-    ShowDocument(editor);
-    SelectRows(editor.controls, rows->first, rows->count);
+    LoadDocument(editor, ReadSettingsFrom(editor.window, std::filesystem::path(path)));
 }
 
 void OnSaved(EditorWindow& editor, bool saved) {
     if (saved) {
-        UpdateStatusBar(editor);
+        Refresh(editor, FilePart);
     }
 }
 
@@ -120,7 +117,7 @@ bool OnCommand(EditorWindow& editor, int id) {
         OnExitCommand(window);
         return true;
     case IDM_EXPORT_CSV:
-        CmdExportCsv(window, editor.model);
+        CmdExportCsv(window, editor.model, editor.language);
         return true;
     case IDM_SAVE_OVER:
         OnSaved(editor, CmdSaveOver(window, editor.model));
@@ -129,18 +126,16 @@ bool OnCommand(EditorWindow& editor, int id) {
         OnSaved(editor, CmdSaveSettings(window, editor.model));
         return true;
     case IDM_LOAD_SETTINGS:
-        if (CmdLoadSettings(window, editor.model)) {
-            ShowDocument(editor);
-        }
+        LoadDocument(editor, CmdLoadSettings(window, editor.model));
         return true;
     case IDM_UNDO:
-        ShowStepRows(editor, editor.model.undo());
+        ChangeDocument(editor, [](EditorModel& model) { return model.undo(); });
         return true;
     case IDM_REDO:
-        ShowStepRows(editor, editor.model.redo());
+        ChangeDocument(editor, [](EditorModel& model) { return model.redo(); });
         return true;
     case IDM_HELP:
-        ShowHelp();
+        ShowHelp(editor.language);
         return true;
     case IDM_ABOUT:
         ShowAboutBox(window);
@@ -159,28 +154,28 @@ bool OnCommand(EditorWindow& editor, int id) {
         return true;
     case IDOK:
         // Enter, as the keyboard's dialog handling reports it: on the list, it edits the row.
-        if (GetFocus() == editor.controls.elementList) {
+        if (GetFocus() == editor.controls.elementList.window()) {
             OnEditButton(editor);
         }
         return true;
     default:
+        if (const std::optional<Language> language = LanguageOfCommand(id)) {
+            SwitchLanguage(editor, *language);
+            return true;
+        }
         return RunElementCommand(editor, id);
     }
 }
 
 void OnContextMenu(EditorWindow& editor, HWND target, LPARAM at) {
-    if (target != editor.controls.elementList) {
+    const ElementListView& list = editor.controls.elementList;
+    if (target != list.window()) {
         return;
     }
     POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
     // From the keyboard (Shift+F10, the menu key) the point is -1, -1: show it at the selection.
     if (point.x == -1 && point.y == -1) {
-        RECT row{LVIR_BOUNDS, 0, 0, 0};
-        const int selected = std::max(SelectedIndex(editor.controls), 0);
-        SendMessageW(target, LVM_GETITEMRECT, static_cast<WPARAM>(selected),
-                     reinterpret_cast<LPARAM>(&row));
-        point = {row.left, row.bottom};
-        ClientToScreen(target, &point);
+        point = list.pointBelowRow(std::max(firstRow(editor.selection), 0));
     }
     ShowListMenu(editor, point);
 }
@@ -188,17 +183,22 @@ void OnContextMenu(EditorWindow& editor, HWND target, LPARAM at) {
 void OnSelectionChange(EditorWindow& editor, int id) {
     switch (id) {
     case IDC_DISPLAY_PERIOD:
-        OnDisplayPeriodChanged(editor);
+        OnDisplayPeriodChosen(editor);
         break;
     case IDC_OUTPUT_RANGE:
-        OnOutputRangeChanged(editor);
+        OnOutputRangeChosen(editor);
         break;
     case IDC_RESOLUTION:
-        OnResolutionChanged(editor);
+        OnResolutionChosen(editor);
         break;
     default:
         break;
     }
+}
+
+void OnSelectionRefresh(EditorWindow& editor) {
+    editor.selectionRefreshPending = false;
+    Refresh(editor, SelectionPart);
 }
 
 LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -219,13 +219,14 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         editor.window = nullptr;
         break;
-    case WM_SHOW_SELECTION:
-        ShowSelectionOnChart(editor);
+    case WM_REFRESH_SELECTION:
+        OnSelectionRefresh(editor);
         return 0;
     case WM_INITMENU:
     case WM_INITMENUPOPUP:
-        // Shortcut keys send WM_INITMENU too, so their items are up to date when checked.
-        UpdateMenuStates(editor);
+        // Shortcut keys send WM_INITMENU too, so their items are up to date when checked; the
+        // clipboard may have changed since the last refresh.
+        Refresh(editor, MenuPart);
         break;
     case WM_DROPFILES:
         OnDropFiles(editor, reinterpret_cast<HDROP>(wParam));
@@ -235,7 +236,8 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
         return 0;
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == IDC_ELEMENT_LIST) {
-            return OnElementListNotify(editor, *reinterpret_cast<NMHDR*>(lParam));
+            return editor.controls.elementList.onNotify(*reinterpret_cast<NMHDR*>(lParam),
+                                                        editor.events);
         }
         break;
     case WM_COMMAND:
@@ -271,20 +273,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     }
 }
 
-void EnableMenuCommand(HMENU menu, int id, bool enabled) {
-    EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
 } // namespace
-
-EditorWindow::~EditorWindow() {
-    if (window != nullptr) {
-        DestroyWindow(window);
-    }
-    if (font != nullptr) {
-        DeleteObject(font);
-    }
-}
 
 EditorWindow* EditorOf(HWND window) {
     wchar_t className[16] = {};
@@ -295,33 +284,8 @@ EditorWindow* EditorOf(HWND window) {
     return reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void UpdateMenuStates(EditorWindow& editor) {
-    HMENU menu = GetMenu(editor.window);
-    if (menu == nullptr) {
-        return;
-    }
-    EnableMenuCommand(menu, IDM_UNDO, editor.model.canUndo());
-    EnableMenuCommand(menu, IDM_REDO, editor.model.canRedo());
-    UpdateElementCommandStates(editor, menu);
-}
-
-SIZE MainWindowSize(int dpi) {
-    return {ScaleForDpi(1000, dpi), ScaleForDpi(700, dpi)};
-}
-
-int UiFontHeight(int dpi) {
-    for (const auto& step : FontSteps) {
-        if (dpi < step.belowDpi) {
-            return step.height;
-        }
-    }
-    return LargestFontHeight;
-}
-
-HFONT CreateUiFont(int dpi) {
-    return CreateFontW(UiFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY,
-                       FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
+SIZE MainWindowSize(int dpi, Language language) {
+    return {ScaleForDpi(MainWindowWidthFor(language), dpi), ScaleForDpi(MainWindowHeight, dpi)};
 }
 
 int ReadScreenDpi() {
@@ -346,8 +310,8 @@ bool RegisterMainClass(HINSTANCE instance) {
 
 HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
     editor.dpi = dpi;
-    editor.font = CreateUiFont(dpi);
-    const SIZE size = MainWindowSize(dpi);
+    editor.font = CreateUiFont(dpi, editor.language);
+    const SIZE size = MainWindowSize(dpi, editor.language);
     // No sizing border and no maximize box: the layout is fixed.
     return CreateWindowExW(0, MainClassName, MainWindowTitle,
                            WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
@@ -362,34 +326,7 @@ void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine) {
     }
     const std::filesystem::path path = count > 1 ? arguments[1] : L"";
     LocalFree(arguments);
-    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0 &&
-        LoadSettingsFrom(editor.window, editor.model, path)) {
-        ShowDocument(editor);
+    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0) {
+        LoadDocument(editor, ReadSettingsFrom(editor.window, path));
     }
-}
-
-void RunMessageLoop(EditorWindow& editor) {
-    HACCEL shortcuts = LoadAcceleratorsW(AppInstance, L"TOPACCEL");
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateMainMessage(editor, shortcuts, message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-}
-
-bool TranslateMainMessage(EditorWindow& editor, HACCEL shortcuts, MSG& message) {
-    HWND window = editor.window;
-    if (window == nullptr) {
-        return false;
-    }
-    SendWheelToChart(editor, message);
-    // Shortcuts only while no dialog or message box of the editor is in front.
-    const bool inMain = message.hwnd == window || IsChild(window, message.hwnd);
-    if (inMain && shortcuts != nullptr && !OpensDropDown(message) &&
-        TranslateAcceleratorW(window, shortcuts, &message)) {
-        return true;
-    }
-    return IsDialogMessageW(window, &message) != 0;
 }

@@ -13,3 +13,7 @@ void ShowError(HWND owner, std::string_view text) {
 bool AskYesNo(HWND owner, std::string_view text, std::string_view title) {
     return ShowMessage(owner, text, title, MB_YESNO | MB_ICONQUESTION) != IDNO;
 }
+
+void ShowBudgetExceeded(HWND owner) {
+    ShowError(owner, "現在の設定における総時間制限を超過していますので追加できません。");
+}

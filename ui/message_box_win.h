@@ -12,3 +12,7 @@ void ShowError(HWND owner, std::string_view text);
 
 // A question with Yes and No; false only when the answer is No.
 bool AskYesNo(HWND owner, std::string_view text, std::string_view title);
+
+// The refusal of an element or a paste that would take the list past the resolution's maximum
+// total time.
+void ShowBudgetExceeded(HWND owner);

@@ -4,6 +4,8 @@
 #include "model/param_fields.h"
 #include "resources/resource.h"
 #include "ui/app_state_win.h"
+#include "ui/combo_box_win.h"
+#include "ui/gdi_objects_win.h"
 #include "ui/message_box_win.h"
 #include "ui/text_win.h"
 
@@ -22,8 +24,6 @@ constexpr int NewSumEntryA = FUNC_SLOPE - 1;
 constexpr int NewSumEntryB = FUNC_SIN - 1;
 
 constexpr char TypeChangeQuestion[] = "タイプを変更すると入力数値が失われますがよろしいですか?";
-constexpr char BudgetExceeded[] =
-    "現在の設定における総時間制限を超過していますので追加できません。";
 
 // One opening of the dialog, kept in the dialog's user data.
 struct ParamDialogState {
@@ -32,7 +32,7 @@ struct ParamDialogState {
     SignalElement working;
     std::array<FieldRule, FieldCount> rules{};
     int pictureId = 0; // 0: no picture
-    HBITMAP loadedPicture = nullptr;
+    ScopedBitmap loadedPicture;
     bool accepted = false;
 };
 
@@ -58,20 +58,18 @@ std::string ItemText(HWND dialog, int id) {
     return Narrow(buffer);
 }
 
-int ComboSelection(HWND dialog, int id) {
-    // CB_ERR (-1) when nothing is selected.
-    return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+ComboBox Combo(HWND dialog, int id) {
+    return ComboBox(GetDlgItem(dialog, id));
 }
 
-void SelectComboEntry(HWND dialog, int id, int entry) {
-    SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+// The sketches carry words: each language has its own.
+int PictureFirst(Language language) {
+    return language == Language::English ? IDB_PICTURE_ENGLISH_FIRST : IDB_PICTURE_FIRST;
 }
 
 void FillTypeCombo(HWND dialog, int id, FuncType highest) {
-    for (FuncType type = FUNC_CONST; type <= highest; ++type) {
-        const std::wstring name = Widen(displayNameOf(type, Language::Japanese));
-        SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    }
+    for (FuncType type = FUNC_CONST; type <= highest; ++type)
+        Combo(dialog, id).addEntry(displayNameOf(type, StateOf(dialog).request.language));
 }
 
 double FieldNumber(HWND dialog, int field) {
@@ -98,7 +96,7 @@ void NormalizeFields(HWND dialog, int first, int count) {
 void SetFieldRules(HWND dialog, int column, FuncType type) {
     ParamDialogState& state = StateOf(dialog);
     const std::vector<FieldRow> rows =
-        fieldRows(type, StateOf(dialog).request.document, Language::Japanese);
+        fieldRows(type, StateOf(dialog).request.document, StateOf(dialog).request.language);
     for (size_t slot = 0; slot < rows.size(); ++slot) {
         const int field = column * ColumnFields + static_cast<int>(slot);
         SetItemText(dialog, IDC_FIELD_LABEL_FIRST + field, rows[slot].label);
@@ -136,7 +134,7 @@ void ShowFields(HWND dialog, int first, int count, int shownCount) {
 }
 
 void ApplySubTypeLayout(HWND dialog, int column, bool useDefaults) {
-    const int entry = ComboSelection(dialog, IDC_SUBTYPE_A + column);
+    const int entry = Combo(dialog, IDC_SUBTYPE_A + column).selection();
     const int count = entry >= 0 ? paramCountOf(entry + 1) : 0;
     const int first = column * ColumnFields;
     ShowFields(dialog, first, ColumnFields, count);
@@ -152,37 +150,29 @@ void ApplySubTypeLayout(HWND dialog, int column, bool useDefaults) {
 void ShowPicture(HWND dialog) {
     ParamDialogState& state = StateOf(dialog);
     const HWND picture = Item(dialog, IDC_PICTURE);
-    HBITMAP bitmap = nullptr;
+    ScopedBitmap bitmap;
     if (state.pictureId != 0)
-        bitmap = static_cast<HBITMAP>(LoadImageW(AppInstance, MAKEINTRESOURCEW(state.pictureId),
-                                                 IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
-    if (bitmap == nullptr) {
+        bitmap.reset(static_cast<HBITMAP>(LoadImageW(AppInstance, MAKEINTRESOURCEW(state.pictureId),
+                                                     IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    if (bitmap.get() == nullptr) {
         ShowWindow(picture, SW_HIDE);
         return;
     }
-    SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-    if (state.loadedPicture != nullptr)
-        DeleteObject(state.loadedPicture);
-    state.loadedPicture = bitmap;
+    SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get()));
+    state.loadedPicture = std::move(bitmap);
     ShowWindow(picture, SW_SHOW);
 }
 
 // The dialog template gives the picture control a bitmap of its own, which the control does not
 // release when it is replaced; take it out and release it so that no opening leaves one behind.
 void ReleaseTemplatePicture(HWND dialog) {
-    ParamDialogState& state = StateOf(dialog);
-    const HANDLE previous = reinterpret_cast<HANDLE>(
-        SendDlgItemMessageW(dialog, IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0));
-    if (previous != nullptr && previous != state.loadedPicture)
-        DeleteObject(previous);
+    const ScopedBitmap templatePicture(reinterpret_cast<HBITMAP>(
+        SendDlgItemMessageW(dialog, IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0)));
 }
 
 void ReleaseLoadedPicture(HWND dialog) {
-    ParamDialogState& state = StateOf(dialog);
     SendDlgItemMessageW(dialog, IDC_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, 0);
-    if (state.loadedPicture != nullptr)
-        DeleteObject(state.loadedPicture);
-    state.loadedPicture = nullptr;
+    StateOf(dialog).loadedPicture.reset();
 }
 
 void ApplyTypeLayout(HWND dialog, bool useDefaults) {
@@ -220,12 +210,12 @@ void InitParamDialog(HWND dialog) {
     if (state.request.mode == ParamDialogMode::Edit) {
         const SignalElement& element = state.working;
         state.typeIndex = EntryOfType(element.type, HighestFuncType);
-        SelectComboEntry(dialog, IDC_TYPE, state.typeIndex);
+        Combo(dialog, IDC_TYPE).select(state.typeIndex);
         if (state.typeIndex == SumTypeIndex) {
-            SelectComboEntry(dialog, IDC_SUBTYPE_A, EntryOfType(element.subTypeA, HighestSubTypeA));
-            SelectComboEntry(dialog, IDC_SUBTYPE_B, EntryOfType(element.subTypeB, HighestSubTypeB));
+            Combo(dialog, IDC_SUBTYPE_A).select(EntryOfType(element.subTypeA, HighestSubTypeA));
+            Combo(dialog, IDC_SUBTYPE_B).select(EntryOfType(element.subTypeB, HighestSubTypeB));
         } else if (state.typeIndex >= 0) {
-            state.pictureId = IDB_PICTURE_FIRST + state.typeIndex;
+            state.pictureId = PictureFirst(state.request.language) + state.typeIndex;
         }
     }
     ApplyTypeLayout(dialog, state.request.mode != ParamDialogMode::Edit);
@@ -234,19 +224,19 @@ void InitParamDialog(HWND dialog) {
 
 void OnTypeChanged(HWND dialog) {
     ParamDialogState& state = StateOf(dialog);
-    const int entry = ComboSelection(dialog, IDC_TYPE);
+    const int entry = Combo(dialog, IDC_TYPE).selection();
     if (entry < 0 || entry == state.typeIndex)
         return;
     if (state.typeIndex >= 0 && !AskYesNo(dialog, TypeChangeQuestion, "確認")) {
-        SelectComboEntry(dialog, IDC_TYPE, state.typeIndex);
+        Combo(dialog, IDC_TYPE).select(state.typeIndex);
         return;
     }
     if (entry == SumTypeIndex) {
-        SelectComboEntry(dialog, IDC_SUBTYPE_A, NewSumEntryA);
-        SelectComboEntry(dialog, IDC_SUBTYPE_B, NewSumEntryB);
+        Combo(dialog, IDC_SUBTYPE_A).select(NewSumEntryA);
+        Combo(dialog, IDC_SUBTYPE_B).select(NewSumEntryB);
         state.pictureId = 0;
     } else {
-        state.pictureId = IDB_PICTURE_FIRST + entry;
+        state.pictureId = PictureFirst(state.request.language) + entry;
     }
     state.typeIndex = entry;
     ApplyTypeLayout(dialog, true);
@@ -264,8 +254,8 @@ bool ReadFieldsIntoElement(HWND dialog) {
     SignalElement& element = state.working;
     const FuncType type = state.typeIndex + 1;
     if (type == FUNC_SUM) {
-        const int entryA = ComboSelection(dialog, IDC_SUBTYPE_A);
-        const int entryB = ComboSelection(dialog, IDC_SUBTYPE_B);
+        const int entryA = Combo(dialog, IDC_SUBTYPE_A).selection();
+        const int entryB = Combo(dialog, IDC_SUBTYPE_B).selection();
         // Only an edited element whose stored sub-types were unknown gets here without them.
         if (entryA < 0 || entryB < 0)
             return false;
@@ -291,7 +281,7 @@ bool CommitElement(HWND dialog) {
     if (!ReadFieldsIntoElement(dialog))
         return false;
     if (!state.request.fits(state.working)) {
-        ShowError(dialog, BudgetExceeded);
+        ShowBudgetExceeded(dialog);
         return false;
     }
     state.accepted = true;
@@ -357,7 +347,7 @@ INT_PTR CALLBACK ParamDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 } // namespace
 
 std::optional<SignalElement> OpenParamDialog(HWND owner, const ParamDialogRequest& request) {
-    ParamDialogState state{request, -1, request.element, {}, 0, nullptr, false};
+    ParamDialogState state{request, -1, request.element, {}, 0, {}, false};
     DialogBoxParamW(AppInstance, MAKEINTRESOURCEW(IDD_PARAM), owner, ParamDialogProc,
                     reinterpret_cast<LPARAM>(&state));
     if (!state.accepted)

@@ -85,7 +85,7 @@ bool MayReplaceDocument(HWND owner, const EditorModel& editor) {
            AskYesNo(owner, "現在編集中のデータは失われますがよろしいですか?", "確認");
 }
 
-bool LoadSettingsFrom(HWND owner, EditorModel& editor, const std::filesystem::path& path) {
+std::optional<LoadedSettings> ReadSettingsFrom(HWND owner, const std::filesystem::path& path) {
     // A file that turns out invalid halfway must cost the user nothing: read into a document of
     // its own and take it over only when the whole file was read.
     SignalDocument loaded;
@@ -94,23 +94,25 @@ bool LoadSettingsFrom(HWND owner, EditorModel& editor, const std::filesystem::pa
         if (result.status == SettingsReadStatus::CannotOpen)
             ShowError(owner, "ファイルを開けませんでした。");
         ShowError(owner, "波形設定ファイルの内容が不正です。");
-        return false;
+        return std::nullopt;
     }
-    editor.load(std::move(loaded), path);
-    ShowMessage(owner, "波形設定ファイルを読み込みました。", "読込完了", MB_OK);
-    return true;
+    return LoadedSettings{std::move(loaded), path};
 }
 
-bool CmdLoadSettings(HWND owner, EditorModel& editor) {
+void ReportLoaded(HWND owner) {
+    ShowMessage(owner, "波形設定ファイルを読み込みました。", "読込完了", MB_OK);
+}
+
+std::optional<LoadedSettings> CmdLoadSettings(HWND owner, const EditorModel& editor) {
     if (!MayReplaceDocument(owner, editor))
-        return false;
+        return std::nullopt;
     wchar_t file[PathCapacity] = {};
     std::wcsncpy(file, DefaultFileName, PathCapacity - 1);
     OPENFILENAMEW dialog =
         DatFileDialog(owner, file, OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST);
     if (!GetOpenFileNameW(&dialog)) {
         ShowError(owner, "波形設定ファイル読み込みエラー");
-        return false;
+        return std::nullopt;
     }
-    return LoadSettingsFrom(owner, editor, std::filesystem::path(file));
+    return ReadSettingsFrom(owner, std::filesystem::path(file));
 }

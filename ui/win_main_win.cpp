@@ -1,5 +1,7 @@
 #include "ui/app_state_win.h"
+#include "ui/language_win.h"
 #include "ui/main_window_win.h"
+#include "ui/message_loop_win.h"
 
 #include <clocale>
 
@@ -12,6 +14,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 0;
     }
     EditorWindow editor;
+    editor.language = StartLanguage();
     HWND window = CreateMainWindow(instance, ReadScreenDpi(), editor);
     if (window == nullptr) {
         return 0;

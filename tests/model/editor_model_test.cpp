@@ -1,5 +1,6 @@
 #include "model/editor_model.h"
 
+#include "model/element_commands.h"
 #include "model/synthesis.h"
 #include "tests/support/element_builders.h"
 
@@ -10,8 +11,8 @@ namespace {
 // Range ±10 V, resolution 1 ms / 90 s.
 EditorModel chosen() {
     EditorModel editor;
-    editor.changeRange(0);
-    editor.changeResolution(3);
+    editor.apply(changeRange(editor.document(), 0));
+    editor.apply(changeResolution(editor.document(), 3));
     return editor;
 }
 
@@ -30,39 +31,51 @@ SignalDocument documentOf(std::initializer_list<double> values) {
 TEST(EditorModel, EveryCommandIsOneStepThatUndoAndRedoTakeWhole) {
     struct Row {
         const char* command;
-        std::function<bool(EditorModel&)> run;
+        std::function<std::optional<RowSelection>(EditorModel&)> run;
         std::vector<double> after;
-        RowSpan undoneRows; // the rows as they were, selected after the undo
-        RowSpan redoneRows;
+        RowSelection undoneRows; // the rows as they were, selected after the undo
+        RowSelection redoneRows;
     };
     const Row rows[] = {
         {"append",
-         [](EditorModel& e) { return e.appendElement(constantElement(4, 1)); },
+         [](EditorModel& e) { return e.apply(appendElement(e.document(), constantElement(4, 1))); },
          {1, 2, 3, 4},
-         {3, 0},
-         {3, 1}},
+         rowSpan(3, 0),
+         rowSpan(3, 1)},
         {"insert",
-         [](EditorModel& e) { return e.insertElement(constantElement(4, 1), 1); },
+         [](EditorModel& e) {
+             return e.apply(insertElement(e.document(), constantElement(4, 1), 1));
+         },
          {1, 4, 2, 3},
-         {1, 0},
-         {1, 1}},
+         rowSpan(1, 0),
+         rowSpan(1, 1)},
         {"edit",
-         [](EditorModel& e) { return e.replaceElement(constantElement(4, 1), 2); },
+         [](EditorModel& e) {
+             return e.apply(replaceElement(e.document(), constantElement(4, 1), 2));
+         },
          {1, 2, 4},
-         {2, 1},
-         {2, 1}},
-        {"delete", [](EditorModel& e) { return e.deleteElement(0); }, {2, 3}, {0, 1}, {0, 0}},
-        {"range clears", [](EditorModel& e) { return e.changeRange(2); }, {}, {0, 3}, {0, 0}},
-        {"resolution clears",
-         [](EditorModel& e) { return e.changeResolution(1); },
+         rowSpan(2, 1),
+         rowSpan(2, 1)},
+        {"delete",
+         [](EditorModel& e) { return e.apply(deleteElement(e.document(), 0)); },
+         {2, 3},
+         rowSpan(0, 1),
+         rowSpan(0, 0)},
+        {"range clears",
+         [](EditorModel& e) { return e.apply(changeRange(e.document(), 2)); },
          {},
-         {0, 3},
-         {0, 0}},
+         rowSpan(0, 3),
+         rowSpan(0, 0)},
+        {"resolution clears",
+         [](EditorModel& e) { return e.apply(changeResolution(e.document(), 1)); },
+         {},
+         rowSpan(0, 3),
+         rowSpan(0, 0)},
     };
     for (const Row& row : rows) {
         EditorModel editor = chosen();
         for (double v : {1, 2, 3})
-            editor.appendElement(constantElement(v, 1));
+            editor.apply(appendElement(editor.document(), constantElement(v, 1)));
         const SignalDocument before = editor.document();
         ASSERT_TRUE(row.run(editor)) << row.command;
         EXPECT_EQ(levelsOf(editor.document().elements), row.after) << row.command;
@@ -80,24 +93,26 @@ TEST(EditorModel, EveryCommandIsOneStepThatUndoAndRedoTakeWhole) {
 
 TEST(EditorModel, RefusalsAndNoChangesRecordNoStep) {
     EditorModel editor = chosen();
-    editor.appendElement(constantElement(1, 90));
+    editor.apply(appendElement(editor.document(), constantElement(1, 90)));
     const std::size_t steps = editor.history().undoCount();
-    EXPECT_FALSE(editor.appendElement(constantElement(2, 0.001))); // past 90 s
-    EXPECT_FALSE(editor.insertElement(constantElement(2, 1), 5));
-    EXPECT_FALSE(editor.replaceElement(constantElement(2, 1), -1));
-    EXPECT_FALSE(editor.deleteElement(1));
-    EXPECT_FALSE(editor.changeRange(0)); // the one already chosen
-    EXPECT_FALSE(editor.edit([](SignalDocument&) { return true; }));
+    EXPECT_FALSE(
+        editor.apply(appendElement(editor.document(), constantElement(2, 0.001)))); // past 90 s
+    EXPECT_FALSE(editor.apply(insertElement(editor.document(), constantElement(2, 1), 5)));
+    EXPECT_FALSE(editor.apply(replaceElement(editor.document(), constantElement(2, 1), -1)));
+    EXPECT_FALSE(editor.apply(deleteElement(editor.document(), 1)));
+    EXPECT_FALSE(editor.apply(changeRange(editor.document(), 0))); // the one already chosen
+    EXPECT_FALSE(editor.apply(unchangedStep(CommandOutcome::NoChange, {})));
+    editor.apply(elementStep(editor.document(), 0, {}, {}, {})); // the same list
     EXPECT_EQ(editor.history().undoCount(), steps);
 }
 
 TEST(EditorModel, NewStepAfterUndoDropsTheRedoBranch) {
     EditorModel editor = chosen();
-    editor.appendElement(constantElement(1, 1));
-    editor.appendElement(constantElement(2, 1));
+    editor.apply(appendElement(editor.document(), constantElement(1, 1)));
+    editor.apply(appendElement(editor.document(), constantElement(2, 1)));
     editor.undo();
     ASSERT_TRUE(editor.canRedo());
-    editor.appendElement(constantElement(3, 1));
+    editor.apply(appendElement(editor.document(), constantElement(3, 1)));
     EXPECT_FALSE(editor.canRedo());
     EXPECT_FALSE(editor.redo());
     EXPECT_EQ(levelsOf(editor.document().elements), (std::vector<double>{1, 3}));
@@ -111,11 +126,11 @@ TEST(EditorModel, NewStepAfterUndoDropsTheRedoBranch) {
 TEST(EditorModel, ModifiedFollowsTheSavedStateThroughUndoAndRedo) {
     EditorModel editor;
     EXPECT_FALSE(editor.modified());
-    editor.changeRange(0);
+    editor.apply(changeRange(editor.document(), 0));
     EXPECT_TRUE(editor.modified());
     editor.markSaved("a.dat");
     EXPECT_FALSE(editor.modified());
-    editor.changeResolution(0);
+    editor.apply(changeResolution(editor.document(), 0));
     EXPECT_TRUE(editor.modified());
     editor.undo();
     EXPECT_FALSE(editor.modified());
@@ -124,7 +139,7 @@ TEST(EditorModel, ModifiedFollowsTheSavedStateThroughUndoAndRedo) {
     // Once the saved state's redo branch is dropped, no step leads back to it.
     editor.undo();
     editor.undo();
-    editor.changeRange(2);
+    editor.apply(changeRange(editor.document(), 2));
     EXPECT_TRUE(editor.modified());
     editor.undo();
     EXPECT_TRUE(editor.modified());
@@ -134,7 +149,7 @@ TEST(EditorModel, UndoingALoadBringsBackThePreviousDocumentAndFile) {
     EditorModel editor;
     editor.load(documentOf({1, 2}), "first.dat");
     EXPECT_FALSE(editor.modified());
-    editor.appendElement(constantElement(3, 1));
+    editor.apply(appendElement(editor.document(), constantElement(3, 1)));
     editor.load(documentOf({7}), "second.dat");
     EXPECT_EQ(editor.filePath(), "second.dat");
     EXPECT_FALSE(editor.modified());
@@ -159,17 +174,17 @@ TEST(EditorModel, SamplesAfterEveryStepAreThoseOfAWholeRebuild) {
     const SignalElement sum = makeSum(makeElement(FUNC_SIN, {0, 3, 0.1, 30, 0.3}), noise);
     const SignalElement slope = makeElement(FUNC_SLOPE, {-1, 4, 0.123});
     const std::function<void(EditorModel&)> steps[] = {
-        [&](EditorModel& e) { e.appendElement(noise); },
-        [&](EditorModel& e) { e.appendElement(sum); },
-        [&](EditorModel& e) { e.insertElement(slope, 1); },
-        [&](EditorModel& e) { e.appendElement(constantElement(2, 0.05)); },
-        [&](EditorModel& e) { e.replaceElement(noise, 2); },
-        [&](EditorModel& e) { e.deleteElement(3); },
+        [&](EditorModel& e) { e.apply(appendElement(e.document(), noise)); },
+        [&](EditorModel& e) { e.apply(appendElement(e.document(), sum)); },
+        [&](EditorModel& e) { e.apply(insertElement(e.document(), slope, 1)); },
+        [&](EditorModel& e) { e.apply(appendElement(e.document(), constantElement(2, 0.05))); },
+        [&](EditorModel& e) { e.apply(replaceElement(e.document(), noise, 2)); },
+        [&](EditorModel& e) { e.apply(deleteElement(e.document(), 3)); },
         [&](EditorModel& e) { e.undo(); },
         [&](EditorModel& e) { e.undo(); },
         [&](EditorModel& e) { e.redo(); },
-        [&](EditorModel& e) { e.deleteElement(0); },
-        [&](EditorModel& e) { e.changeResolution(0); },
+        [&](EditorModel& e) { e.apply(deleteElement(e.document(), 0)); },
+        [&](EditorModel& e) { e.apply(changeResolution(e.document(), 0)); },
         [&](EditorModel& e) { e.undo(); },
         [&](EditorModel& e) {
             e.load(documentOf({1, 2}), "a.dat");
@@ -195,10 +210,8 @@ TEST(EditorModel, SamplesAfterEveryStepAreThoseOfAWholeRebuild) {
 TEST(EditHistory, KeepsTheNewestStepsWithinItsBounds) {
     EditorModel editor = chosen();
     for (int i = 0; i < 1005; ++i)
-        editor.edit([i](SignalDocument& doc) {
-            doc.elements.assign(1, constantElement(i, 0.01));
-            return true;
-        });
+        editor.apply(elementStep(editor.document(), 0, editor.document().elements,
+                                 {constantElement(i, 0.01)}, {}));
     EXPECT_EQ(editor.history().undoCount(), HistoryStepLimit);
     int undone = 0;
     while (editor.undo())

@@ -10,7 +10,27 @@ namespace {
 
 using Rows = std::vector<int>;
 using Values = std::vector<double>;
-using Command = std::function<CommandResult(SignalDocument&, const Rows&)>;
+using Command = std::function<DocumentStep(const SignalDocument&, const RowSelection&)>;
+
+// The rows as runs in the order given, neighbours joined, so that an unsorted or repeated list
+// stays bad.
+RowSelection runsOf(const Rows& rows) {
+    RowSelection selection;
+    for (int row : rows) {
+        if (!selection.ranges.empty() && selection.ranges.back().last == row)
+            ++selection.ranges.back().last;
+        else
+            selection.ranges.push_back({row, row + 1});
+    }
+    return selection;
+}
+
+// Runs a command on doc as the editor model would.
+DocumentStep run(const Command& command, SignalDocument& doc, const Rows& rows) {
+    DocumentStep step = command(doc, runsOf(rows));
+    applyStep(doc, step);
+    return step;
+}
 
 // At the 90 s budget; elements told apart by their value, each lasting 10 s.
 SignalDocument listOf(const Values& values) {
@@ -23,9 +43,8 @@ SignalDocument listOf(const Values& values) {
 
 const Command Delete = deleteRows, Duplicate = duplicateRows, Up = moveRowsUp, Down = moveRowsDown;
 // Pastes 98 and 99 before the first selected row, or appends them.
-const Command Paste = [](SignalDocument& doc, const Rows& rows) {
-    return pasteElements(doc, {constantElement(98, 10), constantElement(99, 10)},
-                         rows.empty() ? -1 : rows.front());
+const Command Paste = [](const SignalDocument& doc, const RowSelection& rows) {
+    return pasteElements(doc, {constantElement(98, 10), constantElement(99, 10)}, firstRow(rows));
 };
 
 } // namespace
@@ -80,10 +99,10 @@ TEST(ElementCommands, ChangeTheListAndSelectTheResult) {
     };
     for (const Case& c : cases) {
         SignalDocument doc = listOf(c.list);
-        const CommandResult result = c.command(doc, c.rows);
+        const DocumentStep result = run(c.command, doc, c.rows);
         EXPECT_EQ(result.outcome, c.outcome) << c.name;
         EXPECT_EQ(levelsOf(doc.elements), c.after) << c.name;
-        EXPECT_EQ(result.selection, c.selected) << c.name;
+        EXPECT_EQ(result.selection, selectionOfRows(c.selected)) << c.name;
     }
 }
 
@@ -93,10 +112,10 @@ TEST(ElementCommands, RefuseBadSelections) {
     for (const Rows& rows : {Rows{}, Rows{-1}, Rows{3}, Rows{0, 3}, Rows{1, 0}, Rows{1, 1}}) {
         for (const Command& command : {Delete, Duplicate, Up, Down}) {
             SignalDocument doc = before;
-            EXPECT_EQ(command(doc, rows).outcome, CommandOutcome::Refused);
+            EXPECT_EQ(run(command, doc, rows).outcome, CommandOutcome::Refused);
             EXPECT_EQ(doc.elements, before.elements);
         }
-        EXPECT_TRUE(copyRows(before, rows).empty());
+        EXPECT_TRUE(copyRows(before, runsOf(rows)).empty());
     }
     SignalDocument doc = before;
     EXPECT_EQ(pasteElements(doc, {}, -1).outcome, CommandOutcome::Refused);
@@ -108,5 +127,6 @@ TEST(ElementCommands, CopyTakesTheSelectedElementsWhole) {
     SignalDocument doc = listOf({1, 2});
     doc.elements.push_back(
         makeSum(makeElement(FUNC_SIN, {0, 1, 2, 0, 10}), makeElement(FUNC_RANDOM, {0, 1, 7, 10})));
-    EXPECT_EQ(copyRows(doc, {0, 2}), (ElementList{doc.elements[0], doc.elements[2]}));
+    EXPECT_EQ(copyRows(doc, selectionOfRows({0, 2})),
+              (ElementList{doc.elements[0], doc.elements[2]}));
 }

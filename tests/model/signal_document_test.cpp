@@ -69,12 +69,16 @@ TEST(SignalDocument, BudgetAcceptsTheExactLimit) {
         SCOPED_TRACE(row.resolutionCode);
         EditorModel doc = editorAt(row.resolutionCode, row.list);
         const auto before = levelsOf(doc.document().elements);
-        EXPECT_EQ(doc.appendElement(lasting(row.added)), row.accepted) << row.added;
+        EXPECT_EQ(doc.apply(appendElement(doc.document(), lasting(row.added))).has_value(),
+                  row.accepted)
+            << row.added;
         EXPECT_EQ(doc.document().elements.size(), before.size() + (row.accepted ? 1 : 0));
 
         if (!before.empty()) {
             EditorModel other = editorAt(row.resolutionCode, row.list);
-            EXPECT_EQ(other.insertElement(lasting(row.added), 0), row.accepted);
+            EXPECT_EQ(
+                other.apply(insertElement(other.document(), lasting(row.added), 0)).has_value(),
+                row.accepted);
             EXPECT_EQ(other.document().elements.size(), before.size() + (row.accepted ? 1 : 0));
         }
     }
@@ -82,48 +86,48 @@ TEST(SignalDocument, BudgetAcceptsTheExactLimit) {
 
 TEST(SignalDocument, InsertPlaysBeforeTheSelectedElement) {
     EditorModel doc = editorAt(0, {1, 2});
-    EXPECT_TRUE(doc.insertElement(lasting(5, 50), 0));
+    EXPECT_TRUE(doc.apply(insertElement(doc.document(), lasting(5, 50), 0)));
     EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{50, 1, 2}));
-    EXPECT_TRUE(doc.insertElement(lasting(5, 60), 2));
+    EXPECT_TRUE(doc.apply(insertElement(doc.document(), lasting(5, 60), 2)));
     EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{50, 1, 60, 2}));
-    EXPECT_TRUE(doc.insertElement(lasting(5, 70), 4)); // just after the last
+    EXPECT_TRUE(doc.apply(insertElement(doc.document(), lasting(5, 70), 4))); // just after the last
     EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{50, 1, 60, 2, 70}));
-    EXPECT_FALSE(doc.insertElement(lasting(5, 80), 6));
-    EXPECT_FALSE(doc.insertElement(lasting(5, 80), -1));
+    EXPECT_FALSE(doc.apply(insertElement(doc.document(), lasting(5, 80), 6)));
+    EXPECT_FALSE(doc.apply(insertElement(doc.document(), lasting(5, 80), -1)));
     EXPECT_EQ(doc.document().elements.size(), 5u);
 }
 
 TEST(SignalDocument, ReplaceIsJudgedWithoutTheOldElement) {
     EditorModel doc = editorAt(3, {20, 50, 15});
-    EXPECT_FALSE(doc.replaceElement(lasting(60, 60), 1)); // 95 s
+    EXPECT_FALSE(doc.apply(replaceElement(doc.document(), lasting(60, 60), 1))); // 95 s
     EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{20, 50, 15}));
-    EXPECT_TRUE(doc.replaceElement(lasting(55, 55), 1)); // exactly 90 s
+    EXPECT_TRUE(doc.apply(replaceElement(doc.document(), lasting(55, 55), 1))); // exactly 90 s
     EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{20, 55, 15}));
-    EXPECT_TRUE(doc.replaceElement(lasting(1, 1), 2));
+    EXPECT_TRUE(doc.apply(replaceElement(doc.document(), lasting(1, 1), 2)));
     EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{20, 55, 1}));
-    EXPECT_FALSE(doc.replaceElement(lasting(1, 1), 3));
-    EXPECT_FALSE(doc.replaceElement(lasting(1, 1), -1));
+    EXPECT_FALSE(doc.apply(replaceElement(doc.document(), lasting(1, 1), 3)));
+    EXPECT_FALSE(doc.apply(replaceElement(doc.document(), lasting(1, 1), -1)));
 }
 
 TEST(SignalDocument, OverfullLoadedListRefusesGrowth) {
     EditorModel doc = editorAt(3, {60, 60}); // as a settings file may hold
-    EXPECT_FALSE(doc.appendElement(lasting(1)));
-    EXPECT_FALSE(doc.replaceElement(lasting(40), 0)); // 100 s
-    EXPECT_TRUE(doc.replaceElement(lasting(30), 0));  // 90 s
-    EXPECT_FALSE(doc.appendElement(lasting(1)));
-    doc.deleteElement(0);
-    EXPECT_TRUE(doc.appendElement(lasting(1)));
+    EXPECT_FALSE(doc.apply(appendElement(doc.document(), lasting(1))));
+    EXPECT_FALSE(doc.apply(replaceElement(doc.document(), lasting(40), 0))); // 100 s
+    EXPECT_TRUE(doc.apply(replaceElement(doc.document(), lasting(30), 0)));  // 90 s
+    EXPECT_FALSE(doc.apply(appendElement(doc.document(), lasting(1))));
+    doc.apply(deleteElement(doc.document(), 0));
+    EXPECT_TRUE(doc.apply(appendElement(doc.document(), lasting(1))));
 }
 
 TEST(SignalDocument, DeleteRefusesRowsOutsideTheList) {
     EditorModel doc = editorAt(0, {1, 2, 3});
-    doc.deleteElement(1);
+    doc.apply(deleteElement(doc.document(), 1));
     EXPECT_EQ(levelsOf(doc.document().elements), (std::vector<double>{1, 3}));
-    doc.deleteElement(2);
-    doc.deleteElement(-1);
+    doc.apply(deleteElement(doc.document(), 2));
+    doc.apply(deleteElement(doc.document(), -1));
     EXPECT_EQ(doc.document().elements.size(), 2u);
-    doc.deleteElement(0);
-    doc.deleteElement(0);
+    doc.apply(deleteElement(doc.document(), 0));
+    doc.apply(deleteElement(doc.document(), 0));
     EXPECT_TRUE(doc.document().elements.empty());
 }
 

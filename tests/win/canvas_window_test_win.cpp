@@ -12,6 +12,7 @@
 #include "ui/app_state_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/main_window_win.h"
+#include "ui/ui_font_win.h"
 
 #include <gtest/gtest.h>
 
@@ -80,7 +81,7 @@ TEST_P(GeometryTest, WindowsSitWhereTheDpiPutsThem) {
     EXPECT_EQ(PlacementOf(scrollBar), expected.scrollBar);
 
     LOGFONTW font{};
-    GetObjectW(Editor().font, sizeof font, &font);
+    GetObjectW(Editor().font.get(), sizeof font, &font);
     EXPECT_EQ(font.lfHeight, expected.fontHeight);
     EXPECT_STREQ(font.lfFaceName, L"ＭＳ ゴシック");
 }
@@ -104,7 +105,7 @@ TEST(MainWindowSize, ScalesWithTheDpi) {
         LONG width, height;
     } sizes[] = {{96, 1000, 700}, {120, 1250, 875}, {144, 1500, 1050}, {100, 1041, 729}};
     for (const auto& size : sizes) {
-        const SIZE actual = MainWindowSize(size.dpi);
+        const SIZE actual = MainWindowSize(size.dpi, Language::Japanese);
         EXPECT_EQ(actual.cx, size.width) << size.dpi << " dpi";
         EXPECT_EQ(actual.cy, size.height) << size.dpi << " dpi";
     }

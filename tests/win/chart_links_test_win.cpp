@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "tests/support/element_builders.h"
 #include "ui/main_controls_win.h"
+#include "ui/message_loop_win.h"
 #include "ui/text_win.h"
 
 #include <commctrl.h>
@@ -31,28 +32,10 @@ class ChartLinksTest : public ::testing::Test {
     void TearDown() override { CloseMainWindow(); }
 
     CanvasWindow& Chart() { return Editor().chart; }
-    HWND List() { return Editor().controls.elementList; }
+    HWND List() { return Control(IDC_ELEMENT_LIST); }
     int XOf(double seconds) { return timeToX(Chart().canvas, seconds); }
     int PeriodEntry() {
-        return static_cast<int>(SendMessageW(Editor().controls.periodCombo, CB_GETCURSEL, 0, 0));
-    }
-
-    std::string StatusPart(int part) {
-        wchar_t text[256] = {};
-        SendMessageW(Editor().controls.statusBar, SB_GETTEXTW, static_cast<WPARAM>(part),
-                     reinterpret_cast<LPARAM>(text));
-        return Narrow(text);
-    }
-
-    std::vector<int> SelectedRows() {
-        std::vector<int> rows;
-        for (int row = -1;;) {
-            row = static_cast<int>(
-                SendMessageW(List(), LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
-            if (row < 0)
-                return rows;
-            rows.push_back(row);
-        }
+        return static_cast<int>(SendMessageW(Control(IDC_DISPLAY_PERIOD), CB_GETCURSEL, 0, 0));
     }
 
     void Click(int x, WPARAM keys = 0) {
@@ -75,8 +58,9 @@ class ChartLinksTest : public ::testing::Test {
 TEST_F(ChartLinksTest, MouseMoveShowsTheReadoutAndRepaintsOnlyItsRectangles) {
     const int x = XOf(5);
     SendMessageW(Chart().canvasWindow, WM_MOUSEMOVE, 0, MAKELPARAM(x, 100));
-    EXPECT_EQ(StatusPart(4), cursorReadout(Chart().canvas, x, Language::Japanese).text);
-    EXPECT_NE(StatusPart(4), "");
+    EXPECT_EQ(StatusPartText(StatusPart::Readout),
+              cursorReadout(Chart().canvas, x, Language::Japanese).text);
+    EXPECT_NE(StatusPartText(StatusPart::Readout), "");
 
     HRGN expected = CreateRectRgn(0, 0, 0, 0);
     for (const PixelRect& r : cursorRepaintRects(Chart().canvas, -1, x)) {
@@ -91,17 +75,17 @@ TEST_F(ChartLinksTest, MouseMoveShowsTheReadoutAndRepaintsOnlyItsRectangles) {
     DeleteObject(invalid);
 
     SendMessageW(Chart().canvasWindow, WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(StatusPart(4), "");
+    EXPECT_EQ(StatusPartText(StatusPart::Readout), "");
     EXPECT_EQ(Chart().cursorX, -1);
 }
 
 TEST_F(ChartLinksTest, ClickSelectsTheElementUnderTheMouseAndCtrlClickAddsIt) {
     Click(XOf(15));
-    EXPECT_EQ(SelectedRows(), (std::vector<int>{1}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{1}));
     Click(XOf(25), MK_CONTROL);
-    EXPECT_EQ(SelectedRows(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{1, 2}));
     Click(XOf(5));
-    EXPECT_EQ(SelectedRows(), (std::vector<int>{0}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{0}));
 
     PumpMessages();
     EXPECT_EQ(Chart().selectedSpans, (std::vector<ElementSpan>{{0, 10}}));
@@ -111,13 +95,13 @@ TEST_F(ChartLinksTest, DoubleClickOpensTheEditDialogForTheElement) {
     DialogAnswerer answerer(PressButton(IDC_PARAM_CANCEL));
     SendMessageW(Chart().canvasWindow, WM_LBUTTONDBLCLK, 0, MAKELPARAM(XOf(25), 100));
     EXPECT_EQ(answerer.finish().size(), 1u);
-    EXPECT_EQ(SelectedRows(), (std::vector<int>{2}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{2}));
 }
 
 TEST_F(ChartLinksTest, SelectingARowShadesItAndShowsItsStart) {
     Wheel(2);
     ASSERT_LT(Chart().canvas.viewEnd, 20);
-    SelectRows(Editor().controls, 2, 1);
+    SelectRows(2, 1);
     PumpMessages();
     EXPECT_EQ(Chart().selectedSpans, (std::vector<ElementSpan>{{20, 30}}));
     EXPECT_LE(Chart().canvas.viewStart, 20);
@@ -156,7 +140,8 @@ TEST_F(ChartLinksTest, WheelOverTheChartReachesItWhileTheListHasTheFocus) {
 }
 
 TEST_F(ChartLinksTest, ClippedElementIsMarkedRedAndNamedInTheStatusBar) {
-    EXPECT_EQ(StatusPart(3), clippingStatusText({{1, 1000, 10}}, Language::Japanese));
+    EXPECT_EQ(StatusPartText(StatusPart::Clipping),
+              clippingStatusText({{1, 1000, 10}}, Language::Japanese));
     EXPECT_EQ(ListCellText(List(), 0, 0), "1");
     EXPECT_EQ(ListCellText(List(), 1, 0), "2 !");
 
@@ -178,7 +163,7 @@ TEST_F(ChartLinksTest, ClippedElementIsMarkedRedAndNamedInTheStatusBar) {
 
 TEST_F(ChartLinksTest, NothingClippedLeavesTheStatusPartEmpty) {
     ShowTestElements({constantElement(1, 10)});
-    EXPECT_EQ(StatusPart(3), "");
+    EXPECT_EQ(StatusPartText(StatusPart::Clipping), "");
 }
 
 } // namespace

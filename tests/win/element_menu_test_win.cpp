@@ -34,7 +34,7 @@ class ElementCommands : public ::testing::Test {
     void TearDown() override { CloseMainWindow(); }
 
     static void Command(int id) { SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-    static HWND List() { return Editor().controls.elementList; }
+    static HWND List() { return Control(IDC_ELEMENT_LIST); }
 
     static std::vector<double> Values() { return levelsOf(Editor().model.document().elements); }
 
@@ -60,27 +60,27 @@ class ElementCommands : public ::testing::Test {
 using Levels = std::vector<double>;
 
 TEST_F(ElementCommands, MenuCommandsChangeTheListAsOneStepEach) {
-    SelectRows(Editor().controls, 0, 1);
+    SelectRows(0, 1);
     Command(IDM_COPY);
     Command(IDM_PASTE); // before the selected row
     EXPECT_EQ(Values(), (Levels{1, 1, 2}));
-    EXPECT_EQ(SelectedRows(Editor().controls), (std::vector<int>{0}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{0}));
     Command(IDM_MOVE_DOWN);
     Command(IDM_MOVE_DOWN);
-    EXPECT_EQ(SelectedRows(Editor().controls), (std::vector<int>{2}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{2}));
     Command(IDM_DUPLICATE);
     EXPECT_EQ(Values(), (Levels{1, 2, 1, 1}));
     Command(IDM_CUT);
     EXPECT_EQ(Values(), (Levels{1, 2, 1}));
     Command(IDM_SELECT_ALL);
-    EXPECT_EQ(SelectedRows(Editor().controls), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(ListSelectedRows(), (std::vector<int>{0, 1, 2}));
     Command(IDM_UNDO);
     EXPECT_EQ(Values(), (Levels{1, 2, 1, 1}));
     EXPECT_TRUE(Editor().model.modified());
 }
 
 TEST_F(ElementCommands, CopyPutsTheElementsOnTheClipboardAsText) {
-    SelectRows(Editor().controls, 1, 1);
+    SelectRows(1, 1);
     Command(IDM_COPY);
     OpenClipboard(Editor().window);
     const auto* text = static_cast<const wchar_t*>(GlobalLock(GetClipboardData(CF_UNICODETEXT)));
@@ -124,19 +124,19 @@ TEST_F(ElementCommands, ItemsAreGrayedWhenTheyCannotAct) {
     EXPECT_FALSE(enabled(IDM_COPY));
     EXPECT_FALSE(enabled(IDM_PASTE));
     EXPECT_TRUE(enabled(IDM_SELECT_ALL));
-    SelectRows(Editor().controls, 0, 1);
+    SelectRows(0, 1);
     EXPECT_TRUE(enabled(IDM_MOVE_DOWN));
     Command(IDM_COPY);
     EXPECT_TRUE(enabled(IDM_PASTE));
 }
 
 TEST_F(ElementCommands, ListKeysAndDoubleClickDoWhatTheButtonsDo) {
-    SelectRows(Editor().controls, 0, 1);
+    SelectRows(0, 1);
     SetFocus(List());
     SendMessageW(List(), WM_KEYDOWN, VK_DELETE, 1);
     EXPECT_EQ(Values(), (Levels{2}));
 
-    SelectRows(Editor().controls, 0, 1);
+    SelectRows(0, 1);
     for (UINT key : {VK_INSERT, VK_RETURN, VK_LBUTTON}) {
         SetFocus(List());
         ASSERT_EQ(GetFocus(), List());
@@ -158,7 +158,7 @@ TEST_F(ElementCommands, ListKeysAndDoubleClickDoWhatTheButtonsDo) {
 
 // The right-click menu, read while it is open and then closed with Esc.
 TEST_F(ElementCommands, RightClickMenuOffersTheListCommands) {
-    SelectRows(Editor().controls, 0, 1);
+    SelectRows(0, 1);
     std::vector<std::pair<std::string, bool>> items;
     std::thread reader([&] {
         for (int tries = 0; tries < 200; ++tries) {

@@ -31,8 +31,6 @@ class MainControls : public testing::Test {
     void SetUp() override { ASSERT_NE(OpenMainWindow(), nullptr); }
     void TearDown() override { CloseMainWindow(); }
 
-    static HWND Control(int id) { return FindControl(Editor().window, id); }
-
     // What a user's choice in a drop-down list does: the entry, then the change notification.
     static void Choose(int comboId, int entry) {
         HWND combo = Control(comboId);
@@ -55,14 +53,6 @@ class MainControls : public testing::Test {
     // Append, insert, edit, delete.
     static std::vector<bool> Buttons() {
         return {Enabled(IDC_APPEND), Enabled(IDC_INSERT), Enabled(IDC_EDIT), Enabled(IDC_DELETE)};
-    }
-
-    static void SelectRow(int row, bool selected = true) {
-        LVITEMW item{};
-        item.stateMask = LVIS_SELECTED;
-        item.state = selected ? LVIS_SELECTED : 0;
-        SendMessageW(Control(IDC_ELEMENT_LIST), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
     }
 
     static int RowCount() {
@@ -93,22 +83,22 @@ TEST_F(MainControls, ControlsAsCreated) {
         const char* className;
         const char* text;
         LONG style; // WS_DISABLED aside
-        RECT at96;
+        Placement at;
     };
     const Row rows[] = {
-        {IDC_LABEL_OUTPUT_RANGE, "Static", "出力レンジ", 0x50000000, {730, 53, 1030, 73}},
-        {IDC_OUTPUT_RANGE, "ComboBox", "", 0x50210003, {830, 50, 970, 0}},
-        {IDC_LABEL_RESOLUTION, "Static", "分解能/最大時間", 0x50000000, {730, 93, 1030, 113}},
-        {IDC_RESOLUTION, "ComboBox", "", 0x50210003, {830, 90, 970, 0}},
-        {IDC_LABEL_DISPLAY_PERIOD, "Static", "表示期間", 0x50000000, {730, 133, 1030, 153}},
-        {IDC_DISPLAY_PERIOD, "ComboBox", "30秒", 0x50210003, {830, 130, 970, 0}},
-        {IDC_ELEMENT_LIST, "SysListView32", "", 0x50009009, {20, 450, 720, 635}},
-        {IDC_APPEND, "Button", "末尾に追加", 0x50000000, {750, 480, 870, 504}},
-        {IDC_INSERT, "Button", "挿入", 0x50000000, {750, 520, 870, 544}},
-        {IDC_EDIT, "Button", "編集", 0x50000000, {750, 560, 870, 584}},
-        {IDC_DELETE, "Button", "削除", 0x50000000, {750, 600, 870, 624}},
+        {IDC_LABEL_OUTPUT_RANGE, "Static", "出力レンジ", 0x50000000, RangeLabelPlace},
+        {IDC_OUTPUT_RANGE, "ComboBox", "", 0x50210003, RangeComboPlace},
+        {IDC_LABEL_RESOLUTION, "Static", "分解能/最大時間", 0x50000000, ResolutionLabelPlace},
+        {IDC_RESOLUTION, "ComboBox", "", 0x50210003, ResolutionComboPlace},
+        {IDC_LABEL_DISPLAY_PERIOD, "Static", "表示期間", 0x50000000, PeriodLabelPlace},
+        {IDC_DISPLAY_PERIOD, "ComboBox", "30秒", 0x50210003, PeriodComboPlace},
+        {IDC_ELEMENT_LIST, "SysListView32", "", 0x50009009, ElementListPlace},
+        {IDC_APPEND, "Button", "末尾に追加", 0x50000000, AppendButtonPlace},
+        {IDC_INSERT, "Button", "挿入", 0x50000000, InsertButtonPlace},
+        {IDC_EDIT, "Button", "編集", 0x50000000, EditButtonPlace},
+        {IDC_DELETE, "Button", "削除", 0x50000000, DeleteButtonPlace},
     };
-    const HFONT font = Editor().font;
+    const HFONT font = Editor().font.get();
     for (const Row& row : rows) {
         HWND control = Control(row.id);
         ASSERT_NE(control, nullptr) << row.id;
@@ -124,12 +114,12 @@ TEST_F(MainControls, ControlsAsCreated) {
         EXPECT_EQ(GetParent(control), Editor().window) << row.id;
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), font);
         const RECT at = RectInParent(control);
-        EXPECT_EQ(at.left, row.at96.left) << row.id;
-        EXPECT_EQ(at.top, row.at96.top) << row.id;
-        EXPECT_EQ(at.right, row.at96.right) << row.id;
+        EXPECT_EQ(at.left, row.at.x) << row.id;
+        EXPECT_EQ(at.top, row.at.y) << row.id;
+        EXPECT_EQ(at.right, row.at.x + row.at.width) << row.id;
         // A drop-down list's own height is its edit line's, not the height it was created with.
-        if (row.at96.bottom != 0) {
-            EXPECT_EQ(at.bottom, row.at96.bottom) << row.id;
+        if (handedOn == 0) {
+            EXPECT_EQ(at.bottom, row.at.y + row.at.height) << row.id;
         }
     }
 
@@ -137,12 +127,8 @@ TEST_F(MainControls, ControlsAsCreated) {
     const auto extended = SendMessageW(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     EXPECT_EQ(extended & (LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT),
               LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    const struct {
-        const char* header;
-        int width;
-    } columns[] = {{"番号", 56}, {"タイプ", 150}, {"時間", 60}, {"パラメータ", 434}};
-    int index = 0;
-    for (const auto& column : columns) {
+    const char* headers[] = {"番号", "タイプ", "時間", "パラメータ"};
+    for (int index = 0; index < ListColumnCount; ++index) {
         wchar_t header[64] = {};
         LVCOLUMNW lvc{};
         lvc.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
@@ -150,11 +136,10 @@ TEST_F(MainControls, ControlsAsCreated) {
         lvc.cchTextMax = 64;
         ASSERT_TRUE(SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(index),
                                  reinterpret_cast<LPARAM>(&lvc)));
-        EXPECT_EQ(Narrow(header), column.header);
-        EXPECT_EQ(lvc.cx, column.width);
+        EXPECT_EQ(Narrow(header), headers[index]);
+        EXPECT_EQ(lvc.cx, ListColumnWidths[static_cast<std::size_t>(index)]);
         EXPECT_EQ(lvc.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_LEFT);
         EXPECT_EQ(lvc.iSubItem, index);
-        ++index;
     }
     EXPECT_EQ(RowCount(), 0);
 }
@@ -251,13 +236,12 @@ TEST_F(MainControls, EveryEditLeavesNoRowSelected) {
     ASSERT_EQ(SelectedRowCount(), 1);
     Press(IDC_DELETE);
     EXPECT_EQ(SelectedRowCount(), 0);
-    EXPECT_EQ(SelectedIndex(Editor().controls), -1);
+    EXPECT_EQ(SelectedIndex(), -1);
     EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, false}));
 
     // What the parameter dialog's OK ends with.
     SelectRow(0);
-    Editor().model.appendElement(constantElement(4, 4));
-    ShowDocument(Editor());
+    ApplyStep(Editor(), appendElement(Editor().model.document(), constantElement(4, 4)));
     EXPECT_EQ(SelectedRowCount(), 0);
     EXPECT_EQ(Buttons(), (std::vector<bool>{true, false, false, false}));
 }
@@ -299,7 +283,7 @@ TEST_F(MainControls, SeveralRowsSelectedActOnTheLowest) {
     SelectRow(1);
     SelectRow(2);
     EXPECT_EQ(SelectedRowCount(), 3);
-    EXPECT_EQ(SelectedIndex(Editor().controls), 1);
+    EXPECT_EQ(SelectedIndex(), 1);
     Press(IDC_DELETE);
     ASSERT_EQ(Editor().model.document().elements.size(), 3u);
     EXPECT_EQ(Editor().model.document().elements[1], constantElement(3, 3));
@@ -328,8 +312,7 @@ TEST_F(MainControls, LongListShowsTheRowsAsTheyAreAfterAnEdit) {
     EXPECT_EQ(CellText(9999, 0), "10000");
     EXPECT_EQ(CellText(9999, 2), "83:19.500");
     // A longer first element moves every later start; the count stays.
-    Editor().model.replaceElement(constantElement(1, 1.5), 0);
-    ShowDocument(Editor());
+    ApplyStep(Editor(), replaceElement(Editor().model.document(), constantElement(1, 1.5), 0));
     EXPECT_EQ(RowCount(), 10000);
     EXPECT_EQ(CellText(9999, 2), "83:20.500");
     EXPECT_EQ(CellText(0, 3), summaryText(constantElement(1, 1.5), Language::Japanese));
@@ -340,7 +323,7 @@ TEST_F(MainControls, DisplayPeriodLeavesTheListAlone) {
     ShowElements({constantElement(1, 1), constantElement(2, 2)});
     SelectRow(1);
     Choose(IDC_DISPLAY_PERIOD, 0);
-    EXPECT_EQ(SelectedIndex(Editor().controls), 1);
+    EXPECT_EQ(SelectedIndex(), 1);
     EXPECT_EQ(RowCount(), 2);
 }
 
@@ -486,7 +469,7 @@ TEST_F(MainControls, WithoutAListViewThereAreNoButtonsAndTheProgramRunsOn) {
     Choose(IDC_OUTPUT_RANGE, 2);
     Choose(IDC_RESOLUTION, 1);
     ShowTestElements({constantElement(1, 3)});
-    EXPECT_EQ(SelectedIndex(Editor().controls), -1);
+    EXPECT_EQ(SelectedIndex(), -1);
     EXPECT_EQ(Editor().model.samples().lastPoint().time, 3);
     EXPECT_EQ(Editor().chart.outputTrace->unit, "mV");
 }

@@ -7,7 +7,9 @@
 #include "ui/help_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/main_window_win.h"
+#include "ui/message_loop_win.h"
 #include "ui/text_win.h"
+#include "ui/ui_font_win.h"
 
 #include <gtest/gtest.h>
 
@@ -86,13 +88,6 @@ bool MenuEnabled(int id) {
             MF_GRAYED) == 0;
 }
 
-std::string StatusPart(int part) {
-    wchar_t text[128] = {};
-    SendMessageW(FindControl(Editor().window, IDC_STATUS_BAR), SB_GETTEXTW,
-                 static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text));
-    return Narrow(text);
-}
-
 // A key as the message loop receives it, with Ctrl (and Shift) held.
 bool PressShortcut(HACCEL shortcuts, UINT key, bool shift) {
     BYTE keys[256] = {};
@@ -111,14 +106,13 @@ TEST_F(MainWindowTest, UndoAndRedoRestoreTheDocumentAndTheirMenuItemsFollow) {
     EXPECT_FALSE(MenuEnabled(IDM_UNDO));
     EXPECT_FALSE(MenuEnabled(IDM_REDO));
     ShowTestDocument({{constantElement(1, 5), constantElement(2, 5)}, 0, 0, 0.01});
-    Editor().model.deleteElement(0);
-    ShowDocument(Editor());
+    ApplyStep(Editor(), deleteElement(Editor().model.document(), 0));
     EXPECT_TRUE(MenuEnabled(IDM_UNDO));
 
     Command(IDM_UNDO);
     EXPECT_EQ(Editor().model.document().elements.size(), 2u);
     EXPECT_EQ(ListCellText(FindControl(Editor().window, IDC_ELEMENT_LIST), 1, 0), "2");
-    EXPECT_EQ(SelectedIndex(Editor().controls), 0); // the row the undo brought back
+    EXPECT_EQ(SelectedIndex(), 0); // the row the undo brought back
     EXPECT_TRUE(MenuEnabled(IDM_REDO));
     Command(IDM_REDO);
     EXPECT_EQ(Editor().model.document().elements.size(), 1u);
@@ -157,7 +151,7 @@ TEST_F(MainWindowTest, ShortcutKeysReachTheirCommands) {
     EXPECT_EQ(keys, expected);
 
     ShowTestDocument({{constantElement(1, 5)}, 0, 0, 0.01});
-    Editor().model.deleteElement(0);
+    Editor().model.apply(deleteElement(Editor().model.document(), 0));
     EXPECT_TRUE(PressShortcut(shortcuts, 'Z', false));
     EXPECT_EQ(Editor().model.document().elements.size(), 1u);
     EXPECT_TRUE(PressShortcut(shortcuts, 'Z', true));
@@ -165,21 +159,21 @@ TEST_F(MainWindowTest, ShortcutKeysReachTheirCommands) {
 }
 
 TEST_F(MainWindowTest, StatusBarShowsFileTimeAndCounts) {
-    EXPECT_EQ(StatusPart(0), "無題");
+    EXPECT_EQ(StatusPartText(StatusPart::File), "無題");
     ShowTestDocument({{constantElement(1, 80), constantElement(2, 5)}, 0, 3, 0.001});
-    EXPECT_EQ(StatusPart(1), "85.000 秒 / 90 秒");
-    EXPECT_EQ(StatusPart(2), "2 要素 / 85,001 点");
+    EXPECT_EQ(StatusPartText(StatusPart::Time), "85.000 秒 / 90 秒");
+    EXPECT_EQ(StatusPartText(StatusPart::Counts), "2 要素 / 85,001 点");
     Command(IDC_DELETE); // nothing selected: no change
-    EXPECT_EQ(StatusPart(0), "無題");
-    SelectRows(Editor().controls, 0, 1);
+    EXPECT_EQ(StatusPartText(StatusPart::File), "無題");
+    SelectRows(0, 1);
     Command(IDC_DELETE);
-    EXPECT_EQ(StatusPart(0), "無題 (変更あり)");
+    EXPECT_EQ(StatusPartText(StatusPart::File), "無題 (変更あり)");
 }
 
 // The close box, Alt+F4 and the system menu all arrive as WM_CLOSE.
 TEST_F(MainWindowTest, ClosingWithUnsavedChangesAsks) {
     ShowTestDocument({{constantElement(1, 5), constantElement(2, 5)}, 0, 0, 0.01});
-    Editor().model.deleteElement(0);
+    Editor().model.apply(deleteElement(Editor().model.document(), 0));
     const struct {
         std::vector<DialogAction> answers;
         bool closed;
@@ -217,14 +211,6 @@ void ChooseListEntry(int comboId, int position) {
     SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
     SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE),
                  reinterpret_cast<LPARAM>(combo));
-}
-
-void SelectRow(int row) {
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED;
-    item.state = LVIS_SELECTED;
-    SendMessageW(FindControl(Editor().window, IDC_ELEMENT_LIST), LVM_SETITEMSTATE,
-                 static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 TEST_F(MainWindowTest, SelectionListsReachTheirHandlers) {
@@ -316,7 +302,8 @@ HWND FindHelpViewer() {
 
 // The build puts the help file beside the tests too, so the real viewer can open it.
 TEST_F(MainWindowTest, MenuHelpOpensTheHelpFileWithoutAMessage) {
-    const bool built = GetFileAttributesW(HelpFilePath().c_str()) != INVALID_FILE_ATTRIBUTES;
+    const bool built =
+        GetFileAttributesW(HelpFilePath(Language::Japanese).c_str()) != INVALID_FILE_ATTRIBUTES;
     DialogAnswerer answer(PressButton(IDOK), Briefly);
     Command(IDM_HELP);
     HWND viewer = nullptr;
@@ -341,7 +328,7 @@ TEST(HelpFile, IsLookedForBesideTheProgramFile) {
     std::wstring folder(program, length);
     folder.erase(folder.find_last_of(L'\\') + 1);
 
-    EXPECT_EQ(HelpFilePath(), folder + L"QZ57editor.chm");
+    EXPECT_EQ(HelpFilePath(Language::Japanese), folder + L"QZ57editor.chm");
 }
 
 // A key of the test's own naming a library, removed again at the end.
@@ -406,9 +393,9 @@ TEST(HelpFile, ControlExportFifteenIsHtmlHelpW) {
 
 // The controls' face must have the Japanese glyphs, or every label shows empty boxes.
 TEST(UiFontGlyphs, CoverTheJapaneseTexts) {
-    HFONT font = CreateUiFont(96);
+    const ScopedFont font = CreateUiFont(96, Language::Japanese);
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, font);
+    HGDIOBJ previous = SelectObject(dc, font.get());
     const std::wstring text = L"出力レンジ分解能/最大時間表示期間末尾に追加挿入編集削除";
     std::vector<WORD> glyphs(text.size());
     GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
@@ -417,7 +404,6 @@ TEST(UiFontGlyphs, CoverTheJapaneseTexts) {
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, previous);
     DeleteDC(dc);
-    DeleteObject(font);
 
     for (size_t i = 0; i < text.size(); ++i) {
         EXPECT_NE(glyphs[i], 0xFFFF) << "character " << i;

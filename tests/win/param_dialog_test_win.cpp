@@ -299,13 +299,8 @@ class ParamDialogTest : public ::testing::Test {
     void UseElements(std::vector<SignalElement> elements) { ShowTestElements(std::move(elements)); }
 
     void SelectRow(int row) {
-        HWND list = FindControl(Editor().window, IDC_ELEMENT_LIST);
-        LVITEMW item{};
-        item.stateMask = LVIS_SELECTED;
-        item.state = LVIS_SELECTED;
-        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
-                     reinterpret_cast<LPARAM>(&item));
-        ASSERT_EQ(SelectedIndex(Editor().controls), row);
+        ::SelectRow(row);
+        ASSERT_EQ(SelectedIndex(), row);
     }
 };
 
@@ -630,7 +625,7 @@ TEST_F(ParamDialogTest, OpeningAndClosingKeepsTheGdiObjectCount) {
     auto cycle = [&](int round) {
         const FuncType type = FUNC_CONST + round % 8;
         if (round % 3 == 0) {
-            SelectRows(Editor().controls, round % 2, 1);
+            SelectRows(round % 2, 1);
             RunDialog(ParamDialogMode::Edit,
                       [](HWND dialog) { PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); });
             return;

@@ -131,8 +131,6 @@ class SettingsCommands : public testing::Test {
         return copy;
     }
 
-    static HWND Control(int id) { return FindControl(Editor().window, id); }
-
     static void Command(int id) { SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
     static int Selection(int comboId) {
@@ -250,7 +248,7 @@ TEST_F(SettingsCommands, SaveOverWritesTheCurrentFileWithoutAskingWhere) {
         EXPECT_EQ(answerer.finish().size(), 2u);
     }
     EXPECT_FALSE(Editor().model.modified());
-    SelectRows(Editor().controls, 0, 1);
+    SelectRows(0, 1);
     Command(IDC_DELETE);
     {
         DialogAnswerer answerer({PressButton(IDOK)});

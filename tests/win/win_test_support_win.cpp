@@ -1,6 +1,9 @@
 #include "tests/win/win_test_support_win.h"
 
+#include "model/element_commands.h"
+#include "resources/resource.h"
 #include "ui/app_state_win.h"
+#include "ui/editor_refresh_win.h"
 #include "ui/main_window_win.h"
 #include "ui/text_win.h"
 
@@ -105,16 +108,63 @@ EditorWindow& Editor() {
 }
 
 void ShowTestDocument(SignalDocument doc) {
-    Editor().model.load(std::move(doc), {});
-    ShowDocument(Editor());
+    ChangeDocument(Editor(), [&doc](EditorModel& model) {
+        model.load(std::move(doc), {});
+        return RowSelection{};
+    });
 }
 
 void ShowTestElements(ElementList elements) {
-    Editor().model.edit([&](SignalDocument& doc) {
-        doc.elements = std::move(elements);
-        return true;
+    const SignalDocument& doc = Editor().model.document();
+    ChangeDocument(Editor(), [&](EditorModel& model) {
+        model.apply(elementStep(doc, 0, doc.elements, std::move(elements), {}));
+        return RowSelection{};
     });
-    ShowDocument(Editor());
+}
+
+HWND Control(int id) {
+    return FindControl(Editor().window, id);
+}
+
+std::string StatusPartText(StatusPart part) {
+    wchar_t text[256] = {};
+    SendMessageW(Control(IDC_STATUS_BAR), SB_GETTEXTW, static_cast<WPARAM>(part),
+                 reinterpret_cast<LPARAM>(text));
+    return Narrow(text);
+}
+
+void SelectRow(int row, bool selected) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED;
+    item.state = selected ? LVIS_SELECTED : 0;
+    SendMessageW(Control(IDC_ELEMENT_LIST), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void SelectRows(int first, int count) {
+    Editor().selection = rowSpan(first, count);
+    Refresh(Editor(), SelectionPart);
+    RevealRow(Editor(), first);
+}
+
+std::vector<int> ListSelectedRows() {
+    std::vector<int> rows;
+    HWND list = Control(IDC_ELEMENT_LIST);
+    if (list == nullptr)
+        return rows;
+    // LVM_GETNEXTITEM answers -1 after the last selected row.
+    for (int row = -1;;) {
+        row = static_cast<int>(
+            SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED));
+        if (row < 0)
+            return rows;
+        rows.push_back(row);
+    }
+}
+
+int SelectedIndex() {
+    const std::vector<int> rows = ListSelectedRows();
+    return rows.empty() ? -1 : rows.front();
 }
 
 void CloseMainWindow() {

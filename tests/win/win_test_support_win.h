@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/editor_refresh_win.h"
+#include "ui/main_layout.h"
 #include "ui/main_window_win.h"
 
 #include <windows.h>
@@ -28,6 +30,23 @@ void ShowTestDocument(SignalDocument doc);
 
 // Gives the open editor's document these elements, as edits would, and shows it.
 void ShowTestElements(ElementList elements);
+
+// A control of the open main window by its id, or nullptr.
+HWND Control(int id);
+
+// The text of one part of the open main window's status bar.
+std::string StatusPartText(StatusPart part);
+
+// Selects (or unselects) a row in the list view as a click would: the control changes first and
+// reports it.
+void SelectRow(int row, bool selected = true);
+
+// Selects count rows from first as a command leaves them: the editor's selection, refreshed.
+void SelectRows(int first, int count);
+
+// The rows the list view shows selected, lowest first; the lowest of them, or -1.
+std::vector<int> ListSelectedRows();
+int SelectedIndex();
 
 // Destroys the main window with its editor and takes the quit message its end posts.
 void CloseMainWindow();

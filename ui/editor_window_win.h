@@ -1,0 +1,36 @@
+#pragma once
+
+#include "model/document_view.h"
+#include "model/editor_model.h"
+#include "model/row_selection.h"
+#include "ui/canvas_window_win.h"
+#include "ui/editor_events_win.h"
+#include "ui/gdi_objects_win.h"
+#include "ui/main_controls_win.h"
+
+#include <windows.h>
+
+// The editor: one main window with the model it edits, what is derived from it, the rows the
+// user selected, the chart and the controls. Its owner keeps it alive while the window exists.
+// The state lives here; the chart and the controls show it and report to `events`.
+struct EditorWindow {
+    HWND window = nullptr;
+    int dpi = 96;
+    Language language = Language::Japanese; // of every text it shows
+    ScopedFont font;                        // of the controls
+    EditorModel model;
+    DocumentView view;      // of the document shown, made by the refresh after each change
+    RowSelection selection; // the selected rows of the element list
+    CanvasWindow chart;
+    MainControls controls;
+    EditorEvents events{*this};
+    bool selectionRefreshPending = false; // a refresh of the selection is posted
+
+    EditorWindow() = default;
+    EditorWindow(const EditorWindow&) = delete;
+    EditorWindow& operator=(const EditorWindow&) = delete;
+    ~EditorWindow();
+};
+
+// The row the edit buttons act on: the lowest selected row when it is in the list, or -1.
+int ActiveRow(const EditorWindow& editor);

@@ -1,0 +1,210 @@
+#include "ui/element_list_win.h"
+
+#include "canvas/draw_list.h"
+#include "ui/app_state_win.h"
+#include "ui/text_win.h"
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string_view>
+
+namespace {
+
+constexpr DWORD ListStyle =
+    WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_OWNERDATA;
+
+constexpr TextId ColumnHeaders[ListColumnCount] = {TextId::ColumnNumber, TextId::ColumnType,
+                                                   TextId::ColumnTime, TextId::ColumnParameters};
+
+void AddColumns(HWND list, int dpi, Language language) {
+    for (int index = 0; index < ListColumnCount; ++index) {
+        std::wstring header = Widen(text(ColumnHeaders[index], language));
+        LVCOLUMNW column{};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.fmt = LVCFMT_LEFT;
+        column.cx = ScaleForDpi(ListColumnWidths[static_cast<std::size_t>(index)], dpi);
+        column.pszText = header.data();
+        column.iSubItem = index;
+        SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+bool SelectionChanged(UINT oldState, UINT newState) {
+    return ((oldState ^ newState) & LVIS_SELECTED) != 0;
+}
+
+} // namespace
+
+bool ElementListView::create(HWND parent, int id, HFONT font, int dpi, Language language) {
+    language_ = language;
+    const Placement& at = ElementListPlace;
+    window_ = CreateWindowExW(
+        0, WC_LISTVIEWW, L"", ListStyle, ScaleForDpi(at.x, dpi), ScaleForDpi(at.y, dpi),
+        ScaleForDpi(at.width, dpi), ScaleForDpi(at.height, dpi), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), AppInstance, nullptr);
+    if (window_ == nullptr)
+        return false;
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    const auto extended = SendMessageW(window_, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    SendMessageW(window_, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
+                 extended | LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
+    AddColumns(window_, dpi, language);
+    return true;
+}
+
+void ElementListView::showLanguage(Language language, HFONT font) {
+    language_ = language;
+    textRow_ = -1;
+    if (window_ == nullptr)
+        return;
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (int index = 0; index < ListColumnCount; ++index) {
+        std::wstring header = Widen(text(ColumnHeaders[index], language));
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = header.data();
+        SendMessageW(window_, LVM_SETCOLUMNW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&column));
+    }
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ElementListView::showRows(const SignalDocument& doc, const DocumentView& view) {
+    doc_ = &doc;
+    view_ = &view;
+    textRow_ = -1;
+    if (window_ == nullptr)
+        return;
+    const int rows = static_cast<int>(doc.elements.size());
+    // A new count redraws the whole list and sets its scroll bar, which takes milliseconds even
+    // when nothing changes for it: an edit within the rows only redraws them.
+    if (rows != rowCount_) {
+        rowCount_ = rows;
+        // Whatever the control reports of rows it drops is not the user's doing.
+        pushing_ = true;
+        SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOSCROLL);
+        pushing_ = false;
+    } else {
+        InvalidateRect(window_, nullptr, TRUE);
+    }
+}
+
+void ElementListView::setState(int row, UINT state, UINT mask) const {
+    LVITEMW item{};
+    item.stateMask = mask;
+    item.state = state;
+    SendMessageW(window_, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void ElementListView::showSelection(const RowSelection& selection) {
+    if (window_ == nullptr)
+        return;
+    pushing_ = true;
+    // Row -1 stands for every row; under Wine it visits each row of the list, so a few selected
+    // rows of a long list are unselected one by one instead.
+    const std::size_t selected = rowCount(shown_);
+    if (selected * 4 > static_cast<std::size_t>(rowCount_))
+        setState(-1, 0, LVIS_SELECTED);
+    else
+        for (const RowRange& range : shown_.ranges)
+            for (int row = range.first; row < range.last; ++row)
+                setState(row, 0, LVIS_SELECTED);
+    // LVM_GETNEXTITEM answers -1 when no row has the focus.
+    const int focused = static_cast<int>(
+        SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= 0)
+        setState(focused, 0, LVIS_FOCUSED);
+    if (selection == rowSpan(0, rowCount_))
+        setState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    else
+        for (const RowRange& range : selection.ranges)
+            for (int row = range.first; row < range.last; ++row)
+                setState(row, LVIS_SELECTED, LVIS_SELECTED);
+    shown_ = selection;
+    pushing_ = false;
+}
+
+void ElementListView::reveal(int row) const {
+    if (window_ != nullptr && row >= 0)
+        SendMessageW(window_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+}
+
+POINT ElementListView::pointBelowRow(int row) const {
+    RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+    SendMessageW(window_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(&bounds));
+    POINT point{bounds.left, bounds.bottom};
+    ClientToScreen(window_, &point);
+    return point;
+}
+
+void ElementListView::provideCellText(LVITEMW& item) {
+    const auto column = static_cast<std::size_t>(item.iSubItem);
+    if ((item.mask & LVIF_TEXT) == 0 || column >= rowTexts_.size() || doc_ == nullptr)
+        return;
+    if (item.iItem != textRow_) {
+        const std::optional<ListRow> row = shownRow(*doc_, *view_, item.iItem, language_);
+        rowTexts_ = row ? std::array{Widen(row->number), Widen(row->typeName),
+                                     Widen(row->startTime), Widen(row->summary)}
+                        : decltype(rowTexts_){};
+        textRow_ = item.iItem;
+    }
+    item.pszText = rowTexts_[column].data();
+}
+
+// Rows of elements with clipped samples are written in the warning colour.
+LRESULT ElementListView::onCustomDraw(NMLVCUSTOMDRAW& draw) const {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT && view_ != nullptr &&
+        isClippedRow(*view_, static_cast<int>(draw.nmcd.dwItemSpec)))
+        draw.clrText = WarningColour;
+    return CDRF_DODEFAULT;
+}
+
+void ElementListView::takeUserChange(RowRange rows, bool selected, ElementListEvents& events) {
+    if (pushing_)
+        return;
+    setRows(shown_, rows, selected);
+    events.onListSelectionChanged(rows, selected);
+}
+
+LRESULT ElementListView::onNotify(NMHDR& header, ElementListEvents& events) {
+    switch (header.code) {
+    case LVN_ITEMCHANGED: {
+        // Item -1: the change was made to every row at once.
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if (SelectionChanged(change.uOldState, change.uNewState)) {
+            const RowRange rows = change.iItem < 0 ? RowRange{0, rowCount_}
+                                                   : RowRange{change.iItem, change.iItem + 1};
+            takeUserChange(rows, (change.uNewState & LVIS_SELECTED) != 0, events);
+        }
+        return 0;
+    }
+    case LVN_ODSTATECHANGED: {
+        // A run of rows, as a Shift+click selects it; iTo is the run's last row.
+        const auto& change = reinterpret_cast<const NMLVODSTATECHANGE&>(header);
+        if (SelectionChanged(change.uOldState, change.uNewState))
+            takeUserChange({change.iFrom, change.iTo + 1}, (change.uNewState & LVIS_SELECTED) != 0,
+                           events);
+        return 0;
+    }
+    case LVN_KEYDOWN:
+        events.onListKey(reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey);
+        return 0;
+    case NM_DBLCLK:
+        if (const int row = reinterpret_cast<const NMITEMACTIVATE&>(header).iItem; row >= 0)
+            events.onListRowActivated(row);
+        return 0;
+    case LVN_GETDISPINFOW:
+        provideCellText(reinterpret_cast<NMLVDISPINFOW&>(header).item);
+        return 0;
+    case NM_CUSTOMDRAW:
+        return onCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
+    default:
+        return 0;
+    }
+}
