@@ -130,6 +130,12 @@ constexpr std::array<TextRow, TextCount> Rows{{
     {TextId::ColumnTime, 0, "時間", "Time"},
     {TextId::ColumnParameters, 0, "パラメータ", "Parameters"},
 
+    {TextId::DialogParameters, 0, "パラメータ編集", "Parameters"},
+    {TextId::LabelWaveformType, 0, "波形タイプ:", "Waveform type:"},
+    {TextId::LabelSubWaveformA, 0, "サブ波形A:", "Sub-waveform A:"},
+    {TextId::LabelSubWaveformB, 0, "サブ波形B:", "Sub-waveform B:"},
+    {TextId::ButtonCancel, 0, "キャンセル", "Cancel"},
+
     {TextId::ExportWritten, 0,
      "CSVファイルを書き出しました。\r\n"
      "再現出力を実行するには、SDカード内の指定フォルダに格納する必要があります。",

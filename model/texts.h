@@ -135,6 +135,13 @@ enum class TextId {
     ColumnTime,
     ColumnParameters,
 
+    // The parameter dialog's title, labels and button.
+    DialogParameters,
+    LabelWaveformType,
+    LabelSubWaveformA,
+    LabelSubWaveformB,
+    ButtonCancel,
+
     // What became of a CSV export.
     ExportWritten,
     ExportCannotOpen,

@@ -130,6 +130,7 @@ void ShowControlLanguage(HWND parent, MainControls& controls, HFONT font, int dp
     PlaceCombo(controls.resolutionCombo, ResolutionComboPlace, dpi, language);
     PlaceCombo(controls.periodCombo, PeriodComboPlace, dpi, language);
     controls.elementList.showLanguage(language, font);
+    controls.statusBar.showParts(dpi, language);
 }
 
 void ShowDocumentCodes(const MainControls& controls, const SignalDocument& doc) {

@@ -51,3 +51,9 @@ inline constexpr std::array<int, ListColumnCount> ListColumnWidths = {56, 150, 6
 // Parts of the status bar, by their right edges; the last runs to the window's edge.
 enum class StatusPart { File, Time, Counts, Clipping, Readout };
 inline constexpr std::array<int, 5> StatusPartEdges = {230, 380, 520, 760, -1};
+// In English the counts and the clipped elements take more words; the window is wider.
+inline constexpr std::array<int, 5> EnglishStatusPartEdges = {230, 380, 580, 860, -1};
+
+constexpr const std::array<int, 5>& StatusPartEdgesFor(Language language) {
+    return language == Language::Japanese ? StatusPartEdges : EnglishStatusPartEdges;
+}

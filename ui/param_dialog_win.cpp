@@ -7,6 +7,7 @@
 #include "ui/combo_box_win.h"
 #include "ui/gdi_objects_win.h"
 #include "ui/message_box_win.h"
+#include "ui/param_dialog_texts_win.h"
 #include "ui/text_win.h"
 
 #include <algorithm>
@@ -60,16 +61,6 @@ std::string ItemText(HWND dialog, int id) {
 
 ComboBox Combo(HWND dialog, int id) {
     return ComboBox(GetDlgItem(dialog, id));
-}
-
-// The sketches carry words: each language has its own.
-int PictureFirst(Language language) {
-    return language == Language::English ? IDB_PICTURE_ENGLISH_FIRST : IDB_PICTURE_FIRST;
-}
-
-void FillTypeCombo(HWND dialog, int id, FuncType highest) {
-    for (FuncType type = FUNC_CONST; type <= highest; ++type)
-        Combo(dialog, id).addEntry(displayNameOf(type, StateOf(dialog).request.language));
 }
 
 double FieldNumber(HWND dialog, int field) {
@@ -201,9 +192,7 @@ int EntryOfType(FuncType type, FuncType highest) {
 
 void InitParamDialog(HWND dialog) {
     ParamDialogState& state = StateOf(dialog);
-    FillTypeCombo(dialog, IDC_TYPE, HighestFuncType);
-    FillTypeCombo(dialog, IDC_SUBTYPE_A, HighestSubTypeA);
-    FillTypeCombo(dialog, IDC_SUBTYPE_B, HighestSubTypeB);
+    ShowParamDialogTexts(dialog, state.request.language);
     ReleaseTemplatePicture(dialog);
     state.pictureId = 0;
     state.typeIndex = -1;
@@ -215,7 +204,7 @@ void InitParamDialog(HWND dialog) {
             Combo(dialog, IDC_SUBTYPE_A).select(EntryOfType(element.subTypeA, HighestSubTypeA));
             Combo(dialog, IDC_SUBTYPE_B).select(EntryOfType(element.subTypeB, HighestSubTypeB));
         } else if (state.typeIndex >= 0) {
-            state.pictureId = PictureFirst(state.request.language) + state.typeIndex;
+            state.pictureId = FirstPictureOf(state.request.language) + state.typeIndex;
         }
     }
     ApplyTypeLayout(dialog, state.request.mode != ParamDialogMode::Edit);
@@ -236,7 +225,7 @@ void OnTypeChanged(HWND dialog) {
         Combo(dialog, IDC_SUBTYPE_B).select(NewSumEntryB);
         state.pictureId = 0;
     } else {
-        state.pictureId = PictureFirst(state.request.language) + entry;
+        state.pictureId = FirstPictureOf(state.request.language) + entry;
     }
     state.typeIndex = entry;
     ApplyTypeLayout(dialog, true);

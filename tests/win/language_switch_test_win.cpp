@@ -54,7 +54,12 @@ class LanguageSwitch : public ::testing::TestWithParam<int> {
 
 TEST_F(LanguageSwitch, TheMenuChangesEveryTextAtOnceAndTheNextStartRemembersIt) {
     HWND window = OpenMainWindow();
-    ShowTestElements({constantElement(1.5, 2)});
+    SignalDocument doc;
+    doc.rangeCode = 0;
+    doc.resolutionCode = 0;
+    doc.sampleInterval = 0.01;
+    doc.elements = {constantElement(1.5, 2)};
+    ShowTestDocument(doc);
     HMENU bar = GetMenu(window);
     HMENU languages = GetSubMenu(GetSubMenu(bar, 2), GetMenuItemCount(GetSubMenu(bar, 2)) - 1);
     EXPECT_EQ(MenuText(GetSubMenu(bar, 2), 2, MF_BYPOSITION), "言語 (Language)");
@@ -84,6 +89,15 @@ TEST_F(LanguageSwitch, TheMenuChangesEveryTextAtOnceAndTheNextStartRemembersIt) 
     EXPECT_EQ(RectInParent(Editor().chart.canvasWindow).right, chart.right);
     EXPECT_EQ(loadAppSettings(AppSettingsPath()).language, Language::English);
     EXPECT_EQ(StartLanguage(), Language::English);
+
+    // The parameter dialog opens in the language in use.
+    DialogAnswerer answer(PressButton(IDC_PARAM_CANCEL));
+    SendMessageW(window, WM_COMMAND, IDC_APPEND, 0);
+    const std::vector<SeenDialog> seen = answer.finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].title, "Parameters");
+    EXPECT_EQ(seen[0].controlTexts.at(IDC_TYPE_LABEL), "Waveform type:");
+    EXPECT_EQ(seen[0].controlTexts.at(IDC_PARAM_CANCEL), "Cancel");
 
     Choose(IDM_LANGUAGE_JAPANESE);
     EXPECT_EQ(MenuText(bar, 0, MF_BYPOSITION), "ファイル");
