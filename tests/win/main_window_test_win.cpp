@@ -329,6 +329,7 @@ TEST(HelpFile, IsLookedForBesideTheProgramFile) {
     folder.erase(folder.find_last_of(L'\\') + 1);
 
     EXPECT_EQ(HelpFilePath(Language::Japanese), folder + L"QZ57editor.chm");
+    EXPECT_EQ(HelpFilePath(Language::English), folder + L"QZ57editor-en.chm");
 }
 
 // A key of the test's own naming a library, removed again at the end.
