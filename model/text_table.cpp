@@ -48,11 +48,11 @@ constexpr std::array<TextRow, TextCount> Rows{{
     {TextId::FieldBaseValue, 1, "基本値{1}", "Base value {1}"},
     {TextId::FieldAmplitude, 1, "振幅{1}", "Amplitude {1}"},
     {TextId::FieldPeriod, 0, "周期[秒]", "Period [s]"},
-    {TextId::FieldInitialPhase, 0, "初期位相[°]", "Initial phase [°]"},
+    {TextId::FieldInitialPhase, 0, "初期位相[°]", "Phase [°]"},
     {TextId::FieldTotalTime, 0, "総時間[秒]", "Total time [s]"},
     {TextId::FieldFinalValue, 1, "漸近値{1}", "Final value {1}"},
     {TextId::FieldTimeConstant, 0, "時定数[秒]", "Time constant [s]"},
-    {TextId::FieldRmsAmplitude, 1, "振幅(RMS){1}", "RMS amplitude {1}"},
+    {TextId::FieldRmsAmplitude, 1, "振幅(RMS){1}", "RMS {1}"},
     {TextId::FieldSeed, 0, "シード", "Seed"},
     {TextId::FieldDuration, 0, "期間[秒]", "Duration [s]"},
 

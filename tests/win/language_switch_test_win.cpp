@@ -112,6 +112,32 @@ TEST_P(LanguageSwitch, EnglishTextsFitTheirControls) {
     EXPECT_EQ(TextsWiderThanTheirControls(window), std::vector<std::string>{});
 }
 
+// Every English field label, in the longest unit (mV).
+TEST_F(LanguageSwitch, EnglishParameterDialogTextsFitTheirControls) {
+    HWND window = OpenMainWindow();
+    SignalDocument doc;
+    doc.rangeCode = 1;
+    doc.resolutionCode = 0;
+    doc.sampleInterval = 0.01;
+    ShowTestDocument(doc);
+    Choose(IDM_LANGUAGE_ENGLISH);
+    // One dialog per type: a second choice of type in one dialog would ask a question first.
+    for (int entry = 0; entry <= 7; ++entry) {
+        std::vector<std::string> cut{"not measured"};
+        DialogAnswerer answer([&cut, entry](HWND dialog) {
+            HWND types = GetDlgItem(dialog, IDC_TYPE);
+            SendMessageW(types, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_TYPE, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(types));
+            cut = TextsWiderThanTheirControls(dialog);
+            PressButton(IDC_PARAM_CANCEL)(dialog);
+        });
+        SendMessageW(window, WM_COMMAND, IDC_APPEND, 0);
+        EXPECT_EQ(answer.finish().size(), 1u) << entry;
+        EXPECT_EQ(cut, std::vector<std::string>{}) << entry;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Dpi, LanguageSwitch, ::testing::Values(96, 144));
 
 } // namespace
