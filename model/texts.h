@@ -99,6 +99,50 @@ enum class TextId {
     MenuJapanese,
     MenuEnglish,
 
+    // The menu bar, its menus and the element list's right-click menu; "\t" leads the shortcut.
+    MenuFile,
+    MenuEdit,
+    MenuHelp,
+    MenuExportCsv,
+    MenuSaveOver,
+    MenuSaveSettings,
+    MenuLoadSettings,
+    MenuExit,
+    MenuUndo,
+    MenuRedo,
+    MenuCut,
+    MenuCopy,
+    MenuPaste,
+    MenuDuplicate,
+    MenuMoveUp,
+    MenuMoveDown,
+    MenuSelectAll,
+    MenuContents,
+    MenuAbout,
+    MenuInsert,
+    MenuEditElement,
+    MenuDelete,
+
+    // The main window's labels, buttons and list column headers.
+    LabelOutputRange,
+    LabelResolution,
+    LabelDisplayPeriod,
+    ButtonAppend,
+    ButtonInsert,
+    ButtonEdit,
+    ButtonDelete,
+    ColumnNumber,
+    ColumnType,
+    ColumnTime,
+    ColumnParameters,
+
+    // The parameter dialog's title, labels and button.
+    DialogParameters,
+    LabelWaveformType,
+    LabelSubWaveformA,
+    LabelSubWaveformB,
+    ButtonCancel,
+
     // What became of a CSV export.
     ExportWritten,
     ExportCannotOpen,
@@ -139,19 +183,8 @@ enum class TextId {
     ReadFileEnded,
     ReadTextEnded,
 
-    // The main window: its title, labels, buttons and the element list's column headers.
+    // The main window's title and the about box.
     WindowTitle,
-    LabelOutputRange,
-    LabelResolution,
-    LabelDisplayPeriod,
-    ButtonAppend,
-    ButtonInsert,
-    ButtonEdit,
-    ButtonDelete,
-    ColumnNumber,
-    ColumnType,
-    ColumnTime,
-    ColumnParameters,
     AboutVersion, // {1} the version number
 
     // Titles of message boxes.

@@ -35,3 +35,9 @@ void ComboBox::setEntries(const std::vector<std::string>& entries) const {
     for (const std::string& entry : entries)
         addEntry(entry);
 }
+
+void ComboBox::renameEntries(const std::vector<std::string>& texts) const {
+    const int selected = selection();
+    setEntries(texts);
+    select(selected);
+}

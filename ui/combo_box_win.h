@@ -18,6 +18,8 @@ class ComboBox {
     // Every entry, in order; replaced by others, which leaves none selected.
     std::vector<std::string> entries() const;
     void setEntries(const std::vector<std::string>& entries) const;
+    // Gives the entries new texts, in the same order, keeping the selection.
+    void renameEntries(const std::vector<std::string>& texts) const;
     // Selects an entry (-1: none) without the CBN_SELCHANGE a user's choice sends.
     void select(int entry) const;
     // The selected entry, -1 when none is.

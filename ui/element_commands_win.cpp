@@ -11,6 +11,7 @@
 #include "ui/editor_window_win.h"
 #include "ui/import_command_win.h"
 #include "ui/menu_states_win.h"
+#include "ui/menu_texts_win.h"
 #include "ui/message_box_win.h"
 
 #include <optional>
@@ -107,6 +108,7 @@ void ShowListMenu(EditorWindow& editor, POINT at) {
     if (resource == nullptr)
         return;
     HMENU menu = GetSubMenu(resource, 0);
+    ShowMenuTexts(menu, editor.language);
     ShowMenuStates(editor, menu);
     // The chosen command arrives as WM_COMMAND, like the menu bar's.
     TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, editor.window, nullptr);

@@ -75,6 +75,7 @@ bool SelectsOneRowAlone(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 bool ElementListView::create(HWND parent, int id, HFONT font, int dpi, Language language) {
+    language_ = language;
     const Placement& at = ElementListPlace;
     window_ = CreateWindowExW(
         0, WC_LISTVIEWW, L"", ListStyle, ScaleForDpi(at.x, dpi), ScaleForDpi(at.y, dpi),
@@ -106,6 +107,23 @@ void ElementListView::unselectAllFirst() {
     SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     setState(-1, 0, LVIS_SELECTED);
     SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void ElementListView::showLanguage(Language language, HFONT font) {
+    language_ = language;
+    textRow_ = -1;
+    if (window_ == nullptr)
+        return;
+    SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (int index = 0; index < ListColumnCount; ++index) {
+        std::wstring header = Widen(text(ColumnHeaders[index], language));
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT;
+        column.pszText = header.data();
+        SendMessageW(window_, LVM_SETCOLUMNW, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&column));
+    }
     InvalidateRect(window_, nullptr, TRUE);
 }
 

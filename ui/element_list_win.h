@@ -29,8 +29,11 @@ class ElementListEvents {
 // user's changes; the editor holds the selection.
 class ElementListView {
   public:
-    // Creates the list view with its columns headed in language; false when it cannot be created.
+    // Creates the list view with its columns; false when it cannot be created.
     bool create(HWND parent, int id, HFONT font, int dpi, Language language);
+
+    // Shows the column headers and the rows' texts in the language, in font.
+    void showLanguage(Language language, HFONT font);
 
     HWND window() const { return window_; }
 
@@ -65,9 +68,9 @@ class ElementListView {
     void takeUserChange(RowRange rows, bool selected, ElementListEvents& events);
 
     HWND window_ = nullptr;
+    Language language_ = Language::Japanese;
     const SignalDocument* doc_ = nullptr;
     const DocumentView* view_ = nullptr;
-    Language language_ = Language::Japanese;
     int rowCount_ = 0;
     RowSelection shown_;      // what the control has selected
     bool shownStale_ = false; // the row count changed since: the control may hold otherwise

@@ -61,7 +61,7 @@ std::wstring RegisteredHelpControlPath() {
     return LibraryPathFromRegistry(HKEY_CLASSES_ROOT, HelpControlKey);
 }
 
-std::wstring HelpFilePath() {
+std::wstring HelpFilePath(Language language) {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
@@ -80,12 +80,12 @@ std::wstring HelpFilePath() {
         return {};
     }
     path.erase(folderEnd + 1);
-    return path + L"QZ57editor.chm";
+    return path + (language == Language::English ? L"QZ57editor-en.chm" : L"QZ57editor.chm");
 }
 
-void ShowHelp() {
+void ShowHelp(Language language) {
     const HtmlHelpProc htmlHelp = HtmlHelpEntry();
-    const std::wstring path = HelpFilePath();
+    const std::wstring path = HelpFilePath(language);
     if (htmlHelp != nullptr && !path.empty()) {
         htmlHelp(nullptr, path.c_str(), HH_DISPLAY_TOPIC, 0);
     }

@@ -6,7 +6,10 @@
 #include "ui/main_layout.h"
 #include "ui/text_win.h"
 
+#include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,42 +36,69 @@ HWND CreateControl(const ControlFont& in, const wchar_t* className, std::string_
     return control;
 }
 
-ComboBox CreateCombo(const ControlFont& in, TextId label, int labelId, Placement labelAt, int id,
-                     Placement at) {
-    CreateControl(in, L"STATIC", text(label, in.language), LabelStyle, labelId, labelAt);
+ComboBox CreateCombo(const ControlFont& in, int labelId, Placement labelAt, int id, Placement at) {
+    CreateControl(in, L"STATIC", "", LabelStyle, labelId, labelAt);
     return ComboBox(CreateControl(in, L"COMBOBOX", "", ComboStyle, id, at));
 }
 
-void CreateSelectionCombos(const ControlFont& in, MainControls& controls) {
-    controls.rangeCombo = CreateCombo(in, TextId::LabelOutputRange, IDC_LABEL_OUTPUT_RANGE,
-                                      RangeLabelPlace, IDC_OUTPUT_RANGE, RangeComboPlace);
+std::vector<std::string> RangeNames(Language language) {
+    std::vector<std::string> names;
     for (int code : RangeCodeAtPosition)
-        controls.rangeCombo.addEntry(text(outputRange(code).name, in.language));
-    controls.resolutionCombo =
-        CreateCombo(in, TextId::LabelResolution, IDC_LABEL_RESOLUTION, ResolutionLabelPlace,
-                    IDC_RESOLUTION, ResolutionComboPlace);
+        names.emplace_back(text(outputRange(code).name, language));
+    return names;
+}
+
+std::vector<std::string> ResolutionNames(Language language) {
+    std::vector<std::string> names;
     for (int code : ResolutionCodeAtPosition)
-        controls.resolutionCombo.addEntry(text(resolution(code).name, in.language));
-    controls.periodCombo = CreateCombo(in, TextId::LabelDisplayPeriod, IDC_LABEL_DISPLAY_PERIOD,
-                                       PeriodLabelPlace, IDC_DISPLAY_PERIOD, PeriodComboPlace);
+        names.emplace_back(text(resolution(code).name, language));
+    return names;
+}
+
+std::vector<std::string> PeriodNames(Language language) {
+    std::vector<std::string> names;
     for (int position = 0; position < DisplayPeriodCount; ++position)
-        controls.periodCombo.addEntry(text(displayPeriod(position).name, in.language));
-    // Selecting by program sends no CBN_SELCHANGE: the chart keeps the period it was created
-    // with, which is this same entry's.
-    controls.periodCombo.select(InitialDisplayPeriod);
+        names.emplace_back(text(displayPeriod(position).name, language));
+    return names;
+}
+
+void CreateSelectionCombos(const ControlFont& in, MainControls& controls) {
+    controls.rangeCombo =
+        CreateCombo(in, IDC_LABEL_OUTPUT_RANGE, RangeLabelPlace, IDC_OUTPUT_RANGE, RangeComboPlace);
+    controls.resolutionCombo = CreateCombo(in, IDC_LABEL_RESOLUTION, ResolutionLabelPlace,
+                                           IDC_RESOLUTION, ResolutionComboPlace);
+    controls.periodCombo = CreateCombo(in, IDC_LABEL_DISPLAY_PERIOD, PeriodLabelPlace,
+                                       IDC_DISPLAY_PERIOD, PeriodComboPlace);
 }
 
 void CreateEditButtons(const ControlFont& in, MainControls& controls) {
-    controls.appendButton = CreateControl(in, L"BUTTON", text(TextId::ButtonAppend, in.language),
-                                          ButtonStyle, IDC_APPEND, AppendButtonPlace);
-    controls.insertButton = CreateControl(in, L"BUTTON", text(TextId::ButtonInsert, in.language),
-                                          ButtonStyle, IDC_INSERT, InsertButtonPlace);
-    controls.editButton = CreateControl(in, L"BUTTON", text(TextId::ButtonEdit, in.language),
-                                        ButtonStyle, IDC_EDIT, EditButtonPlace);
-    controls.deleteButton = CreateControl(in, L"BUTTON", text(TextId::ButtonDelete, in.language),
-                                          ButtonStyle, IDC_DELETE, DeleteButtonPlace);
+    controls.appendButton =
+        CreateControl(in, L"BUTTON", "", ButtonStyle, IDC_APPEND, AppendButtonPlace);
+    controls.insertButton =
+        CreateControl(in, L"BUTTON", "", ButtonStyle, IDC_INSERT, InsertButtonPlace);
+    controls.editButton = CreateControl(in, L"BUTTON", "", ButtonStyle, IDC_EDIT, EditButtonPlace);
+    controls.deleteButton =
+        CreateControl(in, L"BUTTON", "", ButtonStyle, IDC_DELETE, DeleteButtonPlace);
     controls.buttonsShown = {true, true, true, true};
     ShowEditButtons(controls, {});
+}
+
+// Labels and buttons by control id, with their texts.
+constexpr std::pair<int, TextId> ControlTexts[] = {
+    {IDC_LABEL_OUTPUT_RANGE, TextId::LabelOutputRange},
+    {IDC_LABEL_RESOLUTION, TextId::LabelResolution},
+    {IDC_LABEL_DISPLAY_PERIOD, TextId::LabelDisplayPeriod},
+    {IDC_APPEND, TextId::ButtonAppend},
+    {IDC_INSERT, TextId::ButtonInsert},
+    {IDC_EDIT, TextId::ButtonEdit},
+    {IDC_DELETE, TextId::ButtonDelete},
+};
+
+void PlaceCombo(const ComboBox& combo, Placement japanese, int dpi, Language language) {
+    const Placement at = ComboPlaceFor(japanese, language);
+    SetWindowPos(combo.window(), nullptr, ScaleForDpi(at.x, dpi), ScaleForDpi(at.y, dpi),
+                 ScaleForDpi(at.width, dpi), ScaleForDpi(at.height, dpi),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 } // namespace
@@ -80,6 +110,29 @@ void CreateMainControls(HWND parent, HFONT font, int dpi, Language language,
     controls.statusBar.create(parent, IDC_STATUS_BAR, font, dpi);
     if (controls.elementList.create(parent, IDC_ELEMENT_LIST, font, dpi, language))
         CreateEditButtons(in, controls);
+    ShowControlLanguage(parent, controls, font, dpi, language);
+    // Selecting by program sends no CBN_SELCHANGE: the chart keeps the period it was created
+    // with, which is this same entry's.
+    controls.periodCombo.select(InitialDisplayPeriod);
+}
+
+void ShowControlLanguage(HWND parent, MainControls& controls, HFONT font, int dpi,
+                         Language language) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (child != controls.elementList.window())
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    for (const auto& [id, textId] : ControlTexts)
+        SetDlgItemTextW(parent, id, Widen(text(textId, language)).c_str());
+    controls.rangeCombo.renameEntries(RangeNames(language));
+    controls.resolutionCombo.renameEntries(ResolutionNames(language));
+    controls.periodCombo.renameEntries(PeriodNames(language));
+    PlaceCombo(controls.rangeCombo, RangeComboPlace, dpi, language);
+    PlaceCombo(controls.resolutionCombo, ResolutionComboPlace, dpi, language);
+    PlaceCombo(controls.periodCombo, PeriodComboPlace, dpi, language);
+    controls.elementList.showLanguage(language, font);
+    controls.statusBar.showParts(dpi, language);
 }
 
 void ShowDocumentCodes(const MainControls& controls, const SignalDocument& doc) {

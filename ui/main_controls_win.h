@@ -24,10 +24,14 @@ struct MainControls {
 };
 
 // Creates the labels and selection lists, the element list view, the edit buttons and the status
-// bar of parent, in font at dpi, their texts in language. The display-period list shows the chart's
+// bar of parent, in font at dpi, speaking the language. The display-period list shows the chart's
 // start-up period.
 void CreateMainControls(HWND parent, HFONT font, int dpi, Language language,
                         MainControls& controls);
+
+// Gives the controls the language's texts, font and places; the lists keep their selections.
+void ShowControlLanguage(HWND parent, MainControls& controls, HFONT font, int dpi,
+                         Language language);
 
 // Selects the entries of the document's codes without asking anything; none while a code is not
 // chosen yet.

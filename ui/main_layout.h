@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/texts.h"
+
 #include <array>
 
 // Where the main window's controls sit, in pixels at 96 dpi (scaled for the screen), and the
@@ -25,6 +27,22 @@ inline constexpr Placement InsertButtonPlace{750, 520, 120, 24};
 inline constexpr Placement EditButtonPlace{750, 560, 120, 24};
 inline constexpr Placement DeleteButtonPlace{750, 600, 120, 24};
 
+// English labels are longer: the three lists move right and widen for their entries, and the
+// window grows by as much; the chart and the list keep their places and sizes.
+inline constexpr int EnglishComboShift = 40;
+inline constexpr int EnglishComboWidth = 180;
+inline constexpr int EnglishExtraWidth = EnglishComboShift + EnglishComboWidth - 140;
+
+constexpr Placement ComboPlaceFor(Placement japanese, Language language) {
+    if (language == Language::Japanese)
+        return japanese;
+    return {japanese.x + EnglishComboShift, japanese.y, EnglishComboWidth, japanese.height};
+}
+
+constexpr int MainWindowWidthFor(Language language) {
+    return language == Language::Japanese ? MainWindowWidth : MainWindowWidth + EnglishExtraWidth;
+}
+
 // Columns of the element list: number, type, start time, parameters. The number column leaves
 // room for the mark of clipped samples after a four-digit number.
 inline constexpr int ListColumnCount = 4;
@@ -33,3 +51,9 @@ inline constexpr std::array<int, ListColumnCount> ListColumnWidths = {56, 150, 6
 // Parts of the status bar, by their right edges; the last runs to the window's edge.
 enum class StatusPart { File, Time, Counts, Clipping, Readout };
 inline constexpr std::array<int, 5> StatusPartEdges = {230, 380, 520, 760, -1};
+// In English the counts and the clipped elements take more words; the window is wider.
+inline constexpr std::array<int, 5> EnglishStatusPartEdges = {230, 380, 580, 860, -1};
+
+constexpr const std::array<int, 5>& StatusPartEdgesFor(Language language) {
+    return language == Language::Japanese ? StatusPartEdges : EnglishStatusPartEdges;
+}

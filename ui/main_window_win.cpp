@@ -10,7 +10,10 @@
 #include "ui/export_command_win.h"
 #include "ui/help_win.h"
 #include "ui/import_command_win.h"
+#include "ui/language_menu_win.h"
+#include "ui/language_switch_win.h"
 #include "ui/main_layout.h"
+#include "ui/menu_texts_win.h"
 #include "ui/message_box_win.h"
 #include "ui/settings_commands_win.h"
 #include "ui/text_win.h"
@@ -73,8 +76,13 @@ bool OnCreate(EditorWindow& editor) {
     if (!CreateCanvasPane(editor.window, editor.dpi, editor.events, editor.chart)) {
         return false;
     }
+    editor.chart.language = editor.language;
     CreateMainControls(editor.window, editor.font.get(), editor.dpi, editor.language,
                        editor.controls);
+    if (HMENU bar = GetMenu(editor.window)) {
+        AddLanguageMenu(GetSubMenu(bar, HelpMenuPosition), editor.language);
+        ShowMenuBarTexts(bar, editor.language);
+    }
     Refresh(editor, DocumentPart);
     MakeRoomForStatusBar(editor);
     // Settings files dropped from Explorer are loaded.
@@ -171,7 +179,7 @@ bool OnCommand(EditorWindow& editor, int id) {
         ChangeDocument(editor, [](EditorModel& model) { return model.redo(); });
         return true;
     case IDM_HELP:
-        ShowHelp();
+        ShowHelp(editor.language);
         return true;
     case IDM_ABOUT:
         ShowAboutBox(window, language);
@@ -195,6 +203,10 @@ bool OnCommand(EditorWindow& editor, int id) {
         }
         return true;
     default:
+        if (const std::optional<Language> language = LanguageOfCommand(id)) {
+            SwitchLanguage(editor, *language);
+            return true;
+        }
         return RunElementCommand(editor, id);
     }
 }
@@ -327,8 +339,8 @@ EditorWindow* EditorOf(HWND window) {
     return reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-SIZE MainWindowSize(int dpi) {
-    return {ScaleForDpi(MainWindowWidth, dpi), ScaleForDpi(MainWindowHeight, dpi)};
+SIZE MainWindowSize(int dpi, Language language) {
+    return {ScaleForDpi(MainWindowWidthFor(language), dpi), ScaleForDpi(MainWindowHeight, dpi)};
 }
 
 int ReadScreenDpi() {
@@ -353,8 +365,8 @@ bool RegisterMainClass(HINSTANCE instance) {
 
 HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
     editor.dpi = dpi;
-    editor.font = CreateUiFont(dpi);
-    const SIZE size = MainWindowSize(dpi);
+    editor.font = CreateUiFont(dpi, editor.language);
+    const SIZE size = MainWindowSize(dpi, editor.language);
     // No sizing border and no maximize box: the layout is fixed.
     return CreateWindowExW(0, MainClassName,
                            Widen(text(TextId::WindowTitle, editor.language)).c_str(),

@@ -12,8 +12,9 @@ inline constexpr wchar_t MainClassName[] = L"MYMAIN";
 // The editor a main window shows; nullptr for any other window.
 EditorWindow* EditorOf(HWND window);
 
-// Outer size of the main window without its status bar: 1000 × 700 at 96 dpi, scaled.
-SIZE MainWindowSize(int dpi);
+// Outer size of the main window without its status bar: 1000 × 700 at 96 dpi in Japanese, wider
+// in English, scaled.
+SIZE MainWindowSize(int dpi, Language language);
 
 // Horizontal pixels per inch of the screen.
 int ReadScreenDpi();

@@ -7,6 +7,7 @@
 #include "ui/combo_box_win.h"
 #include "ui/gdi_objects_win.h"
 #include "ui/message_box_win.h"
+#include "ui/param_dialog_texts_win.h"
 #include "ui/text_win.h"
 
 #include <algorithm>
@@ -58,11 +59,6 @@ std::string ItemText(HWND dialog, int id) {
 
 ComboBox Combo(HWND dialog, int id) {
     return ComboBox(GetDlgItem(dialog, id));
-}
-
-void FillTypeCombo(HWND dialog, int id, FuncType highest) {
-    for (FuncType type = FUNC_CONST; type <= highest; ++type)
-        Combo(dialog, id).addEntry(displayNameOf(type, StateOf(dialog).request.language));
 }
 
 double FieldNumber(HWND dialog, int field) {
@@ -194,9 +190,7 @@ int EntryOfType(FuncType type, FuncType highest) {
 
 void InitParamDialog(HWND dialog) {
     ParamDialogState& state = StateOf(dialog);
-    FillTypeCombo(dialog, IDC_TYPE, HighestFuncType);
-    FillTypeCombo(dialog, IDC_SUBTYPE_A, HighestSubTypeA);
-    FillTypeCombo(dialog, IDC_SUBTYPE_B, HighestSubTypeB);
+    ShowParamDialogTexts(dialog, state.request.language);
     ReleaseTemplatePicture(dialog);
     state.pictureId = 0;
     state.typeIndex = -1;
@@ -208,7 +202,7 @@ void InitParamDialog(HWND dialog) {
             Combo(dialog, IDC_SUBTYPE_A).select(EntryOfType(element.subTypeA, HighestSubTypeA));
             Combo(dialog, IDC_SUBTYPE_B).select(EntryOfType(element.subTypeB, HighestSubTypeB));
         } else if (state.typeIndex >= 0) {
-            state.pictureId = IDB_PICTURE_FIRST + state.typeIndex;
+            state.pictureId = FirstPictureOf(state.request.language) + state.typeIndex;
         }
     }
     ApplyTypeLayout(dialog, state.request.mode != ParamDialogMode::Edit);
@@ -230,7 +224,7 @@ void OnTypeChanged(HWND dialog) {
         Combo(dialog, IDC_SUBTYPE_B).select(NewSumEntryB);
         state.pictureId = 0;
     } else {
-        state.pictureId = IDB_PICTURE_FIRST + entry;
+        state.pictureId = FirstPictureOf(state.request.language) + entry;
     }
     state.typeIndex = entry;
     ApplyTypeLayout(dialog, true);

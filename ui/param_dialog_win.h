@@ -14,7 +14,7 @@ struct ParamDialogRequest {
     ParamDialogMode mode = ParamDialogMode::Append;
     SignalElement element;          // the element to edit (mode Edit)
     const SignalDocument& document; // its range and resolution set the fields' units and limits
-    Language language;              // of the dialog's texts
+    Language language = Language::Japanese; // of the dialog while it is open
     // Whether the list can take the element; OK refuses with the budget message while it cannot.
     std::function<bool(const SignalElement&)> fits;
 };

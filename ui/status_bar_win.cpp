@@ -12,11 +12,18 @@ bool StatusBar::create(HWND parent, int id, HFONT font, int dpi) {
     if (window_ == nullptr)
         return false;
     SendMessageW(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    int edges[StatusPartEdges.size()];
-    for (std::size_t i = 0; i < StatusPartEdges.size(); ++i)
-        edges[i] = StatusPartEdges[i] < 0 ? -1 : ScaleForDpi(StatusPartEdges[i], dpi);
-    SendMessageW(window_, SB_SETPARTS, StatusPartEdges.size(), reinterpret_cast<LPARAM>(edges));
+    showParts(dpi, Language::Japanese);
     return true;
+}
+
+void StatusBar::showParts(int dpi, Language language) const {
+    if (window_ == nullptr)
+        return;
+    const std::array<int, 5>& from = StatusPartEdgesFor(language);
+    std::array<int, 5> edges{};
+    for (std::size_t i = 0; i < from.size(); ++i)
+        edges[i] = from[i] < 0 ? -1 : ScaleForDpi(from[i], dpi);
+    SendMessageW(window_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
 void StatusBar::setText(StatusPart part, std::string_view text) const {

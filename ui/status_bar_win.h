@@ -14,6 +14,8 @@ class StatusBar {
 
     HWND window() const { return window_; }
     void setText(StatusPart part, std::string_view text) const;
+    // Sets the parts' widths for the language's texts.
+    void showParts(int dpi, Language language) const;
 
   private:
     HWND window_ = nullptr;

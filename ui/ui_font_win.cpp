@@ -26,6 +26,11 @@ int UiFontHeight(int dpi) {
     return LargestFontHeight;
 }
 
-ScopedFont CreateUiFont(int dpi) {
-    return CreateGothicFont(UiFontHeight(dpi));
+ScopedFont CreateUiFont(int dpi, Language language) {
+    if (language == Language::Japanese)
+        return CreateGothicFont(UiFontHeight(dpi));
+    // The dialog face of every Windows: proportional, so English words take less room.
+    return ScopedFont(CreateFontW(UiFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  PROOF_QUALITY, VARIABLE_PITCH | FF_SWISS, L"MS Shell Dlg 2"));
 }

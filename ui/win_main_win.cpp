@@ -1,5 +1,6 @@
 #include "ui/app_state_win.h"
 #include "ui/editor_recovery_win.h"
+#include "ui/language_win.h"
 #include "ui/main_window_win.h"
 #include "ui/message_loop_win.h"
 
@@ -14,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 0;
     }
     EditorWindow editor;
+    editor.language = StartLanguage();
     HWND window = CreateMainWindow(instance, ReadScreenDpi(), editor);
     if (window == nullptr) {
         return 0;

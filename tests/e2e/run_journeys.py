@@ -4,7 +4,7 @@ on a virtual display, mouse clicks and keystrokes only, results read from the fi
 from screenshots. Screenshots of every journey stay in the artifacts folder.
 
   run_journeys.py --editor QZ57editor.exe --qz57 qz57.exe --probe e2e_window_probe.exe --out DIR
-                  [--only 1,2,3] [--readme-shots DIR]
+                  [--only 1,2,3,4] [--readme-shots DIR]
 """
 
 import argparse
@@ -22,6 +22,7 @@ from desktop import (IDNO, IDYES, Editor, JourneyError, Picture, Probe,  # noqa:
                      Screen, VirtualDisplay, differing_pixels, run_windows_program, wine_server_stop)
 
 DIALOG = "パラメータ編集"
+DIALOG_EN = "Parameters"
 SAVED = "出力完了"
 LOADED = "読込完了"
 ERROR = "エラー"
@@ -104,23 +105,23 @@ class Journeys:
 
     # --- steps a user takes --------------------------------------------------------------
 
-    def add_element(self, ed, element, button=APPEND):
+    def add_element(self, ed, element, button=APPEND, dialog=DIALOG):
         ed.press_button(button)
-        ed.wait_for_window(DIALOG)
+        ed.wait_for_window(dialog)
         if button != EDIT:
-            ed.choose_combo_entry(TYPE, TYPE_ENTRY[element.keyword], DIALOG)
+            ed.choose_combo_entry(TYPE, TYPE_ENTRY[element.keyword], dialog)
         if element.sub is None:
             fields = [(FIELD_A + i, t) for i, t in enumerate(element.typed)]
         else:
             (a, typed_a, _), (b, typed_b, _) = element.sub
             if button != EDIT:
-                ed.choose_combo_entry(SUB_A, TYPE_ENTRY[a], DIALOG)
-                ed.choose_combo_entry(SUB_B, TYPE_ENTRY[b], DIALOG)
+                ed.choose_combo_entry(SUB_A, TYPE_ENTRY[a], dialog)
+                ed.choose_combo_entry(SUB_B, TYPE_ENTRY[b], dialog)
             fields = ([(FIELD_A + i, t) for i, t in enumerate(typed_a)] +
                       [(FIELD_B + i, t) for i, t in enumerate(typed_b)])
         for field, text in fields:
             if text is not None:
-                ed.set_field(field, text, DIALOG)
+                ed.set_field(field, text, dialog)
         return fields
 
     def readme_shot(self, ed, journey, shot, title, name):
@@ -134,13 +135,13 @@ class Journeys:
                         f"{right - left}x{bottom - top}+{left}+{top}", "+repage",
                         str(folder / f"{name}.png")], check=True)
 
-    def commit(self, ed, shot=None):
+    def commit(self, ed, shot=None, dialog=DIALOG):
         if shot:
             ed.shot(shot)
-            if shot.endswith("FUNC_SIN"):
+            if shot.endswith("FUNC_SIN") and dialog == DIALOG:
                 self.readme_shot(ed, "journey1", shot, DIALOG, "parameter-dialog")
-        ed.press_button(OK, DIALOG)
-        ed.wait_until_gone(DIALOG)
+        ed.press_button(OK, dialog)
+        ed.wait_until_gone(dialog)
 
     def list_count(self, ed):
         return ed.control(ELEMENT_LIST).list_info[0]
@@ -272,6 +273,60 @@ class Journeys:
             result = self.qz57("check", dat)
             self.check(result.returncode == 0, f"qz57 check refused the file: {result.stderr!r}")
             self.log("qz57 check accepts the saved file")
+        finally:
+            ed.close()
+
+    # --- journey 4 -----------------------------------------------------------------------
+
+    def journey4(self):
+        """In English (the display language of an English locale): append, edit, save, load and
+        export through the keyboard's shortcuts; the files hold the same bytes as in Japanese."""
+        folder = self.out / "journey4"
+        files = folder / "files"
+        ed = Editor(self.args.editor, self.probe, Screen(folder), files, self.log,
+                    locale="en_US.UTF-8")
+        try:
+            self.check(ed.control(APPEND).text == "Append",
+                       f"the append button reads '{ed.control(APPEND).text}'")
+            ed.choose_combo_entry(RANGE, RANGE_10V)
+            ed.choose_combo_entry(RESOLUTION, RESOLUTION_10MS)
+            self.eventually(lambda: self.combo_texts(ed)[:2] == ["±10 V", "10 ms / 15 min"],
+                            lambda: f"the combos show {self.combo_texts(ed)}")
+            elements = [Element("FUNC_CONST", ["2.5", "10"]),
+                        Element("FUNC_SIN", ["1", "3", "4", "90", "20"])]
+            for number, element in enumerate(elements, 1):
+                self.add_element(ed, element, dialog=DIALOG_EN)
+                self.commit(ed, shot=f"01-dialog-{number}", dialog=DIALOG_EN)
+                self.eventually(lambda: self.list_count(ed) == number,
+                                f"the list has no row {number}")
+            ed.select_row(0)
+            self.eventually(lambda: ed.control(EDIT).enabled, "edit stays disabled")
+            edited = Element("FUNC_CONST", ["-1.25", "5"])
+            self.add_element(ed, edited, EDIT, dialog=DIALOG_EN)
+            self.commit(ed, shot="02-edit", dialog=DIALOG_EN)
+            elements[0] = edited
+
+            dat, csv = files / "english.dat", files / "english.csv"
+            ed.key("ctrl+s")
+            ed.file_dialog(dat)
+            ed.expect_message(SAVED, "")
+            self.check(dat.read_bytes() == settings_text(0, 0, elements),
+                       "the settings file written in English differs from the Japanese bytes")
+            ed.key("ctrl+o")
+            ed.expect_message(QUESTION, "", IDYES)
+            ed.file_dialog(dat)
+            ed.expect_message(LOADED, "")
+            self.eventually(lambda: self.list_count(ed) == 2, "the load did not show two rows")
+            ed.key("ctrl+e")
+            ed.file_dialog(csv)
+            ed.expect_message(SAVED, "The CSV file has been written.")
+            ed.shot("03-saved-loaded-exported")
+            reference = files / "qz57-export.csv"
+            result = self.qz57("export", dat, reference)
+            self.check(result.returncode == 0, f"qz57 export failed: {result.stderr!r}")
+            self.check(csv.read_bytes() == reference.read_bytes(),
+                       "the CSV exported in English differs from qz57 export of the saved file")
+            self.log("English: the settings file and the CSV hold the same bytes as in Japanese")
         finally:
             ed.close()
 
@@ -492,7 +547,7 @@ def main():
     parser.add_argument("--qz57", required=True)
     parser.add_argument("--probe", required=True)
     parser.add_argument("--out", required=True)
-    parser.add_argument("--only", default="1,2,3")
+    parser.add_argument("--only", default="1,2,3,4")
     parser.add_argument("--readme-shots", help="also save the README's screenshots here")
     args = parser.parse_args()
     for name in ("editor", "qz57", "probe"):
@@ -510,7 +565,9 @@ def main():
         journeys.probe = Probe(args.probe)
         names = {"1": ("journey 1: compose, save, export", journeys.journey1),
                  "2": ("journey 2: load, view, scroll", journeys.journey2),
-                 "3": ("journey 3: refusals", journeys.journey3)}
+                 "3": ("journey 3: refusals", journeys.journey3),
+                 "4": ("journey 4: in English, append, edit, save, load, export",
+                       journeys.journey4)}
         for key in args.only.split(","):
             title, run = names[key]
             print(f"== {title}", flush=True)

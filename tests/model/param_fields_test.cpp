@@ -246,7 +246,7 @@ TEST(ParamFields, LabelsInEnglishWithTheRangesUnit) {
     const std::vector<FieldRow> random = fieldRows(FUNC_RANDOM, doc, Language::English);
     ASSERT_EQ(random.size(), 4u);
     EXPECT_EQ(random[0].label, "Base value [mV]");
-    EXPECT_EQ(random[1].label, "RMS amplitude [mV]");
+    EXPECT_EQ(random[1].label, "RMS [mV]");
     EXPECT_EQ(random[2].label, "Seed");
     EXPECT_EQ(random[3].label, "Duration [s]");
     // The rules do not depend on the language.

@@ -105,7 +105,7 @@ TEST(MainWindowSize, ScalesWithTheDpi) {
         LONG width, height;
     } sizes[] = {{96, 1000, 700}, {120, 1250, 875}, {144, 1500, 1050}, {100, 1041, 729}};
     for (const auto& size : sizes) {
-        const SIZE actual = MainWindowSize(size.dpi);
+        const SIZE actual = MainWindowSize(size.dpi, Language::Japanese);
         EXPECT_EQ(actual.cx, size.width) << size.dpi << " dpi";
         EXPECT_EQ(actual.cy, size.height) << size.dpi << " dpi";
     }

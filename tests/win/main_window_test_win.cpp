@@ -297,7 +297,8 @@ HWND FindHelpViewer() {
 
 // The build puts the help file beside the tests too, so the real viewer can open it.
 TEST_F(MainWindowTest, MenuHelpOpensTheHelpFileWithoutAMessage) {
-    const bool built = GetFileAttributesW(HelpFilePath().c_str()) != INVALID_FILE_ATTRIBUTES;
+    const bool built =
+        GetFileAttributesW(HelpFilePath(Language::Japanese).c_str()) != INVALID_FILE_ATTRIBUTES;
     DialogAnswerer answer(PressButton(IDOK), Briefly);
     Command(IDM_HELP);
     HWND viewer = nullptr;
@@ -322,7 +323,8 @@ TEST(HelpFile, IsLookedForBesideTheProgramFile) {
     std::wstring folder(program, length);
     folder.erase(folder.find_last_of(L'\\') + 1);
 
-    EXPECT_EQ(HelpFilePath(), folder + L"QZ57editor.chm");
+    EXPECT_EQ(HelpFilePath(Language::Japanese), folder + L"QZ57editor.chm");
+    EXPECT_EQ(HelpFilePath(Language::English), folder + L"QZ57editor-en.chm");
 }
 
 // A key of the test's own naming a library, removed again at the end.
@@ -387,7 +389,7 @@ TEST(HelpFile, ControlExportFifteenIsHtmlHelpW) {
 
 // The controls' face must have the Japanese glyphs, or every label shows empty boxes.
 TEST(UiFontGlyphs, CoverTheJapaneseTexts) {
-    const ScopedFont font = CreateUiFont(96);
+    const ScopedFont font = CreateUiFont(96, Language::Japanese);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(dc, font.get());
     const std::wstring text = L"出力レンジ分解能/最大時間表示期間末尾に追加挿入編集削除";

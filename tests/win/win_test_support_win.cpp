@@ -15,12 +15,22 @@
 #include <system_error>
 
 namespace fs = std::filesystem;
+#include <string>
 
 namespace {
 
 // A run under Wine must never stop at a system error box that nobody answers.
 const bool QuietErrorModes =
     (SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX), true);
+
+// A choice of language made in a test is remembered in a folder of the test run's own, never in
+// the user's settings.
+const bool OwnSettingsFolder = [] {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("qz57_test_settings_" + std::to_string(GetCurrentProcessId()));
+    return SetEnvironmentVariableW(L"LOCALAPPDATA", folder.c_str()) != 0;
+}();
 
 // The static text of a message box has this id.
 constexpr int MessageBoxTextId = 0xFFFF;

@@ -1,0 +1,61 @@
+#include "ui/menu_texts_win.h"
+
+#include "resources/resource.h"
+#include "ui/language_menu_win.h"
+#include "ui/text_win.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr std::pair<UINT, TextId> CommandTexts[] = {
+    {IDM_EXPORT_CSV, TextId::MenuExportCsv},
+    {IDM_SAVE_OVER, TextId::MenuSaveOver},
+    {IDM_SAVE_SETTINGS, TextId::MenuSaveSettings},
+    {IDM_LOAD_SETTINGS, TextId::MenuLoadSettings},
+    {IDM_EXIT, TextId::MenuExit},
+    {IDM_UNDO, TextId::MenuUndo},
+    {IDM_REDO, TextId::MenuRedo},
+    {IDM_CUT, TextId::MenuCut},
+    {IDM_COPY, TextId::MenuCopy},
+    {IDM_PASTE, TextId::MenuPaste},
+    {IDM_DUPLICATE, TextId::MenuDuplicate},
+    {IDM_MOVE_UP, TextId::MenuMoveUp},
+    {IDM_MOVE_DOWN, TextId::MenuMoveDown},
+    {IDM_SELECT_ALL, TextId::MenuSelectAll},
+    {IDM_HELP, TextId::MenuContents},
+    {IDM_ABOUT, TextId::MenuAbout},
+    {IDC_INSERT, TextId::MenuInsert},
+    {IDC_EDIT, TextId::MenuEditElement},
+    {IDC_DELETE, TextId::MenuDelete},
+};
+
+// The menu bar's menus from the left.
+constexpr std::array<TextId, 3> MenuTitles{TextId::MenuFile, TextId::MenuEdit, TextId::MenuHelp};
+
+void SetItemText(HMENU menu, UINT item, bool byPosition, std::string_view text) {
+    std::wstring wide = Widen(text);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_STRING;
+    info.dwTypeData = wide.data();
+    SetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info);
+}
+
+} // namespace
+
+void ShowMenuTexts(HMENU menu, Language language) {
+    // By command, SetMenuItemInfo finds an item in the submenus too; a missing one is passed over.
+    for (const auto& [command, id] : CommandTexts)
+        SetItemText(menu, command, false, text(id, language));
+}
+
+void ShowMenuBarTexts(HMENU bar, Language language) {
+    for (std::size_t i = 0; i < MenuTitles.size(); ++i)
+        SetItemText(bar, static_cast<UINT>(i), true, text(MenuTitles[i], language));
+    ShowMenuTexts(bar, language);
+    if (HMENU help = GetSubMenu(bar, HelpMenuPosition))
+        ShowLanguageInMenu(help, language);
+}
