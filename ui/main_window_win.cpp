@@ -15,6 +15,7 @@
 #include "ui/main_layout.h"
 #include "ui/menu_texts_win.h"
 #include "ui/message_box_win.h"
+#include "ui/open_files_win.h"
 #include "ui/settings_commands_win.h"
 #include "ui/text_win.h"
 #include "ui/ui_font_win.h"
@@ -88,37 +89,6 @@ bool OnCreate(EditorWindow& editor) {
     // Settings files dropped from Explorer are loaded.
     DragAcceptFiles(editor.window, TRUE);
     return true;
-}
-
-// A settings file read whole becomes the document, as one step.
-void LoadDocument(EditorWindow& editor, std::optional<LoadedSettings> loaded) {
-    if (!loaded)
-        return;
-    ChangeDocument(editor, [&loaded](EditorModel& model) {
-        model.load(std::move(loaded->document), loaded->path);
-        return RowSelection{};
-    });
-    ReportLoaded(editor.window, editor.language);
-}
-
-// Several files dropped at once: the first is loaded, as 設定読込 would, or imported when it is a
-// point file.
-void OnDropFiles(EditorWindow& editor, HDROP drop) {
-    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
-    std::wstring path(length, L'\0');
-    DragQueryFileW(drop, 0, path.data(), length + 1);
-    DragFinish(drop);
-    if (length == 0) {
-        return;
-    }
-    if (IsPointFile(path)) {
-        CmdImport(editor, path);
-        return;
-    }
-    if (MayReplaceDocument(editor.window, editor.language, editor.model)) {
-        LoadDocument(editor,
-                     ReadSettingsFrom(editor.window, editor.language, std::filesystem::path(path)));
-    }
 }
 
 void OnSaved(EditorWindow& editor, bool saved) {
@@ -284,7 +254,7 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
         Refresh(editor, MenuPart);
         break;
     case WM_DROPFILES:
-        OnDropFiles(editor, reinterpret_cast<HDROP>(wParam));
+        OpenDroppedFiles(editor, reinterpret_cast<HDROP>(wParam));
         return 0;
     case WM_CONTEXTMENU:
         OnContextMenu(editor, reinterpret_cast<HWND>(wParam), lParam);
@@ -372,21 +342,4 @@ HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
                            Widen(text(TextId::WindowTitle, editor.language)).c_str(),
                            WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
                            size.cx, size.cy, nullptr, nullptr, instance, &editor);
-}
-
-void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine,
-                         bool askBeforeReplacing) {
-    int count = 0;
-    wchar_t** arguments = CommandLineToArgvW(commandLine, &count);
-    if (arguments == nullptr) {
-        return;
-    }
-    const std::filesystem::path path = count > 1 ? arguments[1] : L"";
-    LocalFree(arguments);
-    if (lstrcmpiW(path.extension().c_str(), L".dat") == 0) {
-        if (!askBeforeReplacing || MayReplaceDocument(editor.window, editor.language, editor.model))
-            LoadDocument(editor, ReadSettingsFrom(editor.window, editor.language, path));
-    } else if (IsPointFile(path)) {
-        CmdImport(editor, path);
-    }
 }

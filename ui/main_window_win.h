@@ -25,11 +25,3 @@ bool RegisterMainClass(HINSTANCE instance);
 // Creates editor's fixed-size main window at dpi, with its chart, controls and status bar;
 // nullptr when it cannot be created.
 HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor);
-
-// Opens the settings file the program was started with (what Explorer passes for "Open with" or a
-// file association): the first argument, when it names a .dat file; a .csv, .txt or .pwl file
-// opens the import dialog with it. Other arguments are ignored. With askBeforeReplacing (a
-// document was restored from a recovery copy), a list is replaced only after the question of
-// 設定読込.
-void OpenCommandLineFile(EditorWindow& editor, const wchar_t* commandLine,
-                         bool askBeforeReplacing = false);

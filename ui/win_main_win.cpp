@@ -3,6 +3,7 @@
 #include "ui/language_win.h"
 #include "ui/main_window_win.h"
 #include "ui/message_loop_win.h"
+#include "ui/open_files_win.h"
 
 #include <clocale>
 

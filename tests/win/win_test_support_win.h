@@ -3,6 +3,7 @@
 #include "ui/editor_refresh_win.h"
 #include "ui/main_layout.h"
 #include "ui/main_window_win.h"
+#include "ui/open_files_win.h"
 
 #include <windows.h>
 
