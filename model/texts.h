@@ -183,7 +183,8 @@ enum class TextId {
     ReadFileEnded,
     ReadTextEnded,
 
-    // The main window's title and the about box.
+    // The main window's title and the about box. The title is the program's name in both
+    // languages: scripts and tests find the window by it.
     WindowTitle,
     AboutVersion, // {1} the version number
 

@@ -28,6 +28,7 @@ LOADED = "読込完了"
 ERROR = "エラー"
 QUESTION = "確認"
 EXIT_QUESTION = "終了確認"
+SAVED_EN, LOADED_EN, QUESTION_EN = "Written", "Loaded", "Confirm"
 
 # Menu "ファイル": CSVファイル出力, 上書き保存, 設定保存, 設定読込, 波形データ取込..., 終了.
 FILE_MENU, EXPORT_ITEM, SAVE_ITEM, LOAD_ITEM, EXIT_ITEM, FILE_ITEMS = 0, 0, 2, 3, 5, 6
@@ -309,17 +310,17 @@ class Journeys:
             dat, csv = files / "english.dat", files / "english.csv"
             ed.key("ctrl+s")
             ed.file_dialog(dat)
-            ed.expect_message(SAVED, "")
+            ed.expect_message(SAVED_EN, "")
             self.check(dat.read_bytes() == settings_text(0, 0, elements),
                        "the settings file written in English differs from the Japanese bytes")
             ed.key("ctrl+o")
-            ed.expect_message(QUESTION, "", IDYES)
+            ed.expect_message(QUESTION_EN, "", IDYES)
             ed.file_dialog(dat)
-            ed.expect_message(LOADED, "")
+            ed.expect_message(LOADED_EN, "")
             self.eventually(lambda: self.list_count(ed) == 2, "the load did not show two rows")
             ed.key("ctrl+e")
             ed.file_dialog(csv)
-            ed.expect_message(SAVED, "The CSV file has been written.")
+            ed.expect_message(SAVED_EN, "The CSV file has been written.")
             ed.shot("03-saved-loaded-exported")
             reference = files / "qz57-export.csv"
             result = self.qz57("export", dat, reference)
