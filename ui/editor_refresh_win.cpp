@@ -26,7 +26,7 @@ void ShowDocument(EditorWindow& editor) {
     const SignalDocument& doc = editor.model.document();
     editor.view = makeDocumentView(doc, editor.model.samples());
     ShowDocumentCodes(editor.controls, doc);
-    editor.controls.elementList.showRows(doc, editor.view, editor.language);
+    editor.controls.elementList.showRows(doc, editor.view);
     editor.chart.language = editor.language;
     ShowChartDocument(editor.chart, editor.model.samples(), doc.rangeCode, editor.view.spans);
 }

@@ -127,11 +127,9 @@ void ElementListView::showLanguage(Language language, HFONT font) {
     InvalidateRect(window_, nullptr, TRUE);
 }
 
-void ElementListView::showRows(const SignalDocument& doc, const DocumentView& view,
-                               Language language) {
+void ElementListView::showRows(const SignalDocument& doc, const DocumentView& view) {
     doc_ = &doc;
     view_ = &view;
-    language_ = language;
     textRow_ = -1;
     if (window_ == nullptr)
         return;

@@ -37,9 +37,9 @@ class ElementListView {
 
     HWND window() const { return window_; }
 
-    // Shows the rows of a document as view describes them, in a language; doc and view stay the
-    // caller's and must live until the next call. The list keeps its scroll position.
-    void showRows(const SignalDocument& doc, const DocumentView& view, Language language);
+    // Shows the rows of a document as view describes them, in the list's language; doc and view
+    // stay the caller's and must live until the next call. The list keeps its scroll position.
+    void showRows(const SignalDocument& doc, const DocumentView& view);
 
     // Makes the control's selection this one in a few messages, not one per row, and reports
     // none of it back.
