@@ -12,16 +12,16 @@ int LanguageItemPosition(HMENU helpMenu) {
     return GetMenuItemCount(helpMenu) - 1;
 }
 
-void SetItemText(HMENU menu, UINT item, BOOL byPosition, std::string_view text) {
+} // namespace
+
+void SetMenuItemText(HMENU menu, UINT item, bool byPosition, std::string_view text) {
     std::wstring wide = Widen(text);
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING;
     info.dwTypeData = wide.data();
-    SetMenuItemInfoW(menu, item, byPosition, &info);
+    SetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info);
 }
-
-} // namespace
 
 void AddLanguageMenu(HMENU helpMenu, Language inUse) {
     HMENU languages = CreatePopupMenu();
@@ -37,9 +37,9 @@ void ShowLanguageInMenu(HMENU helpMenu, Language inUse) {
     HMENU languages = GetSubMenu(helpMenu, position);
     if (languages == nullptr)
         return;
-    SetItemText(helpMenu, static_cast<UINT>(position), TRUE, text(TextId::MenuLanguage, inUse));
-    SetItemText(languages, IDM_LANGUAGE_JAPANESE, FALSE, text(TextId::MenuJapanese, inUse));
-    SetItemText(languages, IDM_LANGUAGE_ENGLISH, FALSE, text(TextId::MenuEnglish, inUse));
+    SetMenuItemText(helpMenu, static_cast<UINT>(position), true, text(TextId::MenuLanguage, inUse));
+    SetMenuItemText(languages, IDM_LANGUAGE_JAPANESE, false, text(TextId::MenuJapanese, inUse));
+    SetMenuItemText(languages, IDM_LANGUAGE_ENGLISH, false, text(TextId::MenuEnglish, inUse));
     CheckMenuRadioItem(languages, IDM_LANGUAGE_JAPANESE, IDM_LANGUAGE_ENGLISH,
                        inUse == Language::Japanese ? IDM_LANGUAGE_JAPANESE : IDM_LANGUAGE_ENGLISH,
                        MF_BYCOMMAND);

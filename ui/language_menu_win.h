@@ -5,6 +5,10 @@
 #include <windows.h>
 
 #include <optional>
+#include <string_view>
+
+// Gives a menu item a text, the item named by its command or, with byPosition, its position.
+void SetMenuItemText(HMENU menu, UINT item, bool byPosition, std::string_view text);
 
 // Help > Language: a submenu with 日本語 (IDM_LANGUAGE_JAPANESE) and English
 // (IDM_LANGUAGE_ENGLISH), the one in use checked. Appended to the help menu once.

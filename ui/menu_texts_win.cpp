@@ -2,10 +2,8 @@
 
 #include "resources/resource.h"
 #include "ui/language_menu_win.h"
-#include "ui/text_win.h"
 
 #include <array>
-#include <string>
 #include <utility>
 
 namespace {
@@ -35,26 +33,17 @@ constexpr std::pair<UINT, TextId> CommandTexts[] = {
 // The menu bar's menus from the left.
 constexpr std::array<TextId, 3> MenuTitles{TextId::MenuFile, TextId::MenuEdit, TextId::MenuHelp};
 
-void SetItemText(HMENU menu, UINT item, bool byPosition, std::string_view text) {
-    std::wstring wide = Widen(text);
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_STRING;
-    info.dwTypeData = wide.data();
-    SetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info);
-}
-
 } // namespace
 
 void ShowMenuTexts(HMENU menu, Language language) {
     // By command, SetMenuItemInfo finds an item in the submenus too; a missing one is passed over.
     for (const auto& [command, id] : CommandTexts)
-        SetItemText(menu, command, false, text(id, language));
+        SetMenuItemText(menu, command, false, text(id, language));
 }
 
 void ShowMenuBarTexts(HMENU bar, Language language) {
     for (std::size_t i = 0; i < MenuTitles.size(); ++i)
-        SetItemText(bar, static_cast<UINT>(i), true, text(MenuTitles[i], language));
+        SetMenuItemText(bar, static_cast<UINT>(i), true, text(MenuTitles[i], language));
     ShowMenuTexts(bar, language);
     if (HMENU help = GetSubMenu(bar, HelpMenuPosition))
         ShowLanguageInMenu(help, language);
