@@ -22,6 +22,19 @@ void replaceRun(ElementList& elements, std::size_t first, const ElementList& fro
         elements.erase(begin + at(common), begin + at(from.size()));
 }
 
+// Each run passes its neighbour at step: up, the row above goes below the run; down, the row
+// below goes above it. The runs' neighbourhoods never overlap, since runs do not touch.
+void moveRuns(ElementList& elements, const std::vector<RowRange>& runs, int step, int shift) {
+    for (const RowRange& run : runs) {
+        const auto begin = elements.begin() + (run.first + shift);
+        const auto end = elements.begin() + (run.last + shift);
+        if (step < 0)
+            std::rotate(begin - 1, begin, end);
+        else
+            std::rotate(begin, end, end + 1);
+    }
+}
+
 } // namespace
 
 DocumentChange changeBetween(const SignalDocument& before, const SignalDocument& after) {
@@ -48,20 +61,30 @@ DocumentChange changeBetween(const SignalDocument& before, const SignalDocument&
     return change;
 }
 
+std::size_t changedRows(const DocumentChange& change, bool forward) {
+    if (change.moveStep != 0)
+        return change.movedSpan;
+    return forward ? change.after.size() : change.before.size();
+}
+
 bool changesNothing(const DocumentChange& change) {
-    return change.before == change.after && change.rangeBefore == change.rangeAfter &&
+    return change.before == change.after && change.movedRuns.empty() &&
+           change.rangeBefore == change.rangeAfter &&
            change.resolutionBefore == change.resolutionAfter &&
            change.intervalBefore == change.intervalAfter && change.fileBefore == change.fileAfter;
 }
 
 void applyForward(SignalDocument& doc, const DocumentChange& change) {
     replaceRun(doc.elements, change.first, change.before, change.after);
+    moveRuns(doc.elements, change.movedRuns, change.moveStep, 0);
     doc.rangeCode = change.rangeAfter;
     doc.resolutionCode = change.resolutionAfter;
     doc.sampleInterval = change.intervalAfter;
 }
 
 void applyBackward(SignalDocument& doc, const DocumentChange& change) {
+    // Back: the runs, now one place further, pass the same neighbour the other way.
+    moveRuns(doc.elements, change.movedRuns, -change.moveStep, change.moveStep);
     replaceRun(doc.elements, change.first, change.after, change.before);
     doc.rangeCode = change.rangeBefore;
     doc.resolutionCode = change.resolutionBefore;
@@ -75,7 +98,8 @@ std::size_t heldBytes(const DocumentChange& change) {
     };
     return sizeof change +
            (change.before.capacity() + change.after.capacity()) * sizeof(SignalElement) +
-           pathBytes(change.fileBefore) + pathBytes(change.fileAfter);
+           change.movedRuns.capacity() * sizeof(RowRange) + pathBytes(change.fileBefore) +
+           pathBytes(change.fileAfter);
 }
 
 void EditHistory::record(DocumentChange change) {

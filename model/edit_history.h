@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/row_selection.h"
 #include "model/signal_document.h"
 
 #include <cstddef>
@@ -24,6 +25,12 @@ struct DocumentChange {
     std::size_t first = 0;
     ElementList before;
     ElementList after;
+    // A move of rows by one place keeps no elements, so moving a long run costs no copies of it:
+    // each of `movedRuns` (the rows before the move) passes its neighbour at `moveStep` (-1 up,
+    // +1 down), within the rows [first, first + movedSpan).
+    std::vector<RowRange> movedRuns;
+    int moveStep = 0;
+    std::size_t movedSpan = 0;
     int rangeBefore = -1;
     int rangeAfter = -1;
     int resolutionBefore = -1;
@@ -41,6 +48,9 @@ struct DocumentChange {
 // The smallest change that turns `before` into `after`: their common first and last elements
 // are left out.
 DocumentChange changeBetween(const SignalDocument& before, const SignalDocument& after);
+
+// The rows a step spans after it was done (forward) or taken back.
+std::size_t changedRows(const DocumentChange& change, bool forward);
 
 // Whether the change leaves the document as it was.
 bool changesNothing(const DocumentChange& change);

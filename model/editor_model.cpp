@@ -6,8 +6,8 @@
 
 namespace {
 
-RowSelection rowsOf(const DocumentChange& change, const ElementList& shown) {
-    return rowSpan(static_cast<int>(change.first), static_cast<int>(shown.size()));
+RowSelection rowsOf(const DocumentChange& change, bool forward) {
+    return rowSpan(static_cast<int>(change.first), static_cast<int>(changedRows(change, forward)));
 }
 
 } // namespace
@@ -71,7 +71,7 @@ std::optional<RowSelection> EditorModel::undo() {
     samplesChangedFrom(*step);
     if (step->fileBefore)
         file_ = *step->fileBefore;
-    RowSelection rows = rowsOf(*step, step->before);
+    RowSelection rows = rowsOf(*step, false);
     history_.stepBack();
     return rows;
 }
@@ -84,7 +84,7 @@ std::optional<RowSelection> EditorModel::redo() {
     samplesChangedFrom(*step);
     if (step->fileAfter)
         file_ = {step->fileAfter->path, step->stateAfter};
-    RowSelection rows = rowsOf(*step, step->after);
+    RowSelection rows = rowsOf(*step, true);
     history_.stepForward();
     return rows;
 }

@@ -21,9 +21,17 @@ ElementList runOf(const SignalDocument& doc, int first, int last) {
                        doc.elements.begin() + static_cast<std::ptrdiff_t>(last));
 }
 
-// Moves every selected row one place by swapping it with its neighbour at step (-1 or +1), within
-// the run from the row before the first selected one to the row after the last: the rows nearest
-// that end go first, so a block of selected rows moves as a whole.
+// Whether every row of [first, last) holds the same element: a row moving past an equal one
+// leaves the document as it was.
+bool sameElements(const SignalDocument& doc, int first, int last) {
+    const auto begin = doc.elements.begin() + first;
+    return std::all_of(begin, doc.elements.begin() + last,
+                       [&begin](const SignalElement& element) { return element == *begin; });
+}
+
+// Moves every selected row one place by passing its neighbour at step (-1 or +1), within the
+// rows from the one before the first selected row to the one after the last; a block of selected
+// rows moves as a whole. The step names the runs, not their elements.
 DocumentStep moveRows(const SignalDocument& doc, const RowSelection& rows, int step) {
     if (!validSelection(doc, rows))
         return unchangedStep(CommandOutcome::Refused, rows);
@@ -34,20 +42,17 @@ DocumentStep moveRows(const SignalDocument& doc, const RowSelection& rows, int s
         return unchangedStep(CommandOutcome::NoChange, rows);
     const int first = step < 0 ? low - 1 : low;
     const int last = step < 0 ? high + 1 : high + 2;
-    ElementList moved = runOf(doc, first, last);
-    RowSelection selection;
+    DocumentStep moved = elementStep(doc, at(first), {}, {}, {});
+    moved.change.moveStep = step;
+    moved.change.movedSpan = at(last - first);
     for (const RowRange& range : rows.ranges) {
-        // A run moves by taking the neighbour from one end to the other.
-        const auto begin = moved.begin() + (range.first - first);
-        const auto end = moved.begin() + (range.last - first);
-        if (step < 0)
-            std::rotate(begin - 1, begin, end);
-        else
-            std::rotate(begin, end, end + 1);
-        selection.ranges.push_back({range.first + step, range.last + step});
+        const RowRange neighbourhood = step < 0 ? RowRange{range.first - 1, range.last}
+                                                : RowRange{range.first, range.last + 1};
+        if (!sameElements(doc, neighbourhood.first, neighbourhood.last))
+            moved.change.movedRuns.push_back(range);
+        moved.selection.ranges.push_back({range.first + step, range.last + step});
     }
-    return elementStep(doc, at(first), runOf(doc, first, last), std::move(moved),
-                       std::move(selection));
+    return moved;
 }
 
 } // namespace

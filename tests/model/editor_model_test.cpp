@@ -331,3 +331,25 @@ TEST(EditorModel, BulkCommandsUndoAndRedoWhole) {
         EXPECT_FALSE(editor.canRedo()) << row.name;
     }
 }
+
+// A move names its runs, not their elements: moving a long run back and forth keeps the history
+// small, so the steps before the moves stay within reach of undo.
+TEST(EditorModel, MovesOfALongRunHoldNoCopiesOfIt) {
+    constexpr int Count = 10'000;
+    SignalDocument doc = documentOf({});
+    for (int i = 0; i < Count; ++i)
+        doc.elements.push_back(constantElement(i % 97, 0.02));
+    EditorModel editor;
+    editor.load(doc, "long.dat");
+    const std::size_t loaded = editor.history().bytes();
+    const std::optional<RowSelection> down =
+        editor.apply(moveRowsDown(editor.document(), selectionOfRows(everyRow(Count - 1))));
+    ASSERT_TRUE(down);
+    ASSERT_TRUE(editor.apply(moveRowsUp(editor.document(), *down)));
+    EXPECT_LT(editor.history().bytes() - loaded, 1024u);
+    EXPECT_EQ(editor.document().elements, doc.elements);
+    EXPECT_EQ(editor.undo(), rowSpan(0, Count));
+    EXPECT_EQ(editor.undo(), rowSpan(0, Count));
+    EXPECT_EQ(editor.document().elements, doc.elements);
+    EXPECT_TRUE(sameSamples(editor));
+}
