@@ -33,3 +33,10 @@ std::string expectationText(const SettingsReadResult& result, Language language,
     return formatText(source == ReadText::File ? TextId::ReadFileEnded : TextId::ReadTextEnded,
                       language, {expected});
 }
+
+std::string settingsInvalidMessage(const SettingsReadResult& result, Language language) {
+    if (result.problem == ReadProblem::None)
+        return std::string(text(TextId::SettingsInvalid, language));
+    return formatText(TextId::SettingsInvalidAt, language,
+                      {std::to_string(result.line), expectationText(result, language)});
+}

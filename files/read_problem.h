@@ -53,3 +53,7 @@ enum class ReadText { File, Pasted };
 // "expected".
 std::string expectationText(const SettingsReadResult& result, Language language,
                             ReadText source = ReadText::File);
+
+// The editor's message for a settings file it cannot take: the sentence it has always shown, then
+// the line and what that line should have held.
+std::string settingsInvalidMessage(const SettingsReadResult& result, Language language);

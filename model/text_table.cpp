@@ -236,6 +236,8 @@ constexpr std::array<TextRow, TextCount> Rows{{
      "There is no data to save."},
     {TextId::SettingsInvalid, 0, "波形設定ファイルの内容が不正です。",
      "The settings file is not valid."},
+    {TextId::SettingsInvalidAt, 2, "波形設定ファイルの内容が不正です。\n({1} 行目: {2})",
+     "The settings file is not valid.\n(line {1}: expected {2})"},
     {TextId::SettingsLoaded, 0, "波形設定ファイルを読み込みました。",
      "The settings file has been loaded."},
     {TextId::SettingsNotChosen, 0, "波形設定ファイル読み込みエラー", "No settings file was read."},

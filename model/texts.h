@@ -210,6 +210,7 @@ enum class TextId {
     SettingsWriteFailed,
     SettingsNothingToSave,
     SettingsInvalid,
+    SettingsInvalidAt,
     SettingsLoaded,
     SettingsNotChosen,
 

@@ -102,7 +102,7 @@ std::optional<LoadedSettings> ReadSettingsFrom(HWND owner, Language language,
     if (!result.ok()) {
         if (result.status == SettingsReadStatus::CannotOpen)
             ShowError(owner, language, text(TextId::SettingsCannotOpen, language));
-        ShowError(owner, language, text(TextId::SettingsInvalid, language));
+        ShowError(owner, language, settingsInvalidMessage(result, language));
         return std::nullopt;
     }
     return LoadedSettings{std::move(loaded), path};

@@ -49,3 +49,15 @@ TEST(ReadProblem, EveryReasonHasWordsAndASuccessHasNone) {
     }
     EXPECT_EQ(expectationText(SettingsReadResult{}, Language::English), "");
 }
+
+TEST(ReadProblem, TheEditorsMessageKeepsItsSentenceAndAddsLineAndReason) {
+    const SettingsReadResult result = failed(ReadProblem::RangeCode, 4);
+    EXPECT_EQ(
+        settingsInvalidMessage(result, Language::Japanese),
+        "波形設定ファイルの内容が不正です。\n(7 行目: OUTRANGE とレンジコード 0～4 が必要です)");
+    EXPECT_EQ(
+        settingsInvalidMessage(result, Language::English),
+        "The settings file is not valid.\n(line 7: expected OUTRANGE and a range code 0 to 4)");
+    EXPECT_EQ(settingsInvalidMessage(SettingsReadResult{}, Language::Japanese),
+              "波形設定ファイルの内容が不正です。");
+}

@@ -438,7 +438,9 @@ TEST_F(SettingsCommands, InvalidFilesChangeNothing) {
         const std::vector<SeenDialog> seen = answerer.finish();
         ASSERT_EQ(seen.size(), 3u) << file.what;
         EXPECT_EQ(seen[2].title, "エラー") << file.what;
-        EXPECT_EQ(seen[2].text, InvalidContent) << file.what;
+        // The sentence, then the line and what it should have held.
+        EXPECT_EQ(seen[2].text.rfind(std::string(InvalidContent) + "\n(", 0), 0u) << file.what;
+        EXPECT_NE(seen[2].text.find(" 行目: "), std::string::npos) << file.what;
         EXPECT_TRUE(State() == before) << file.what;
     }
 }
