@@ -1,6 +1,7 @@
 #include "model/row_selection.h"
 
 #include <algorithm>
+#include <limits>
 
 RowSelection rowSpan(int first, int count) {
     if (count <= 0)
@@ -94,4 +95,26 @@ void setRows(RowSelection& selection, RowRange range, bool selected) {
         else
             selection.ranges.push_back(run);
     }
+}
+
+RowSelection rowsWithout(const RowSelection& from, const RowSelection& removed) {
+    RowSelection kept;
+    auto next = removed.ranges.begin();
+    for (RowRange run : from.ranges) {
+        // Runs of removed that end before this run cannot touch a later one either.
+        while (next != removed.ranges.end() && next->last <= run.first)
+            ++next;
+        for (auto cut = next; cut != removed.ranges.end() && cut->first < run.last; ++cut) {
+            if (cut->first > run.first)
+                kept.ranges.push_back({run.first, cut->first});
+            run.first = std::max(run.first, cut->last);
+        }
+        if (run.first < run.last)
+            kept.ranges.push_back(run);
+    }
+    return kept;
+}
+
+RowSelection rowsBelow(const RowSelection& selection, int rows) {
+    return rowsWithout(selection, rowSpan(rows, std::numeric_limits<int>::max() - rows));
 }

@@ -41,3 +41,9 @@ bool isValidSelection(const RowSelection& selection, std::size_t rows);
 
 // Selects (or unselects) the rows of range in selection, keeping it normalised.
 void setRows(RowSelection& selection, RowRange range, bool selected);
+
+// The rows of from that are not in removed, as normalised runs; per run, not per row.
+RowSelection rowsWithout(const RowSelection& from, const RowSelection& removed);
+
+// The rows of selection below rows: what a list of that many rows can still hold of it.
+RowSelection rowsBelow(const RowSelection& selection, int rows);

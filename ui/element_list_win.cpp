@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -142,9 +143,11 @@ void ElementListView::showRows(const SignalDocument& doc, const DocumentView& vi
         pushing_ = true;
         SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows), LVSICF_NOSCROLL);
         pushing_ = false;
-        // What the control keeps selected of a new count is its own affair: the next selection
-        // is pushed whole.
-        shownStale_ = true;
+        // The control keeps the selected rows that are still in the list. Should it have kept
+        // otherwise, the next selection is pushed whole.
+        shown_ = rowsBelow(shown_, rows);
+        shownStale_ = shownStale_ || SendMessageW(window_, LVM_GETSELECTEDCOUNT, 0, 0) !=
+                                         static_cast<LRESULT>(rowCount(shown_));
     } else {
         InvalidateRect(window_, nullptr, TRUE);
     }
@@ -158,6 +161,11 @@ void ElementListView::setState(int row, UINT state, UINT mask) const {
                  reinterpret_cast<LPARAM>(&item));
 }
 
+// What each way of changing the control's selection costs, per row (under Wine): row -1 visits
+// every row of the list, a row's own message costs more than twice that.
+constexpr std::size_t AllRowsCost = 2;
+constexpr std::size_t RowMessageCost = 5;
+
 void ElementListView::showSelection(const RowSelection& selection) {
     if (window_ == nullptr || (selection == shown_ && !shownStale_))
         return;
@@ -169,26 +177,26 @@ void ElementListView::showSelection(const RowSelection& selection) {
         SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (focused >= 0)
         setState(focused, 0, LVIS_FOCUSED);
-    // Row -1 selects every row in one message, which the control reports once, at about a third
-    // of the cost of a row's own message. The list view has no message for a run of rows: when
-    // most rows are selected, all are and the few others unselected; otherwise what was selected
-    // goes and the rows are selected one by one.
-    const auto selected = static_cast<int>(rowCount(selection));
-    if ((rowCount_ - selected) * 3 < selected) {
+    // The list view has no message for a run of rows, so the rows that change go one by one
+    // unless selecting or unselecting every row with row -1 first leaves fewer.
+    const auto rows = static_cast<std::size_t>(rowCount_);
+    const std::size_t selected = rowCount(selection);
+    const RowSelection adds = rowsWithout(selection, shown_);
+    const RowSelection drops = rowsWithout(shown_, selection);
+    const std::size_t changed = rowCount(adds) + rowCount(drops);
+    const std::size_t fromNone =
+        (shownStale_ || !isEmpty(shown_) ? rows * AllRowsCost : 0) + selected * RowMessageCost;
+    const std::size_t fromAll = rows * AllRowsCost + (rows - selected) * RowMessageCost;
+    if (!shownStale_ && changed * RowMessageCost <= std::min(fromNone, fromAll)) {
+        setRuns(drops, 0);
+        setRuns(adds, LVIS_SELECTED);
+    } else if (fromAll < fromNone) {
         setState(-1, LVIS_SELECTED, LVIS_SELECTED);
-        int row = 0;
-        for (const RowRange& range : selection.ranges) {
-            for (; row < range.first; ++row)
-                setState(row, 0, LVIS_SELECTED);
-            row = range.last;
-        }
-        for (; row < rowCount_; ++row)
-            setState(row, 0, LVIS_SELECTED);
+        setRuns(rowsWithout(rowSpan(0, rowCount_), selection), 0);
     } else {
-        clearSelection();
-        for (const RowRange& range : selection.ranges)
-            for (int row = range.first; row < range.last; ++row)
-                setState(row, LVIS_SELECTED, LVIS_SELECTED);
+        if (shownStale_ || !isEmpty(shown_))
+            setState(-1, 0, LVIS_SELECTED);
+        setRuns(selection, LVIS_SELECTED);
     }
     SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(window_, nullptr, TRUE);
@@ -197,16 +205,10 @@ void ElementListView::showSelection(const RowSelection& selection) {
     pushing_ = false;
 }
 
-void ElementListView::clearSelection() {
-    // Row -1 stands for every row and is reported once; under Wine it visits each row of the
-    // list, so a few selected rows of a long list are unselected one by one instead.
-    const std::size_t selected = rowCount(shown_);
-    if (shownStale_ || selected * 4 > static_cast<std::size_t>(rowCount_))
-        setState(-1, 0, LVIS_SELECTED);
-    else
-        for (const RowRange& range : shown_.ranges)
-            for (int row = range.first; row < range.last; ++row)
-                setState(row, 0, LVIS_SELECTED);
+void ElementListView::setRuns(const RowSelection& runs, UINT state) const {
+    for (const RowRange& range : runs.ranges)
+        for (int row = range.first; row < range.last; ++row)
+            setState(row, state, LVIS_SELECTED);
 }
 
 void ElementListView::reveal(int row) const {

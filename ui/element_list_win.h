@@ -61,8 +61,8 @@ class ElementListView {
   private:
     void unselectAllFirst();
     void setState(int row, UINT state, UINT mask) const;
-    // Unselects every row the control has selected, in as few messages as it can.
-    void clearSelection();
+    // Selects (state LVIS_SELECTED) or unselects every row of runs, one message per row.
+    void setRuns(const RowSelection& runs, UINT state) const;
     void provideCellText(LVITEMW& item);
     LRESULT onCustomDraw(NMLVCUSTOMDRAW& draw) const;
     void takeUserChange(RowRange rows, bool selected, ElementListEvents& events);
@@ -73,7 +73,7 @@ class ElementListView {
     const DocumentView* view_ = nullptr;
     int rowCount_ = 0;
     RowSelection shown_;      // what the control has selected
-    bool shownStale_ = false; // the row count changed since: the control may hold otherwise
+    bool shownStale_ = false; // the control may hold another selection than shown_
     bool pushing_ = false;    // the selection is set by program: not the user's change
     // The texts of the row asked for last (-1: none), one per column; the list view reads a
     // cell's text after its request returns, so they stay until another row is asked for.

@@ -55,3 +55,22 @@ TEST(RowSelection, SettingRowsMergesAndSplitsRuns) {
     setRows(selection, {0, 100}, false);
     EXPECT_TRUE(isEmpty(selection));
 }
+
+TEST(RowSelection, RowsWithoutOthersCutRunsApart) {
+    const RowSelection twoRuns{{{0, 10}, {20, 30}}};
+    const struct {
+        RowSelection removed;
+        RowSelection kept;
+    } cases[] = {
+        {{}, twoRuns},
+        {rowSpan(10, 10), twoRuns},
+        {rowSpan(5, 20), RowSelection{{{0, 5}, {25, 30}}}},
+        {RowSelection{{{2, 3}, {5, 7}, {29, 40}}},
+         RowSelection{{{0, 2}, {3, 5}, {7, 10}, {20, 29}}}},
+        {rowSpan(0, 30), {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(rowsWithout(twoRuns, c.removed), c.kept);
+    EXPECT_EQ(rowsBelow(twoRuns, 25), (RowSelection{{{0, 10}, {20, 25}}}));
+    EXPECT_EQ(rowsBelow(twoRuns, 0), RowSelection{});
+}
