@@ -391,7 +391,7 @@ class Editor:
         main = self.find(self.MAIN_TITLE)
         ox, oy = main.client_origin
         # The menu bar sits right above the client area; its titles "ファイル", "編集" and "ヘルプ".
-        title_x = [ox + 25, ox + 78][top_index]
+        title_x = [ox + 25, ox + 78, ox + 122][top_index]
         self.click(title_x, oy - 10)
         popup = self.wait_for_window(class_name="#32768")
         left, top, right, bottom = popup.rect

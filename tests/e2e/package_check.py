@@ -16,7 +16,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 from desktop import (Editor, JourneyError, Probe, Screen, VirtualDisplay,  # noqa: E402
                      wine_server_stop)
 
-HELP_MENU, HOW_TO_USE, HELP_ITEMS = 1, 0, 2
+HELP_MENU, HOW_TO_USE, HELP_ITEMS = 2, 0, 3
 
 
 def check(folder, probe_exe, out):
