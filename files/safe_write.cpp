@@ -28,12 +28,16 @@ fs::path finalTarget(fs::path path) {
     return path;
 }
 
+constexpr std::string_view TemporaryPrefix = ".qz57-";
+constexpr std::string_view TemporarySuffix = ".tmp";
+constexpr std::size_t TemporaryDigits = 12;
+
 std::string temporaryName(std::mt19937& random) {
     constexpr char Digits[] = "0123456789abcdef";
-    std::string name = ".qz57-";
-    for (int i = 0; i < 12; ++i)
+    std::string name(TemporaryPrefix);
+    for (std::size_t i = 0; i < TemporaryDigits; ++i)
         name += Digits[random() % 16];
-    return name + ".tmp";
+    return name.append(TemporarySuffix);
 }
 
 WriteResult writeThroughTemporary(const fs::path& target, std::string_view bytes) {
@@ -76,4 +80,12 @@ WriteResult writeFileSafely(const fs::path& path, std::string_view bytes) {
     if (isReadOnlyFile(target))
         return WriteResult::CannotOpen;
     return writeThroughTemporary(target, bytes);
+}
+
+bool isWriteTemporaryName(std::string_view name) {
+    if (name.size() != TemporaryPrefix.size() + TemporaryDigits + TemporarySuffix.size() ||
+        !name.starts_with(TemporaryPrefix) || !name.ends_with(TemporarySuffix))
+        return false;
+    const std::string_view digits = name.substr(TemporaryPrefix.size(), TemporaryDigits);
+    return digits.find_first_not_of("0123456789abcdef") == std::string_view::npos;
 }

@@ -12,3 +12,7 @@
 // pipe is written directly, with the same checks. A folder, a missing folder or a read-only file
 // (which keeps its bytes) is CannotOpen.
 WriteResult writeFileSafely(const std::filesystem::path& path, std::string_view bytes);
+
+// Whether a file name is that of a temporary file a safe write makes beside its target. One that
+// stays behind is what a write cut off by a kill or a power cut leaves.
+bool isWriteTemporaryName(std::string_view name);

@@ -1,5 +1,6 @@
 #include "ui/recovery_store_win.h"
 
+#include "files/safe_write.h"
 #include "ui/text_win.h"
 
 #include <cwchar>
@@ -28,6 +29,15 @@ bool EndsWith(const std::wstring& text, std::wstring_view end) {
 std::int64_t FileTimeValue(const FILETIME& time) {
     return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) |
                                      time.dwLowDateTime);
+}
+
+// Whether a temporary file last written then is one a write left behind: a write takes well
+// under a second, so one untouched for ten minutes is no living editor's.
+bool LeftBehind(const FILETIME& written) {
+    constexpr std::int64_t TenMinutes = 10LL * 60 * 10'000'000; // in 100 ns steps
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return FileTimeValue(now) - FileTimeValue(written) > TenMinutes;
 }
 
 // Whether a living editor (or a start offering the copy) holds the lock. Opening the lock file
@@ -127,6 +137,7 @@ std::vector<FoundCopy> FindRecoveryCopies() {
         return found;
     }
     std::vector<fs::path> locks;
+    std::vector<fs::path> leftovers;
     do {
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             continue;
@@ -139,6 +150,8 @@ std::vector<FoundCopy> FindRecoveryCopies() {
                    EndsWith(name, std::wstring(CopyExtension) + L".bad")) {
             found.push_back(
                 {path, {Narrow(name), FileTimeValue(entry.ftLastWriteTime), LockHeld(path)}});
+        } else if (isWriteTemporaryName(Narrow(name)) && LeftBehind(entry.ftLastWriteTime)) {
+            leftovers.push_back(path);
         }
     } while (FindNextFileW(search, &entry));
     FindClose(search);
@@ -148,6 +161,9 @@ std::vector<FoundCopy> FindRecoveryCopies() {
         if (!fs::exists(fs::path(name.substr(0, name.size() - std::size(LockExtension) + 1)))) {
             DeleteFileW(lock.c_str());
         }
+    }
+    for (const fs::path& leftover : leftovers) {
+        DeleteFileW(leftover.c_str());
     }
     return found;
 }

@@ -62,7 +62,8 @@ struct FoundCopy {
 };
 
 // The copies in the folder, their time from the file system and whether their lock is held.
-// Lock files left by editors that ended without their copy are cleared away on the way.
+// Lock files left by editors that ended without their copy, and temporary files of writes cut
+// off long ago, are cleared away on the way.
 std::vector<FoundCopy> FindRecoveryCopies();
 
 // Deletes a copy of another editor (restored, or the answer was No).

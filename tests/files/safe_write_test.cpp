@@ -208,3 +208,11 @@ TEST_F(SafeWrite, BothFormatsReportFailuresAndKeepTheOldFile) {
     EXPECT_EQ(readFile(path), Old);
     EXPECT_TRUE(strayFiles({"keep.csv"}).empty());
 }
+
+// What a clean-up may take for a write's leftover, and what it must leave.
+TEST(SafeWriteTemporary, NamesAreKnownByTheirWholeForm) {
+    EXPECT_TRUE(isWriteTemporaryName(".qz57-0123456789ab.tmp"));
+    for (const char* other : {".qz57-0123456789a.tmp", ".qz57-0123456789AB.tmp",
+                              ".qz57-0123456789ab.tmp.bak", "x.qz57-0123456789a.tmp", "a.tmp"})
+        EXPECT_FALSE(isWriteTemporaryName(other)) << other;
+}

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -126,6 +127,21 @@ TEST_F(RecoveryStoreTest, LockFilesOfEndedEditorsWithoutACopyAreClearedAway) {
     std::ofstream(folder() / L"1-0.qzr.lock") << "";
     EXPECT_TRUE(FindRecoveryCopies().empty());
     EXPECT_TRUE(NamesIn(folder()).empty());
+}
+
+// A write killed halfway leaves its temporary file; one written a minute ago may be a living
+// editor's, and other files are not the editor's to delete.
+TEST_F(RecoveryStoreTest, TemporaryFilesOfWritesCutOffLongAgoAreClearedAway) {
+    fs::create_directories(folder());
+    const fs::path old = folder() / L".qz57-0123456789ab.tmp";
+    std::ofstream(old) << "VER";
+    const auto hourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(old, hourAgo);
+    std::ofstream(folder() / L".qz57-ba9876543210.tmp") << "VER";
+    std::ofstream(folder() / L"notes.tmp") << "mine";
+    fs::last_write_time(folder() / L"notes.tmp", hourAgo);
+    EXPECT_TRUE(FindRecoveryCopies().empty());
+    EXPECT_EQ(NamesIn(folder()), (std::vector<std::string>{".qz57-ba9876543210.tmp", "notes.tmp"}));
 }
 
 TEST_F(RecoveryStoreTest, AFolderThatCannotBeMadeIsReported) {
