@@ -42,18 +42,23 @@ void Cut(EditorWindow& editor) {
 
 void Paste(EditorWindow& editor) {
     const SignalDocument& doc = editor.model.document();
-    if (!editButtonStates(doc, -1).append)
+    const std::optional<std::string> clipboard = ClipboardText(editor.window);
+    if (!clipboard)
         return;
-    const std::optional<std::string> text = ClipboardText(editor.window);
-    if (!text)
+    // Columns of numbers copied from a spreadsheet are points to import, not elements; the
+    // import chooses the range and resolution of a new document itself.
+    if (isPointColumns(*clipboard)) {
+        CmdImport(editor, {}, *clipboard);
         return;
-    // Columns of numbers copied from a spreadsheet are points to import, not elements.
-    if (isPointColumns(*text)) {
-        CmdImport(editor, {}, *text);
+    }
+    if (!editButtonStates(doc, -1).append) {
+        ShowError(editor.window, editor.language,
+                  text(TextId::ExportChooseRangeAndResolution, editor.language));
         return;
     }
     ElementList elements;
-    const SettingsReadResult read = readElementClipboardText(*text, doc.sampleInterval, elements);
+    const SettingsReadResult read =
+        readElementClipboardText(*clipboard, doc.sampleInterval, elements);
     if (!read.ok()) {
         ShowError(editor.window, editor.language, pasteFailureMessage(read, editor.language));
         return;

@@ -21,7 +21,8 @@ void ShowMenuStates(const EditorWindow& editor, HMENU menu) {
     EnableCommand(menu, IDM_REDO, editor.model.canRedo());
     for (int id : {IDM_CUT, IDM_COPY, IDM_DUPLICATE, IDM_MOVE_UP, IDM_MOVE_DOWN})
         EnableCommand(menu, id, rows);
-    EnableCommand(menu, IDM_PASTE, buttons.append && ClipboardHasText());
+    // Columns of numbers may be pasted before a range is chosen: they open the import.
+    EnableCommand(menu, IDM_PASTE, ClipboardHasText());
     EnableCommand(menu, IDM_SELECT_ALL,
                   !doc.elements.empty() && editor.controls.elementList.window() != nullptr);
     EnableCommand(menu, IDC_INSERT, buttons.insert);

@@ -197,6 +197,29 @@ TEST_F(ImportDialog, PastingTwoColumnsOfNumbersOpensItWithThemAndAppends) {
     EXPECT_EQ(ListSelectedRows(), (std::vector<int>{1, 2}));
 }
 
+// A new document has no range yet: the columns open the import, which chooses one; elements
+// cannot be pasted until then.
+TEST_F(ImportDialog, PastingColumnsIntoANewDocumentOpensItAndElementsAskForARange) {
+    PutOnClipboard(L"0\t0\r\n1\t5\r\n");
+    RunImport([] { Command(IDM_PASTE); },
+              [&](HWND dialog) {
+                  EXPECT_TRUE(Enabled(dialog, IDC_IMPORT_RANGE));
+                  Choose(dialog, IDC_IMPORT_RANGE, 0);
+                  Choose(dialog, IDC_IMPORT_RESOLUTION, 0);
+                  Click(dialog, IDOK);
+              });
+    EXPECT_NE(Editor().model.document().rangeCode, -1);
+    EXPECT_FALSE(Editor().model.document().elements.empty());
+
+    ShowTestDocument({{}, -1, -1, 0.01});
+    PutOnClipboard(L"### QZ570 series output editor elements ###\r\n");
+    DialogAnswerer answerer({PressButton(IDOK)});
+    Command(IDM_PASTE);
+    const std::vector<SeenDialog> seen = answerer.finish();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "出力レンジと分解能を選択してください。");
+}
+
 TEST_F(ImportDialog, AReplayFileOnTheCommandLineOrDroppedOffersItsRangeToANewDocument) {
     const fs::path file =
         WriteFile(L"00000000.csv",
