@@ -63,7 +63,7 @@ ImportForm startImportForm(std::string text, const SignalDocument& doc) {
     return form;
 }
 
-ImportPreview previewImport(const ImportForm& form, Language language) {
+ImportPreview previewImport(const ImportForm& form, Language language, ImportPreview earlier) {
     ImportPreview preview;
     ImportSettings settings;
     settings.rangeCode = form.rangeCode;
@@ -97,9 +97,15 @@ ImportPreview previewImport(const ImportForm& form, Language language) {
                                              {text(TextId::ImportTimeStep, language)}));
     }
 
-    preview.read = readPoints(form.text, options);
-    preview.columns =
-        columnChoices(preview.read.ok() ? preview.read : readPoints(form.text), language);
+    if (earlier.readWith == options) {
+        preview.read = std::move(earlier.read);
+        preview.columns = std::move(earlier.columns);
+    } else {
+        preview.read = readPoints(form.text, options);
+        preview.columns =
+            columnChoices(preview.read.ok() ? preview.read : readPoints(form.text), language);
+    }
+    preview.readWith = options;
     if (!fieldErrors.empty()) {
         preview.lines = std::move(fieldErrors);
         return preview;

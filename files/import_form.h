@@ -7,6 +7,7 @@
 #include "model/signal_document.h"
 #include "model/texts.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,13 +39,17 @@ ImportForm startImportForm(std::string text, const SignalDocument& doc);
 // when the chosen ones refuse the text. The time column combo offers "なし" before them.
 struct ImportPreview {
     PointReadResult read;
+    std::optional<PointReadOptions> readWith; // how read was read; none before a read
     ImportResult made;
     std::vector<std::string> lines;
     std::vector<std::string> columns;
     bool ok = false;
 };
 
-ImportPreview previewImport(const ImportForm& form, Language language);
+// A preview of the same text that was read with the same columns and time step hands on its
+// points: a change of gain, offset, scale, tolerance, shape, range or resolution does not read a
+// long text again.
+ImportPreview previewImport(const ImportForm& form, Language language, ImportPreview earlier = {});
 
 // Whether pasted text that is not element text is points to import instead: two or more columns
 // of numbers, as a spreadsheet puts them on the clipboard.

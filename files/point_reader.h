@@ -26,6 +26,8 @@ struct PointReadOptions {
     int valueColumn = DefaultColumn;
     double timeStep = 0.0; // seconds between rows read without times
     std::size_t maxRows = MaxPointRows;
+
+    bool operator==(const PointReadOptions&) const = default;
 };
 
 enum class PointReadStatus {

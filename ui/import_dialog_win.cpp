@@ -107,7 +107,7 @@ std::string SummaryText(const ImportDialogState& state, Language language) {
 void Refresh(HWND dialog) {
     ImportDialogState& state = StateOf(dialog);
     const Language language = LanguageOf(dialog);
-    state.preview = previewImport(state.form, language);
+    state.preview = previewImport(state.form, language, std::move(state.preview));
     ShowColumns(dialog);
     state.samples.clearPoints();
     if (state.preview.ok)
@@ -123,6 +123,7 @@ void Refresh(HWND dialog) {
 void TakeText(HWND dialog, std::string text) {
     ImportDialogState& state = StateOf(dialog);
     state.form = startImportForm(std::move(text), state.request.document);
+    state.preview = {}; // read the new text
     ShowForm(dialog);
     Refresh(dialog);
 }

@@ -44,17 +44,22 @@ TEST(ImportForm, TheSummaryFollowsTheFields) {
     EXPECT_EQ(preview.lines[4], "範囲外のサンプル: 99"); // past 10 V after 4 ms
     EXPECT_EQ(preview.columns, (std::vector<std::string>{"1: time", "2: CH1[mV]", "3: CH2"}));
 
+    // A new gain reuses the points read: a value changed behind the reader's back stays.
+    preview.read.points.values[1] = 0;
     form.gain = "0.001";
-    preview = previewImport(form, Language::Japanese);
+    preview = previewImport(form, Language::Japanese, std::move(preview));
     ASSERT_TRUE(preview.ok);
     EXPECT_EQ(preview.lines[4], "範囲外のサンプル: 0");
     EXPECT_EQ(preview.made.elements.size(), 2u);
+    EXPECT_EQ(preview.read.points.values[1], 0);
 
+    // Another column reads the text again.
     form.valueColumn = 2;
     form.shape = ImportShape::Step;
-    preview = previewImport(form, Language::English);
+    preview = previewImport(form, Language::English, std::move(preview));
     ASSERT_TRUE(preview.ok);
     EXPECT_EQ(preview.made.elements.size(), 1u); // 5 for 1 s; the last point is the end
+    EXPECT_EQ(preview.read.points.values[1], 5);
 }
 
 TEST(ImportForm, FieldsThatAreNotNumbersAndRefusalsAreShownAndMakeNothing) {
