@@ -4,6 +4,7 @@
 // elements. Prints medians in milliseconds, one line per list length. The lengths to run can be
 // given on the command line ("1000 10000").
 
+#include "model/import_step.h"
 #include "model/tables.h"
 #include "resources/resource.h"
 #include "tests/support/element_builders.h"
@@ -89,15 +90,23 @@ void clickChart(const EditorWindow& editor) {
     SendMessageW(editor.chart.canvasWindow, WM_LBUTTONUP, 0, MAKELPARAM(120, 100));
 }
 
+// What the import dialog's OK does with as many points as the list has rows: they go in before
+// the selected row as one step and are selected.
+void importBeforeSelectedRow(EditorWindow& editor) {
+    const SignalDocument& doc = editor.model.document();
+    ApplyStep(editor, importElements(doc, doc.elements, doc.rangeCode, doc.resolutionCode,
+                                     ActiveRow(editor)));
+}
+
 struct Step {
     const char* name;
-    std::function<void(const EditorWindow&)> action;
+    std::function<void(EditorWindow&)> action;
     bool timed = true;
 };
 
 // The commands in the order they run on a list of N rows; the list is N rows again at the end.
 std::vector<Step> steps() {
-    const auto run = [](int id) { return [id](const EditorWindow& e) { command(e, id); }; };
+    const auto run = [](int id) { return [id](EditorWindow& e) { command(e, id); }; };
     return {
         {"select all", run(IDM_SELECT_ALL)},
         {"copy", run(IDM_COPY)},
@@ -117,6 +126,8 @@ std::vector<Step> steps() {
         {"undo", run(IDM_UNDO), false},
         {"list click", clickFirstRow},
         {"chart click", clickChart},
+        {"import", importBeforeSelectedRow},
+        {"undo", run(IDM_UNDO), false},
         {"select all", run(IDM_SELECT_ALL), false},
         {"delete", run(IDC_DELETE)},
         {"undo", run(IDM_UNDO), false},

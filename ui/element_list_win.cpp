@@ -162,7 +162,8 @@ void ElementListView::setState(int row, UINT state, UINT mask) const {
 }
 
 // What each way of changing the control's selection costs, per row (under Wine): row -1 visits
-// every row of the list, a row's own message costs more than twice that.
+// every row of the list, a row's own message costs more than twice that. The list view has no
+// message for a run of rows.
 constexpr std::size_t AllRowsCost = 2;
 constexpr std::size_t RowMessageCost = 5;
 
@@ -177,8 +178,8 @@ void ElementListView::showSelection(const RowSelection& selection) {
         SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (focused >= 0)
         setState(focused, 0, LVIS_FOCUSED);
-    // The list view has no message for a run of rows, so the rows that change go one by one
-    // unless selecting or unselecting every row with row -1 first leaves fewer.
+    // The rows that change go one by one unless selecting or unselecting every row with row -1
+    // first leaves fewer.
     const auto rows = static_cast<std::size_t>(rowCount_);
     const std::size_t selected = rowCount(selection);
     const RowSelection adds = rowsWithout(selection, shown_);
@@ -186,16 +187,23 @@ void ElementListView::showSelection(const RowSelection& selection) {
     const std::size_t changed = rowCount(adds) + rowCount(drops);
     const std::size_t fromNone =
         (shownStale_ || !isEmpty(shown_) ? rows * AllRowsCost : 0) + selected * RowMessageCost;
-    const std::size_t fromAll = rows * AllRowsCost + (rows - selected) * RowMessageCost;
+    const int end = selectAllEnd(selection);
+    const auto upTo = static_cast<std::size_t>(end);
+    const std::size_t fromAll = upTo * AllRowsCost + (upTo - selected) * RowMessageCost;
     if (!shownStale_ && changed * RowMessageCost <= std::min(fromNone, fromAll)) {
         setRuns(drops, 0);
         setRuns(adds, LVIS_SELECTED);
     } else if (fromAll < fromNone) {
-        setState(-1, LVIS_SELECTED, LVIS_SELECTED);
-        setRuns(rowsWithout(rowSpan(0, rowCount_), selection), 0);
+        selectAllUpTo(end);
+        setRuns(rowsWithout(rowSpan(0, end), selection), 0);
     } else {
         if (shownStale_ || !isEmpty(shown_))
             setState(-1, 0, LVIS_SELECTED);
+        setRuns(selection, LVIS_SELECTED);
+    }
+    // Should the control have taken any of it otherwise, the selection goes row by row after all.
+    if (SendMessageW(window_, LVM_GETSELECTEDCOUNT, 0, 0) != static_cast<LRESULT>(selected)) {
+        setState(-1, 0, LVIS_SELECTED);
         setRuns(selection, LVIS_SELECTED);
     }
     SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
@@ -203,6 +211,27 @@ void ElementListView::showSelection(const RowSelection& selection) {
     shown_ = selection;
     shownStale_ = false;
     pushing_ = false;
+}
+
+// Row -1 selects every row of the list; with the list cut short for a moment, every row up to the
+// end of the selection. The rows cut off lose their selection and the list may scroll back, so
+// it is cut short only while the rows in view lie before the end.
+int ElementListView::selectAllEnd(const RowSelection& selection) const {
+    if (isEmpty(selection))
+        return rowCount_;
+    const int end = selection.ranges.back().last;
+    const auto top = static_cast<int>(SendMessageW(window_, LVM_GETTOPINDEX, 0, 0));
+    const auto page = static_cast<int>(SendMessageW(window_, LVM_GETCOUNTPERPAGE, 0, 0));
+    return top + page < end ? end : rowCount_;
+}
+
+void ElementListView::selectAllUpTo(int end) const {
+    constexpr LPARAM Quietly = LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL;
+    if (end < rowCount_)
+        SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(end), Quietly);
+    setState(-1, LVIS_SELECTED, LVIS_SELECTED);
+    if (end < rowCount_)
+        SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rowCount_), Quietly);
 }
 
 void ElementListView::setRuns(const RowSelection& runs, UINT state) const {

@@ -61,6 +61,10 @@ class ElementListView {
   private:
     void unselectAllFirst();
     void setState(int row, UINT state, UINT mask) const;
+    // Where selecting every row may end for selection: its end, or the list's.
+    int selectAllEnd(const RowSelection& selection) const;
+    // Selects every row before end.
+    void selectAllUpTo(int end) const;
     // Selects (state LVIS_SELECTED) or unselects every row of runs, one message per row.
     void setRuns(const RowSelection& runs, UINT state) const;
     void provideCellText(LVITEMW& item);
