@@ -166,6 +166,12 @@ void ElementListView::setState(int row, UINT state, UINT mask) const {
 // message for a run of rows.
 constexpr std::size_t AllRowsCost = 2;
 constexpr std::size_t RowMessageCost = 5;
+// A list of no rows for a moment has none selected, whatever its length: about the cost of a
+// thousand rows visited, for setting the scroll bar twice and putting the scroll position back.
+constexpr std::size_t EmptyListCost = 2000;
+
+// A new row count that neither scrolls to the focused row nor repaints the whole list.
+constexpr LPARAM Quietly = LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL;
 
 void ElementListView::showSelection(const RowSelection& selection) {
     if (window_ == nullptr || (selection == shown_ && !shownStale_))
@@ -186,7 +192,8 @@ void ElementListView::showSelection(const RowSelection& selection) {
     const RowSelection drops = rowsWithout(shown_, selection);
     const std::size_t changed = rowCount(adds) + rowCount(drops);
     const std::size_t fromNone =
-        (shownStale_ || !isEmpty(shown_) ? rows * AllRowsCost : 0) + selected * RowMessageCost;
+        (shownStale_ || !isEmpty(shown_) ? std::min(rows * AllRowsCost, EmptyListCost) : 0) +
+        selected * RowMessageCost;
     const int end = selectAllEnd(selection);
     const auto upTo = static_cast<std::size_t>(end);
     const std::size_t fromAll = upTo * AllRowsCost + (upTo - selected) * RowMessageCost;
@@ -198,12 +205,12 @@ void ElementListView::showSelection(const RowSelection& selection) {
         setRuns(rowsWithout(rowSpan(0, end), selection), 0);
     } else {
         if (shownStale_ || !isEmpty(shown_))
-            setState(-1, 0, LVIS_SELECTED);
+            unselectAll();
         setRuns(selection, LVIS_SELECTED);
     }
     // Should the control have taken any of it otherwise, the selection goes row by row after all.
     if (SendMessageW(window_, LVM_GETSELECTEDCOUNT, 0, 0) != static_cast<LRESULT>(selected)) {
-        setState(-1, 0, LVIS_SELECTED);
+        unselectAll();
         setRuns(selection, LVIS_SELECTED);
     }
     SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
@@ -225,8 +232,25 @@ int ElementListView::selectAllEnd(const RowSelection& selection) const {
     return top + page < end ? end : rowCount_;
 }
 
+void ElementListView::unselectAll() const {
+    if (static_cast<std::size_t>(rowCount_) * AllRowsCost <= EmptyListCost) {
+        setState(-1, 0, LVIS_SELECTED);
+        return;
+    }
+    const auto top = static_cast<int>(SendMessageW(window_, LVM_GETTOPINDEX, 0, 0));
+    SendMessageW(window_, LVM_SETITEMCOUNT, 0, Quietly);
+    SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rowCount_), Quietly);
+    // A list view may keep its scroll position through the empty moment (Wine's does) or go back
+    // to the top; it scrolls in whole rows.
+    const auto now = static_cast<int>(SendMessageW(window_, LVM_GETTOPINDEX, 0, 0));
+    if (now != top) {
+        RECT row{LVIR_BOUNDS, 0, 0, 0};
+        SendMessageW(window_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+        SendMessageW(window_, LVM_SCROLL, 0, (top - now) * (row.bottom - row.top));
+    }
+}
+
 void ElementListView::selectAllUpTo(int end) const {
-    constexpr LPARAM Quietly = LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL;
     if (end < rowCount_)
         SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(end), Quietly);
     setState(-1, LVIS_SELECTED, LVIS_SELECTED);

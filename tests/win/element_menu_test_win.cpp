@@ -7,6 +7,7 @@
 #include "model/status_texts.h"
 #include "resources/resource.h"
 #include "tests/support/element_builders.h"
+#include "ui/editor_refresh_win.h"
 #include "ui/element_commands_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/text_win.h"
@@ -293,4 +294,20 @@ TEST_F(ElementCommands, CommandsOnTenThousandRowsShowWhatTheyShowOnTen) {
     // Pasted before the first selected row, the copy is selected and the list doubled.
     EXPECT_EQ(many[3].selectedRuns, (std::vector<std::pair<int, int>>{{0, 10}}));
     EXPECT_EQ(many[3].levelRuns.size(), 20u);
+}
+
+// A long list unselected wholesale is emptied for a moment; the rows in view stay in view.
+TEST_F(ElementCommands, ALongListKeepsItsPlaceWhenItsSelectionChangesWholesale) {
+    ShowTestDocument({ElementList(10'000, constantElement(1, 0.001)), 0, 3, 0.001});
+    Command(IDM_SELECT_ALL);
+    SendMessageW(List(), LVM_ENSUREVISIBLE, 9'999, FALSE);
+    const LRESULT top = SendMessageW(List(), LVM_GETTOPINDEX, 0, 0);
+    ASSERT_GT(top, 9'000);
+    std::vector<int> everyOther;
+    for (int row = 0; row < 200; row += 2)
+        everyOther.push_back(row);
+    Editor().selection = selectionOfRows(everyOther);
+    Refresh(Editor(), SelectionPart);
+    EXPECT_EQ(SendMessageW(List(), LVM_GETTOPINDEX, 0, 0), top);
+    EXPECT_EQ(ListSelectedRows(), everyOther);
 }
