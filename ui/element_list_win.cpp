@@ -208,9 +208,10 @@ void ElementListView::showSelection(const RowSelection& selection) {
             unselectAll();
         setRuns(selection, LVIS_SELECTED);
     }
-    // Should the control have taken any of it otherwise, the selection goes row by row after all.
+    // Should the control have taken any of it otherwise, the selection goes the plain way after
+    // all: row -1, then row by row.
     if (SendMessageW(window_, LVM_GETSELECTEDCOUNT, 0, 0) != static_cast<LRESULT>(selected)) {
-        unselectAll();
+        setState(-1, 0, LVIS_SELECTED);
         setRuns(selection, LVIS_SELECTED);
     }
     SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
