@@ -34,9 +34,16 @@ std::string expectationText(const SettingsReadResult& result, Language language,
                       language, {expected});
 }
 
-std::string settingsInvalidMessage(const SettingsReadResult& result, Language language) {
+std::string problemAtLineText(const SettingsReadResult& result, Language language) {
     if (result.problem == ReadProblem::None)
-        return std::string(text(TextId::SettingsInvalid, language));
-    return formatText(TextId::SettingsInvalidAt, language,
+        return {};
+    return formatText(TextId::ReadProblemAtLine, language,
                       {std::to_string(result.line), expectationText(result, language)});
+}
+
+std::string settingsInvalidMessage(const SettingsReadResult& result, Language language) {
+    std::string message(text(TextId::SettingsInvalid, language));
+    if (result.problem != ReadProblem::None)
+        message.append("\n").append(problemAtLineText(result, language));
+    return message;
 }

@@ -54,6 +54,10 @@ enum class ReadText { File, Pasted };
 std::string expectationText(const SettingsReadResult& result, Language language,
                             ReadText source = ReadText::File);
 
+// Where the text went wrong and what that line should have held, in brackets, in the language;
+// empty when the result names no problem.
+std::string problemAtLineText(const SettingsReadResult& result, Language language);
+
 // The editor's message for a settings file it cannot take: the sentence it has always shown, then
 // the line and what that line should have held.
 std::string settingsInvalidMessage(const SettingsReadResult& result, Language language);

@@ -179,6 +179,8 @@ enum class TextId {
     ReadRecoveryFile,
     ReadRecoveryEnd,
     ReadRecoverySize,
+    // Where a read text went wrong and what should have stood there: {1} line, {2} expectation.
+    ReadProblemAtLine,
     // {1} is what the line should have held, where the text ends instead.
     ReadFileEnded,
     ReadTextEnded,
@@ -210,7 +212,6 @@ enum class TextId {
     SettingsWriteFailed,
     SettingsNothingToSave,
     SettingsInvalid,
-    SettingsInvalidAt,
     SettingsLoaded,
     SettingsNotChosen,
 

@@ -1,5 +1,6 @@
 #include "ui/recovery_offer_win.h"
 
+#include "files/read_problem.h"
 #include "model/recovery_choice.h"
 #include "model/texts.h"
 #include "ui/message_box_win.h"
@@ -19,9 +20,12 @@ std::string Question(const RecoveryCopy& copy, Language language) {
     return formatText(TextId::RecoveryQuestion, language, {file, Narrow(LocalTimeText(copy.time))});
 }
 
-void ReportUnreadable(HWND owner, Language language, const std::filesystem::path& path) {
-    ShowError(owner, language,
-              formatText(TextId::RecoveryUnreadable, language, {Narrow(path.native())}));
+void ReportUnreadable(HWND owner, Language language, const std::filesystem::path& path,
+                      const SettingsReadResult& read) {
+    std::string message = formatText(TextId::RecoveryUnreadable, language, {Narrow(path.native())});
+    if (read.problem != ReadProblem::None)
+        message.append("\n").append(problemAtLineText(read, language));
+    ShowError(owner, language, message);
 }
 
 } // namespace
@@ -40,8 +44,8 @@ bool OfferRecovery(HWND owner, Language language, bool ask, const RestoreCopy& r
             continue;
         }
         RecoveryCopy copy;
-        if (!ReadRecoveryFile(path, copy).ok()) {
-            ReportUnreadable(owner, language, path);
+        if (const SettingsReadResult read = ReadRecoveryFile(path, copy); !read.ok()) {
+            ReportUnreadable(owner, language, path, read);
             SetAsideRecoveryCopy(path);
             continue;
         }

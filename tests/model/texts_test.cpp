@@ -78,7 +78,7 @@ TEST(TextTable, FormatsTakeTheArgumentsTheirCallersPass) {
         {TextId::StatusCounts, 2},
         {TextId::StatusClipped, 2},
         {TextId::PasteRefused, 2},
-        {TextId::SettingsInvalidAt, 2},
+        {TextId::ReadProblemAtLine, 2},
         {TextId::ReadLongLine, 1},
         {TextId::ReadHeader, 1},
         {TextId::ReadVersion, 1},

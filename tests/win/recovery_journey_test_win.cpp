@@ -324,6 +324,7 @@ TEST_F(RecoveryJourney, AnUnreadableCopyIsReportedAndSetAside) {
     Editor editor;
     const std::string report = editor.answer(IDOK, 60s);
     EXPECT_NE(report.find("復元用のファイルを読み込めませんでした。"), std::string::npos) << report;
+    EXPECT_NE(report.find("(2 行目: "), std::string::npos) << report;
     ASSERT_NE(editor.main(), nullptr);
     EXPECT_EQ(editor.answer(IDNO, 2s), "") << "a question after the report";
     EXPECT_TRUE(fs::exists(folder() / L"1-0.qzr.bad"));
