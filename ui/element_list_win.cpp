@@ -170,20 +170,15 @@ constexpr std::size_t RowMessageCost = 5;
 // thousand rows visited, for setting the scroll bar twice and putting the scroll position back.
 constexpr std::size_t EmptyListCost = 2000;
 
+// So many changed rows or fewer repaint themselves row by row.
+constexpr std::size_t FewRows = 500;
+
 // A new row count that neither scrolls to the focused row nor repaints the whole list.
 constexpr LPARAM Quietly = LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL;
 
 void ElementListView::showSelection(const RowSelection& selection) {
     if (window_ == nullptr || (selection == shown_ && !shownStale_))
         return;
-    pushing_ = true;
-    // Each row's change would repaint that row on its own; the list is repainted once instead.
-    SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
-    // LVM_GETNEXTITEM answers -1 when no row has the focus.
-    const int focused = static_cast<int>(
-        SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (focused >= 0)
-        setState(focused, 0, LVIS_FOCUSED);
     // The rows that change go one by one unless selecting or unselecting every row with row -1
     // first leaves fewer.
     const auto rows = static_cast<std::size_t>(rowCount_);
@@ -197,7 +192,20 @@ void ElementListView::showSelection(const RowSelection& selection) {
     const int end = selectAllEnd(selection);
     const auto upTo = static_cast<std::size_t>(end);
     const std::size_t fromAll = upTo * AllRowsCost + (upTo - selected) * RowMessageCost;
-    if (!shownStale_ && changed * RowMessageCost <= std::min(fromNone, fromAll)) {
+    const bool rowByRow = !shownStale_ && changed * RowMessageCost <= std::min(fromNone, fromAll);
+    // Each row's change repaints that row on its own; for many rows the list is repainted once
+    // instead. Letting the list repaint again costs about 20 ms under Wine however little
+    // changed, more than a few rows repainting themselves.
+    const bool holdRepaint = !rowByRow || changed > FewRows;
+    pushing_ = true;
+    if (holdRepaint)
+        SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
+    // LVM_GETNEXTITEM answers -1 when no row has the focus.
+    const int focused = static_cast<int>(
+        SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (focused >= 0)
+        setState(focused, 0, LVIS_FOCUSED);
+    if (rowByRow) {
         setRuns(drops, 0);
         setRuns(adds, LVIS_SELECTED);
     } else if (fromAll < fromNone) {
@@ -214,8 +222,10 @@ void ElementListView::showSelection(const RowSelection& selection) {
         setState(-1, 0, LVIS_SELECTED);
         setRuns(selection, LVIS_SELECTED);
     }
-    SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(window_, nullptr, TRUE);
+    if (holdRepaint) {
+        SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(window_, nullptr, TRUE);
+    }
     shown_ = selection;
     shownStale_ = false;
     pushing_ = false;
