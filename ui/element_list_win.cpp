@@ -1,13 +1,13 @@
 #include "ui/element_list_win.h"
 
 #include "canvas/draw_list.h"
+#include "model/selection_plan.h"
 #include "ui/app_state_win.h"
 #include "ui/text_win.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include <algorithm>
 #include <optional>
 #include <string_view>
 
@@ -161,68 +161,38 @@ void ElementListView::setState(int row, UINT state, UINT mask) const {
                  reinterpret_cast<LPARAM>(&item));
 }
 
-// What each way of changing the control's selection costs, per row (under Wine): row -1 visits
-// every row of the list, a row's own message costs more than twice that. The list view has no
-// message for a run of rows.
-constexpr std::size_t AllRowsCost = 2;
-constexpr std::size_t RowMessageCost = 5;
-// A list of no rows for a moment has none selected, whatever its length: about the cost of a
-// thousand rows visited, for setting the scroll bar twice and putting the scroll position back.
-constexpr std::size_t EmptyListCost = 2000;
-
-// So many changed rows or fewer repaint themselves row by row.
-constexpr std::size_t FewRows = 500;
-
 // A new row count that neither scrolls to the focused row nor repaints the whole list.
 constexpr LPARAM Quietly = LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL;
 
 void ElementListView::showSelection(const RowSelection& selection) {
     if (window_ == nullptr || (selection == shown_ && !shownStale_))
         return;
-    // The rows that change go one by one unless selecting or unselecting every row with row -1
-    // first leaves fewer.
-    const auto rows = static_cast<std::size_t>(rowCount_);
-    const std::size_t selected = rowCount(selection);
-    const RowSelection adds = rowsWithout(selection, shown_);
-    const RowSelection drops = rowsWithout(shown_, selection);
-    const std::size_t changed = rowCount(adds) + rowCount(drops);
-    const std::size_t fromNone =
-        (shownStale_ || !isEmpty(shown_) ? std::min(rows * AllRowsCost, EmptyListCost) : 0) +
-        selected * RowMessageCost;
-    const int end = selectAllEnd(selection);
-    const auto upTo = static_cast<std::size_t>(end);
-    const std::size_t fromAll = upTo * AllRowsCost + (upTo - selected) * RowMessageCost;
-    const bool rowByRow = !shownStale_ && changed * RowMessageCost <= std::min(fromNone, fromAll);
-    // Each row's change repaints that row on its own; for many rows the list is repainted once
-    // instead. Letting the list repaint again costs about 20 ms under Wine however little
-    // changed, more than a few rows repainting themselves.
-    const bool holdRepaint = !rowByRow || changed > FewRows;
+    const int top = static_cast<int>(SendMessageW(window_, LVM_GETTOPINDEX, 0, 0));
+    const int page = static_cast<int>(SendMessageW(window_, LVM_GETCOUNTPERPAGE, 0, 0));
+    const SelectionPlan plan =
+        planSelection({shown_, !shownStale_, selection, rowCount_, top + page});
     pushing_ = true;
-    if (holdRepaint)
+    if (plan.holdRepaint)
         SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     // LVM_GETNEXTITEM answers -1 when no row has the focus.
     const int focused = static_cast<int>(
         SendMessageW(window_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (focused >= 0)
         setState(focused, 0, LVIS_FOCUSED);
-    if (rowByRow) {
-        setRuns(drops, 0);
-        setRuns(adds, LVIS_SELECTED);
-    } else if (fromAll < fromNone) {
-        selectAllUpTo(end);
-        setRuns(rowsWithout(rowSpan(0, end), selection), 0);
-    } else {
-        if (shownStale_ || !isEmpty(shown_))
-            unselectAll();
-        setRuns(selection, LVIS_SELECTED);
-    }
+    if (plan.selectAllBefore > 0)
+        selectAllBefore(plan.selectAllBefore);
+    if (plan.unselectAll)
+        unselectAll();
+    setRuns(plan.unselect, 0);
+    setRuns(plan.select, LVIS_SELECTED);
     // Should the control have taken any of it otherwise, the selection goes the plain way after
     // all: row -1, then row by row.
-    if (SendMessageW(window_, LVM_GETSELECTEDCOUNT, 0, 0) != static_cast<LRESULT>(selected)) {
+    if (SendMessageW(window_, LVM_GETSELECTEDCOUNT, 0, 0) !=
+        static_cast<LRESULT>(rowCount(selection))) {
         setState(-1, 0, LVIS_SELECTED);
         setRuns(selection, LVIS_SELECTED);
     }
-    if (holdRepaint) {
+    if (plan.holdRepaint) {
         SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(window_, nullptr, TRUE);
     }
@@ -231,18 +201,7 @@ void ElementListView::showSelection(const RowSelection& selection) {
     pushing_ = false;
 }
 
-// Row -1 selects every row of the list; with the list cut short for a moment, every row up to the
-// end of the selection. The rows cut off lose their selection and the list may scroll back, so
-// it is cut short only while the rows in view lie before the end.
-int ElementListView::selectAllEnd(const RowSelection& selection) const {
-    if (isEmpty(selection))
-        return rowCount_;
-    const int end = selection.ranges.back().last;
-    const auto top = static_cast<int>(SendMessageW(window_, LVM_GETTOPINDEX, 0, 0));
-    const auto page = static_cast<int>(SendMessageW(window_, LVM_GETCOUNTPERPAGE, 0, 0));
-    return top + page < end ? end : rowCount_;
-}
-
+// Row -1 visits every row; a list emptied for a moment has none selected at once.
 void ElementListView::unselectAll() const {
     if (static_cast<std::size_t>(rowCount_) * AllRowsCost <= EmptyListCost) {
         setState(-1, 0, LVIS_SELECTED);
@@ -261,7 +220,9 @@ void ElementListView::unselectAll() const {
     }
 }
 
-void ElementListView::selectAllUpTo(int end) const {
+// Row -1 selects every row of the list; with the list cut short for a moment, every row before
+// end.
+void ElementListView::selectAllBefore(int end) const {
     if (end < rowCount_)
         SendMessageW(window_, LVM_SETITEMCOUNT, static_cast<WPARAM>(end), Quietly);
     setState(-1, LVIS_SELECTED, LVIS_SELECTED);

@@ -61,12 +61,9 @@ class ElementListView {
   private:
     void unselectAllFirst();
     void setState(int row, UINT state, UINT mask) const;
-    // Where selecting every row may end for selection: its end, or the list's.
-    int selectAllEnd(const RowSelection& selection) const;
     // Unselects every row, in one message or, in a long list, by emptying it for a moment.
     void unselectAll() const;
-    // Selects every row before end.
-    void selectAllUpTo(int end) const;
+    void selectAllBefore(int end) const;
     // Selects (state LVIS_SELECTED) or unselects every row of runs, one message per row.
     void setRuns(const RowSelection& runs, UINT state) const;
     void provideCellText(LVITEMW& item);
