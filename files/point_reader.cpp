@@ -1,5 +1,6 @@
 #include "files/point_reader.h"
 
+#include "files/open_file.h"
 #include "model/tables.h"
 
 #include <algorithm>
@@ -647,15 +648,13 @@ PointReadStatus loadPointText(std::istream& in, std::string& text) {
 
 PointReadStatus loadPointText(const std::filesystem::path& path, std::string& text) {
     text.clear();
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
+    std::ifstream in;
+    if (!openFileToRead(path, in))
         return PointReadStatus::CannotOpen;
+    std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (!error && size > MaxPointTextBytes)
         return PointReadStatus::TooLarge;
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return PointReadStatus::CannotOpen;
     return loadPointText(in, text);
 }
 

@@ -1,5 +1,6 @@
 #include "files/recovery_file.h"
 
+#include "files/open_file.h"
 #include "files/safe_write.h"
 
 #include <algorithm>
@@ -199,11 +200,8 @@ SettingsReadResult readRecoveryText(std::string_view text, RecoveryCopy& copy) {
 }
 
 SettingsReadResult ReadRecoveryFile(const std::filesystem::path& path, RecoveryCopy& copy) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return {SettingsReadStatus::CannotOpen};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::ifstream in;
+    if (!openFileToRead(path, in))
         return {SettingsReadStatus::CannotOpen};
     std::string text;
     char buffer[65536];

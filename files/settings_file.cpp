@@ -1,5 +1,6 @@
 #include "files/settings_file.h"
 
+#include "files/open_file.h"
 #include "files/safe_write.h"
 #include "model/catalogue.h"
 #include "model/number_text.h"
@@ -455,11 +456,8 @@ SettingsReadResult readSettingsText(std::istream& in, SignalDocument& doc) {
 }
 
 SettingsReadResult ReadSettingsFile(const std::filesystem::path& path, SignalDocument& doc) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error))
-        return {SettingsReadStatus::CannotOpen};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::ifstream in;
+    if (!openFileToRead(path, in))
         return {SettingsReadStatus::CannotOpen};
     return readSettingsText(in, doc);
 }
