@@ -204,11 +204,7 @@ int runImport(std::span<const std::string_view> args) {
         return noRange ? ExitUsage : ExitFailed;
     }
 
-    SignalDocument doc;
-    doc.rangeCode = settings.rangeCode;
-    doc.resolutionCode = settings.resolutionCode;
-    doc.sampleInterval = resolution(settings.resolutionCode).sampleInterval;
-    doc.elements = made.elements;
+    const SignalDocument doc = importedDocument(settings, made.elements);
     const std::filesystem::path out = argumentPath(request->outPath);
     if (WriteSettingsFile(out, doc) != WriteResult::Written) {
         std::fprintf(stderr, "qz57: %s: cannot write the file%s\n", pathText(out).c_str(),

@@ -81,11 +81,7 @@ void checkImport(const PointList& points, const ImportSettings& settings) {
     const double rounding = std::max(0.00005, 5e-6 * largest) * (1.0 + 1e-6);
     if (!(made.summary.largestDeviation <= settings.tolerance + rounding))
         fail("a sample strays beyond the tolerance");
-    SignalDocument doc;
-    doc.rangeCode = settings.rangeCode;
-    doc.resolutionCode = settings.resolutionCode;
-    doc.sampleInterval = resolution(settings.resolutionCode).sampleInterval;
-    doc.elements = made.elements;
+    const SignalDocument doc = importedDocument(settings, made.elements);
     std::istringstream saved(settingsFileText(doc));
     SignalDocument loaded;
     if (!readSettingsText(saved, loaded).ok())

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -544,4 +545,13 @@ ImportResult importPoints(const PointList& points, const ImportSettings& setting
         return refuse(targets.status, targets.line);
     result.elements = simplifySamples(targets, settings, result.summary);
     return result;
+}
+
+SignalDocument importedDocument(const ImportSettings& settings, ElementList elements) {
+    SignalDocument doc;
+    doc.rangeCode = settings.rangeCode;
+    doc.resolutionCode = settings.resolutionCode;
+    doc.sampleInterval = resolution(settings.resolutionCode).sampleInterval;
+    doc.elements = std::move(elements);
+    return doc;
 }

@@ -108,11 +108,7 @@ SignalDocument imported(const std::string& csv, std::size_t& elements) {
     const ImportResult made = importPoints(read.points, settings);
     EXPECT_TRUE(made.ok()) << static_cast<int>(made.status);
     elements = made.elements.size();
-    SignalDocument doc;
-    doc.rangeCode = settings.rangeCode;
-    doc.resolutionCode = settings.resolutionCode;
-    doc.sampleInterval = resolution(settings.resolutionCode).sampleInterval;
-    doc.elements = made.elements;
+    const SignalDocument doc = importedDocument(settings, made.elements);
     std::istringstream saved(settingsFileText(doc));
     SignalDocument loaded;
     EXPECT_TRUE(readSettingsText(saved, loaded).ok());
