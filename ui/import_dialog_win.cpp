@@ -8,6 +8,7 @@
 #include "model/tables.h"
 #include "resources/resource.h"
 #include "ui/canvas_painter_win.h"
+#include "ui/dialog_state_win.h"
 #include "ui/import_fields_win.h"
 #include "ui/text_win.h"
 
@@ -28,7 +29,7 @@ struct ImportDialogState {
 };
 
 ImportDialogState& StateOf(HWND dialog) {
-    return *reinterpret_cast<ImportDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return DialogState<ImportDialogState>(dialog);
 }
 
 Language LanguageOf(HWND dialog) {
@@ -268,12 +269,10 @@ void OnDrawPreview(HWND dialog, const DRAWITEMSTRUCT& item) {
 
 INT_PTR CALLBACK ImportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        // Controls may report before the dialog has its state; nothing is done for them then.
-        if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0)
+        if (!TakeDialogState(dialog, message, lParam))
             return FALSE;
         switch (message) {
         case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             InitImportDialog(dialog);
             return TRUE;
         case WM_COMMAND:

@@ -5,6 +5,7 @@
 #include "resources/resource.h"
 #include "ui/app_state_win.h"
 #include "ui/combo_box_win.h"
+#include "ui/dialog_state_win.h"
 #include "ui/gdi_objects_win.h"
 #include "ui/message_box_win.h"
 #include "ui/param_dialog_texts_win.h"
@@ -36,7 +37,7 @@ struct ParamDialogState {
 };
 
 ParamDialogState& StateOf(HWND dialog) {
-    return *reinterpret_cast<ParamDialogState*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    return DialogState<ParamDialogState>(dialog);
 }
 
 HWND Item(HWND dialog, int id) {
@@ -307,12 +308,10 @@ void OnParamCommand(HWND dialog, int id, int code) {
 // and the close box end it.
 INT_PTR CALLBACK ParamDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
-        // Controls may report before the dialog has its state; nothing is done for them then.
-        if (message != WM_INITDIALOG && GetWindowLongPtrW(dialog, DWLP_USER) == 0)
+        if (!TakeDialogState(dialog, message, lParam))
             return FALSE;
         switch (message) {
         case WM_INITDIALOG:
-            SetWindowLongPtrW(dialog, DWLP_USER, lParam);
             InitParamDialog(dialog);
             return FALSE;
         case WM_DESTROY:
