@@ -7,17 +7,16 @@
 #include "model/status_texts.h"
 #include "resources/resource.h"
 #include "tests/support/element_builders.h"
+#include "ui/clipboard_win.h"
 #include "ui/editor_refresh_win.h"
 #include "ui/element_commands_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/text_win.h"
 
 #include <commctrl.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -40,16 +39,7 @@ class ElementCommands : public ::testing::Test {
 
     static std::vector<double> Values() { return levelsOf(Editor().model.document().elements); }
 
-    static void SetClipboard(const std::string& text) {
-        const std::wstring wide = Widen(text);
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
-        std::memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-        GlobalUnlock(memory);
-        OpenClipboard(Editor().window);
-        EmptyClipboard();
-        SetClipboardData(CF_UNICODETEXT, memory);
-        CloseClipboard();
-    }
+    static void SetClipboard(const std::string& text) { PutOnClipboard(Editor().window, text); }
 
     static fs::path WriteGoldenCopy(const fs::path& name) {
         const fs::path path = fs::temp_directory_path() / name;
@@ -210,15 +200,8 @@ TEST_F(ElementCommands, CommandLineAndDropLoadASettingsFile) {
     }
 
     ShowTestDocument({{constantElement(1, 1)}, 0, 0, 0.01});
-    const std::wstring dropped = file.wstring() + L'\0' + L"second.dat" + L'\0' + L'\0';
-    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + dropped.size() * sizeof(wchar_t));
-    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    std::memcpy(header + 1, dropped.data(), dropped.size() * sizeof(wchar_t));
-    GlobalUnlock(drop);
     DialogAnswerer answer({PressButton(IDYES), PressButton(IDOK)});
-    SendMessageW(Editor().window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    DropFiles({file.wstring(), L"second.dat"});
     const auto seen = answer.finish();
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0].text, "現在編集中のデータは失われますがよろしいですか?");

@@ -3,14 +3,13 @@
 #include "resources/resource.h"
 #include "tests/support/element_builders.h"
 #include "tests/win/win_test_support_win.h"
+#include "ui/clipboard_win.h"
 #include "ui/import_command_win.h"
 #include "ui/text_win.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -101,16 +100,6 @@ fs::path WriteFile(const std::wstring& name, const std::string& text) {
     return path;
 }
 
-void PutOnClipboard(const std::wstring& text) {
-    ASSERT_TRUE(OpenClipboard(Editor().window));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    std::memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-}
-
 class ImportDialog : public ::testing::Test {
   protected:
     void SetUp() override { OpenMainWindow(); }
@@ -182,7 +171,7 @@ TEST_F(ImportDialog, CancelChangesNothing) {
 TEST_F(ImportDialog, PastingTwoColumnsOfNumbersOpensItWithThemAndAppends) {
     ShowTestDocument({{constantElement(1, 1)}, 4, 3, 0.001});
     // What a spreadsheet puts on the clipboard for two columns copied.
-    PutOnClipboard(L"0\t0\r\n0.5\t8\r\n1\t8\r\n");
+    ASSERT_TRUE(PutOnClipboard(Editor().window, "0\t0\r\n0.5\t8\r\n1\t8\r\n"));
     RunImport([] { Command(IDM_PASTE); },
               [&](HWND dialog) {
                   EXPECT_EQ(Text(dialog, IDC_IMPORT_FILE), "(貼り付けたデータ)");
@@ -200,7 +189,7 @@ TEST_F(ImportDialog, PastingTwoColumnsOfNumbersOpensItWithThemAndAppends) {
 // A new document has no range yet: the columns open the import, which chooses one; elements
 // cannot be pasted until then.
 TEST_F(ImportDialog, PastingColumnsIntoANewDocumentOpensItAndElementsAskForARange) {
-    PutOnClipboard(L"0\t0\r\n1\t5\r\n");
+    ASSERT_TRUE(PutOnClipboard(Editor().window, "0\t0\r\n1\t5\r\n"));
     RunImport([] { Command(IDM_PASTE); },
               [&](HWND dialog) {
                   EXPECT_TRUE(Enabled(dialog, IDC_IMPORT_RANGE));
@@ -212,7 +201,7 @@ TEST_F(ImportDialog, PastingColumnsIntoANewDocumentOpensItAndElementsAskForARang
     EXPECT_FALSE(Editor().model.document().elements.empty());
 
     ShowTestDocument({{}, -1, -1, 0.01});
-    PutOnClipboard(L"### QZ570 series output editor elements ###\r\n");
+    ASSERT_TRUE(PutOnClipboard(Editor().window, "### QZ570 series output editor elements ###\r\n"));
     DialogAnswerer answerer({PressButton(IDOK)});
     Command(IDM_PASTE);
     const std::vector<SeenDialog> seen = answerer.finish();
@@ -240,19 +229,11 @@ TEST_F(ImportDialog, AReplayFileOnTheCommandLineOrDroppedOffersItsRangeToANewDoc
     EXPECT_EQ(Editor().model.document().resolutionCode, 2);
     EXPECT_EQ(Editor().model.document().elements.size(), 2u);
 
-    const std::wstring dropped = file.wstring() + L'\0' + L'\0';
-    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + dropped.size() * sizeof(wchar_t));
-    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
-    header->pFiles = sizeof(DROPFILES);
-    header->fWide = TRUE;
-    std::memcpy(header + 1, dropped.data(), dropped.size() * sizeof(wchar_t));
-    GlobalUnlock(drop);
-    RunImport(
-        [&] { SendMessageW(Editor().window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0); },
-        [&](HWND dialog) {
-            EXPECT_FALSE(Enabled(dialog, IDC_IMPORT_RANGE));
-            Click(dialog, IDOK);
-        });
+    RunImport([&] { DropFiles({file.wstring()}); },
+              [&](HWND dialog) {
+                  EXPECT_FALSE(Enabled(dialog, IDC_IMPORT_RANGE));
+                  Click(dialog, IDOK);
+              });
     EXPECT_EQ(Editor().model.document().elements.size(), 4u);
     fs::remove(file);
 }

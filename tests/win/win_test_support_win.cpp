@@ -8,8 +8,10 @@
 #include "ui/text_win.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -352,4 +354,18 @@ void DialogAnswerer::watch(std::vector<DialogAction> actions, std::chrono::milli
             std::this_thread::sleep_for(PollInterval);
         }
     }
+}
+
+void DropFiles(const std::vector<std::wstring>& paths) {
+    std::wstring list;
+    for (const std::wstring& path : paths)
+        list += path + L'\0';
+    list += L'\0';
+    HGLOBAL drop = GlobalAlloc(GHND, sizeof(DROPFILES) + list.size() * sizeof(wchar_t));
+    auto* header = static_cast<DROPFILES*>(GlobalLock(drop));
+    header->pFiles = sizeof(DROPFILES);
+    header->fWide = TRUE;
+    std::memcpy(header + 1, list.data(), list.size() * sizeof(wchar_t));
+    GlobalUnlock(drop);
+    SendMessageW(Editor().window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }

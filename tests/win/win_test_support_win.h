@@ -51,6 +51,9 @@ void SelectRows(int first, int count);
 
 // The rows the list view shows selected, lowest first; the lowest of them, or -1.
 std::vector<int> ListSelectedRows();
+
+// Sends the main window a drop of these files, as Explorer does.
+void DropFiles(const std::vector<std::wstring>& paths);
 int SelectedIndex();
 
 // Destroys the main window with its editor and takes the quit message its end posts.
