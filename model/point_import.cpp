@@ -106,7 +106,8 @@ class Simplifier {
           range_(outputRange(settings.rangeCode)),
           interval_(resolution(settings.resolutionCode).sampleInterval),
           timeDecimals_(resolution(settings.resolutionCode).timeDecimals),
-          exact_(!targets.rowStarts.empty()), tolerance_(exact_ ? 0.0 : settings.tolerance) {}
+          exact_(!targets.rowStarts.empty()), tolerance_(exact_ ? 0.0 : settings.tolerance),
+          unplayedEnd_(targets.unplayedEnd) {}
 
     ElementList run();
 
@@ -154,6 +155,7 @@ class Simplifier {
     int timeDecimals_;
     bool exact_;       // a replay file: its rows are kept, byte for byte on export
     double tolerance_; // a replay file kept as it is has its rows to match instead
+    std::optional<double> unplayedEnd_;
     ElementList elements_;
     double previousLast_ = std::numeric_limits<double>::quiet_NaN();
 };
@@ -294,6 +296,9 @@ void Simplifier::accept(const SignalElement& element, std::int64_t start) {
     forEachSample(element, interval_, [&](std::int64_t j, double value) {
         summary_.largestDeviation =
             std::max(summary_.largestDeviation, std::fabs(value - target(start + j)));
+        if (unplayedEnd_ && start + j + 1 == count())
+            summary_.largestDeviation =
+                std::max(summary_.largestDeviation, std::fabs(value - *unplayedEnd_));
         if (isClipped(value, range_.minimum, range_.maximum))
             ++summary_.clippedSamples;
         previousLast_ = clampToLimits(value, range_.minimum, range_.maximum);
@@ -510,6 +515,15 @@ SampleTargets resamplePoints(const PointList& points, const ImportSettings& sett
     }
     if (exact)
         out.rowStarts[0] = 1;
+    // A recording or a PWL source holds its last value after its last point, so the signal plays
+    // it for one sample interval. A replay file's last row only marks the end.
+    const double lastValue = values[count - 1];
+    if (!points.isReplay() && !(out.values.back() == lastValue)) {
+        if (samples < maximumSamples)
+            out.values.push_back(lastValue);
+        else
+            out.unplayedEnd = lastValue;
+    }
     return out;
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 enum class ImportShape { Linear, Step };
@@ -64,6 +65,9 @@ struct SampleTargets {
     double dataDuration = 0.0; // seconds, before rounding to the grid
     std::vector<double> values;
     std::vector<std::uint8_t> rowStarts; // empty unless a replay file is kept as it is
+    // The last point's value where the resolution has no room left to play it after the last
+    // sample: the summary's deviation then covers it.
+    std::optional<double> unplayedEnd;
 };
 
 // What the points suggest while the document has no range or resolution: a replay file's range

@@ -58,7 +58,8 @@ TEST(ImportForm, TheSummaryFollowsTheFields) {
     form.shape = ImportShape::Step;
     preview = previewImport(form, Language::English, std::move(preview));
     ASSERT_TRUE(preview.ok);
-    EXPECT_EQ(preview.made.elements.size(), 1u); // 5 for 1 s; the last point is the end
+    // 5 for 1 s, then the last point's 6 for one sample interval.
+    EXPECT_EQ(preview.made.elements.size(), 2u);
     EXPECT_EQ(preview.read.points.values[1], 5);
 }
 
@@ -91,13 +92,13 @@ TEST(ImportForm, FieldsThatAreNotNumbersAndRefusalsAreShownAndMakeNothing) {
 
 TEST(ImportForm, DataThatDoesNotFitBesideTheDocumentsElementsIsRefused) {
     const ImportForm form =
-        startImportForm("0,0\n50,1\n", documentWith(0, 3, {constantElement(1, 45)}));
+        startImportForm("0,0\n50,0\n", documentWith(0, 3, {constantElement(1, 45)}));
     const ImportPreview preview = previewImport(form, Language::English);
     EXPECT_FALSE(preview.ok);
     EXPECT_EQ(preview.lines.back(),
               "the data's 50.000 s do not fit the 45.000 s left in the document");
     EXPECT_TRUE(
-        previewImport(startImportForm("0,0\n45,1\n", documentWith(0, 3, {constantElement(1, 45)})),
+        previewImport(startImportForm("0,0\n45,0\n", documentWith(0, 3, {constantElement(1, 45)})),
                       Language::English)
             .ok);
 }

@@ -59,11 +59,12 @@ TEST(PointImport, AStraightLineOfPointsIsOneSlope) {
     ASSERT_EQ(made.elements.size(), 1u);
     EXPECT_EQ(made.elements[0].type, FUNC_SLOPE);
     EXPECT_EQ(made.elements[0].params[0], 0.0);
-    EXPECT_EQ(made.elements[0].params[2], 2.0);
+    // The last point's 20 V plays for one sample interval after 1.99 s.
+    EXPECT_EQ(made.elements[0].params[2], 2.01);
     EXPECT_EQ(made.summary.pointsRead, 5u);
     EXPECT_EQ(made.summary.elementsMade, 1u);
-    EXPECT_EQ(made.summary.samples, 200);
-    EXPECT_DOUBLE_EQ(made.summary.duration, 2.0);
+    EXPECT_EQ(made.summary.samples, 201);
+    EXPECT_DOUBLE_EQ(made.summary.duration, 2.01);
     EXPECT_EQ(made.summary.maximumTime, 900.0);
     // Beyond 10 V from about 1 s on.
     const std::vector<double> samples = samplesOf(made.elements, 0.01);
@@ -93,17 +94,74 @@ TEST(PointImport, CornersAreBreakpointsOnTheSampleGrid) {
         EXPECT_NEAR(samples[k], lineAt(points, static_cast<double>(k) * 0.01), 0.00005) << k;
 }
 
-TEST(PointImport, StepsHoldEachValueUntilTheNextPointAndTheLastPointEnds) {
+TEST(PointImport, StepsHoldEachValueUntilTheNextPoint) {
     const PointList points = pointsOf({0, 0.5, 0.5, 1, 1.5}, {1, 7, 2, 2, 9});
     const ImportResult made = importPoints(points, settingsFor(1, ImportShape::Step));
     ASSERT_TRUE(made.ok());
     // Two rows at 0.5 s are a jump: the later value holds from then on.
-    ASSERT_EQ(made.elements.size(), 2u);
+    ASSERT_EQ(made.elements.size(), 3u);
     EXPECT_EQ(made.elements[0].type, FUNC_CONST);
     EXPECT_EQ(made.elements[0].params[0], 1.0);
     EXPECT_EQ(made.elements[0].params[1], 0.5);
     EXPECT_EQ(made.elements[1].params[0], 2.0);
     EXPECT_EQ(made.elements[1].params[1], 1.0);
+    EXPECT_EQ(made.elements[2].params[0], 9.0);
+    EXPECT_EQ(made.elements[2].params[1], 0.1);
+}
+
+TEST(PointImport, TheLastPointsValueIsPlayedForOneSampleInterval) {
+    struct Case {
+        const char* name;
+        PointList points;
+        ImportShape shape;
+        std::vector<double> lastSamples; // at 1 ms
+        std::int64_t samples;
+        double deviation;
+    };
+    const Case cases[] = {
+        {"a spreadsheet's steps",
+         pointsOf({0, 5}, {0, 12}),
+         ImportShape::Step,
+         {0, 0, 12},
+         5001,
+         0},
+        {"a PWL source",
+         pointsOf({0, 0.001, 0.003, 0.004}, {0, 5, -5, 0}),
+         ImportShape::Linear,
+         {5, 0, -5, 0},
+         5,
+         0},
+        {"a recording that ends on the value it held",
+         pointsOf({0, 1, 2}, {0, 5, 5}),
+         ImportShape::Linear,
+         {5, 5},
+         2000,
+         0},
+        {"steps that end on the value they held",
+         pointsOf({0, 5, 5.002}, {0, 12, 12}),
+         ImportShape::Step,
+         {0, 12, 12},
+         5002,
+         0},
+        // With no room left the summary owns up to the value not played.
+        {"a last point at the maximum time",
+         pointsOf({0, 90}, {0, 1}),
+         ImportShape::Step,
+         {0, 0},
+         90000,
+         1},
+    };
+    for (const Case& c : cases) {
+        const ImportResult made = importPoints(c.points, settingsFor(3, c.shape));
+        ASSERT_TRUE(made.ok()) << c.name;
+        EXPECT_EQ(made.summary.samples, c.samples) << c.name;
+        EXPECT_NEAR(made.summary.largestDeviation, c.deviation, 1e-12) << c.name;
+        const std::vector<double> samples = samplesOf(made.elements, 0.001);
+        ASSERT_EQ(static_cast<std::int64_t>(samples.size()), c.samples) << c.name;
+        const std::size_t first = samples.size() - c.lastSamples.size();
+        for (std::size_t k = 0; k < c.lastSamples.size(); ++k)
+            EXPECT_NEAR(samples[first + k], c.lastSamples[k], 1e-9) << c.name << " " << k;
+    }
 }
 
 TEST(PointImport, ValuesWithoutTimesHoldOneStepEachInSteps) {
@@ -112,9 +170,10 @@ TEST(PointImport, ValuesWithoutTimesHoldOneStepEachInSteps) {
     const ImportResult steps = importPoints(points, settingsFor(0, ImportShape::Step));
     ASSERT_TRUE(steps.ok());
     EXPECT_EQ(steps.summary.samples, 3);
+    // A line ends at its last point, whose value then holds one sample interval.
     const ImportResult lines = importPoints(points, settingsFor(0));
     ASSERT_TRUE(lines.ok());
-    EXPECT_EQ(lines.summary.samples, 2);
+    EXPECT_EQ(lines.summary.samples, 3);
 }
 
 TEST(PointImport, GainOffsetAndTimeScale) {
@@ -148,7 +207,7 @@ TEST(PointImport, EverySampleKeepsToTheToleranceWithFewElements) {
         const ImportResult made = importPoints(points, settings);
         ASSERT_TRUE(made.ok());
         const std::vector<double> samples = samplesOf(made.elements, 0.001);
-        ASSERT_EQ(samples.size(), 10000u);
+        ASSERT_EQ(samples.size(), 10001u);
         double largest = 0.0;
         for (std::size_t k = 0; k < samples.size(); ++k)
             largest = std::max(
