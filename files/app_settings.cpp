@@ -1,5 +1,6 @@
 #include "files/app_settings.h"
 
+#include "files/byte_order_mark.h"
 #include "files/safe_write.h"
 
 #include <fstream>
@@ -9,7 +10,6 @@ namespace {
 
 constexpr std::string_view Section = "[QZ57editor]";
 constexpr std::string_view LanguageKey = "language";
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
@@ -55,9 +55,7 @@ void readLine(std::string_view line, AppSettings& settings) {
 } // namespace
 
 AppSettings parseAppSettings(std::string_view text) {
-    text = text.substr(0, MaxAppSettingsBytes);
-    if (text.starts_with(ByteOrderMark))
-        text.remove_prefix(ByteOrderMark.size());
+    text = withoutByteOrderMark(text.substr(0, MaxAppSettingsBytes));
     AppSettings settings;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');

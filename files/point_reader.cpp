@@ -1,5 +1,6 @@
 #include "files/point_reader.h"
 
+#include "files/byte_order_mark.h"
 #include "files/open_file.h"
 #include "model/tables.h"
 
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 constexpr std::string_view ReplayHeader = "AI1,";
 // Lines looked at to tell the separator and the kind of numbers.
 constexpr int SampledLines = 50;
@@ -664,8 +664,7 @@ PointReadResult readPoints(std::string_view text, const PointReadOptions& option
         result.status = PointReadStatus::TooLarge;
         return result;
     }
-    if (text.substr(0, Utf8Bom.size()) == Utf8Bom)
-        text.remove_prefix(Utf8Bom.size());
+    text = withoutByteOrderMark(text);
     if (text.substr(0, ReplayHeader.size()) == ReplayHeader) {
         readReplay(text, options.maxRows, result);
     } else {

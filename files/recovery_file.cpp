@@ -1,5 +1,6 @@
 #include "files/recovery_file.h"
 
+#include "files/byte_order_mark.h"
 #include "files/open_file.h"
 #include "files/safe_write.h"
 
@@ -154,7 +155,7 @@ WriteResult WriteRecoveryFile(const std::filesystem::path& path, const RecoveryC
 }
 
 SettingsReadResult readRecoveryText(std::string_view text, RecoveryCopy& copy) {
-    FrameReader frame(text);
+    FrameReader frame(withoutByteOrderMark(text));
     RecoveryCopy read;
     if (!frame.exactLine(Header, ReadProblem::RecoveryHeader))
         return frame.result();

@@ -1,5 +1,6 @@
 #include "files/settings_file.h"
 
+#include "files/byte_order_mark.h"
 #include "files/open_file.h"
 #include "files/safe_write.h"
 #include "model/catalogue.h"
@@ -205,6 +206,20 @@ class LineSource {
     int number_;
     bool anyCharacter_ = false;
 };
+
+void skipByteOrderMark(std::istream& in) {
+    std::streambuf& buffer = *in.rdbuf();
+    std::size_t matched = 0;
+    while (matched < Utf8ByteOrderMark.size() &&
+           buffer.sgetc() == static_cast<unsigned char>(Utf8ByteOrderMark[matched])) {
+        buffer.sbumpc();
+        ++matched;
+    }
+    // Part of a mark is no mark: its bytes stay for the header check to refuse.
+    if (matched < Utf8ByteOrderMark.size())
+        for (; matched > 0; --matched)
+            buffer.sungetc();
+}
 
 class SettingsReader {
   public:
@@ -452,6 +467,7 @@ WriteResult WriteSettingsFile(const std::filesystem::path& path, const SignalDoc
 }
 
 SettingsReadResult readSettingsText(std::istream& in, SignalDocument& doc) {
+    skipByteOrderMark(in);
     return SettingsReader(in, doc).read();
 }
 

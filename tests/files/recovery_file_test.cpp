@@ -141,12 +141,15 @@ TEST(RecoveryFile, LineNumbersOfTheSettingsCountFromTheCopysFirstLine) {
     EXPECT_EQ(expectationText(result, Language::English), "OUTRANGE and a range code 0 to 4");
 }
 
-TEST(RecoveryFile, LfLineEndsAreReadToo) {
+TEST(RecoveryFile, LfLineEndsAndAByteOrderMarkAreReadToo) {
     std::string text = frame("5", "1", "x.dat");
     std::erase(text, '\r');
     RecoveryCopy read;
     ASSERT_TRUE(readText(text, read).ok());
     EXPECT_EQ(read.file, "x.dat");
+    RecoveryCopy marked;
+    ASSERT_TRUE(readText("\xEF\xBB\xBF" + text, marked).ok());
+    EXPECT_EQ(marked.file, "x.dat");
 }
 
 TEST(RecoveryFile, WrittenToDiskAndReadBack) {
