@@ -15,9 +15,10 @@
 #include <string>
 #include <vector>
 
+const char* const CheckUsage = "Usage: qz57 check [--strict] [--lang ja|en] SETTINGS.dat...\n";
+
 namespace {
 
-constexpr const char* CheckUsage = "Usage: qz57 check [--strict] [--lang ja|en] SETTINGS.dat...\n";
 constexpr std::string_view StrictOption = "--strict";
 constexpr std::string_view LanguageOption = "--lang";
 

@@ -8,6 +8,12 @@ inline constexpr int ExitOk = 0;
 inline constexpr int ExitFailed = 1; // invalid input or a failed write
 inline constexpr int ExitUsage = 2;
 
+// Each command's own usage: on standard output for --help, on standard error after a mistake.
+extern const char* const ExportUsage;
+extern const char* const CheckUsage;
+extern const char* const RenderUsage;
+extern const char* const ImportUsage;
+
 // Each command gets the arguments after its own name.
 int runExport(std::span<const std::string_view> args);
 int runCheck(std::span<const std::string_view> args);

@@ -16,10 +16,10 @@
 
 namespace fs = std::filesystem;
 
-namespace {
+const char* const ExportUsage = "Usage: qz57 export SETTINGS.dat OUT.csv\n"
+                                "       qz57 export SETTINGS.dat... --out-dir DIR\n";
 
-constexpr const char* ExportUsage = "Usage: qz57 export SETTINGS.dat OUT.csv\n"
-                                    "       qz57 export SETTINGS.dat... --out-dir DIR\n";
+namespace {
 
 struct ExportEach {
     std::vector<std::string_view> settingsPaths;

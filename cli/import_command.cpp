@@ -17,12 +17,12 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-constexpr const char* ImportUsage =
+const char* const ImportUsage =
     "Usage: qz57 import POINTS OUT.dat [--range CODE] [--resolution CODE] [--step | --linear]\n"
     "                  [--tolerance X] [--gain G] [--offset O] [--time-scale S]\n"
     "                  [--columns T,V] [--interval SECONDS]\n";
+
+namespace {
 
 struct ImportRequest {
     std::string_view pointsPath;

@@ -1,8 +1,10 @@
 #include "cli/commands.h"
 #include "version.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +37,24 @@ constexpr const char* Usage =
     "  --help      show this text\n"
     "  --version   show the version\n";
 
+struct Command {
+    std::string_view name;
+    int (*run)(std::span<const std::string_view> args);
+    const char* const& usage;
+};
+
+const Command Commands[] = {
+    {"export", runExport, ExportUsage},
+    {"check", runCheck, CheckUsage},
+    {"render", runRender, RenderUsage},
+    {"import", runImport, ImportUsage},
+};
+
+bool asksForHelp(std::span<const std::string_view> args) {
+    return std::any_of(args.begin(), args.end(),
+                       [](std::string_view arg) { return arg == "--help" || arg == "-h"; });
+}
+
 int run(const std::vector<std::string_view>& args) {
     if (args.empty()) {
         std::fputs(Usage, stderr);
@@ -50,14 +70,15 @@ int run(const std::vector<std::string_view>& args) {
         std::puts("qz57 " QZ57_VERSION_TEXT);
         return ExitOk;
     }
-    if (command == "export")
-        return runExport(rest);
-    if (command == "check")
-        return runCheck(rest);
-    if (command == "render")
-        return runRender(rest);
-    if (command == "import")
-        return runImport(rest);
+    for (const Command& known : Commands) {
+        if (command != known.name)
+            continue;
+        if (asksForHelp(rest)) {
+            std::fputs(known.usage, stdout);
+            return ExitOk;
+        }
+        return known.run(rest);
+    }
     std::fprintf(stderr, "qz57: unknown command '%.*s'\n\n%s", static_cast<int>(command.size()),
                  command.data(), Usage);
     return ExitUsage;

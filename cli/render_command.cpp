@@ -15,12 +15,12 @@
 #include <optional>
 #include <string>
 
-namespace {
-
-constexpr const char* RenderUsage =
+const char* const RenderUsage =
     "Usage: qz57 render SETTINGS.dat OUT.svg [--period SECONDS] [--dpi N]\n"
     "  --period SECONDS  time shown across the chart (default 30)\n"
     "  --dpi N           screen dpi the chart is sized for, 48 to 960 (default 96)\n";
+
+namespace {
 
 constexpr int MinDpi = 48;
 constexpr int MaxDpi = 960;

@@ -70,6 +70,15 @@ TEST_F(Qz57, HelpVersionAndUsageErrors) {
     r = run("--version");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("qz57 ", 0), 0u);
+    for (const char* command : {"export", "check", "render", "import"}) {
+        for (const char* help : {"--help", "-h"}) {
+            r = run(std::string(command) + " " + help);
+            EXPECT_EQ(r.status, 0) << command << help;
+            EXPECT_EQ(r.out.rfind(std::string("Usage: qz57 ") + command, 0), 0u) << r.out;
+            EXPECT_EQ(r.err, "");
+        }
+    }
+    EXPECT_EQ(run("import a.csv --help").status, 0);
     EXPECT_EQ(run("").status, 2);
     EXPECT_EQ(run("frobnicate").status, 2);
     EXPECT_EQ(run("export only-one.dat").status, 2);
@@ -310,7 +319,8 @@ TEST_F(Qz57, ImportReadsStandardInputAndTakesItsOptions) {
                                " --range 0 --time-scale 0.001 --gain 0.001 --tolerance 0.01");
     ASSERT_EQ(scaled.status, 0) << scaled.err;
     EXPECT_NE(scaled.out.find("elements made: 1\n"), std::string::npos);
-    EXPECT_NE(scaled.out.find("duration: 2.000 s of 90 s"), std::string::npos);
+    // The last point's 0.5 V plays for one sample interval.
+    EXPECT_NE(scaled.out.find("duration: 2.001 s of 90 s"), std::string::npos);
 }
 
 TEST_F(Qz57, ImportRefusalsNameTheLineAndWriteNothing) {
