@@ -202,7 +202,7 @@ constexpr std::array<TextRow, TextCount> Rows{{
     {TextId::ReadTextEnded, 1, "{1} (その前でテキストが終わっています)",
      "{1} (the text ends before it)"},
 
-    {TextId::WindowTitle, 0, "QZ-570 series Singal Editor", "QZ-570 series Singal Editor"},
+    {TextId::WindowTitle, 0, "QZ-570 series Singal Editor", "QZ-570 series Signal Editor"},
     {TextId::AboutVersion, 1, "バージョン {1}", "Version {1}"},
 
     {TextId::TitleError, 0, "エラー", "Error"},

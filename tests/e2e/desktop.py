@@ -234,9 +234,12 @@ def differing_pixels(a, b):
 class Editor:
     """One run of QZ57editor.exe, with the user's hands (mouse and keyboard) and eyes."""
 
-    MAIN_TITLE = "QZ-570 series Singal Editor"
+    # The Japanese title keeps its old spelling: scripts may find the window by it.
+    JAPANESE_TITLE = "QZ-570 series Singal Editor"
+    ENGLISH_TITLE = "QZ-570 series Signal Editor"
 
     def __init__(self, exe, probe, screen, cwd, log, locale="ja_JP.UTF-8", remembered=False):
+        self.MAIN_TITLE = self.JAPANESE_TITLE if locale.startswith("ja") else self.ENGLISH_TITLE
         self.probe, self.screen, self.log = probe, screen, log
         Path(cwd).mkdir(parents=True, exist_ok=True)
         if not remembered:

@@ -361,7 +361,7 @@ class Journeys:
             self.eventually(lambda: self.list_count(ed) == 8,
                             lambda: f"the list has {self.list_count(ed)} rows")
             loaded = ed.shot("01-loaded")
-            self.readme_shot(ed, "journey2", "01-loaded", Editor.MAIN_TITLE, "main-window")
+            self.readme_shot(ed, "journey2", "01-loaded", ed.MAIN_TITLE, "main-window")
             j1 = Picture.from_file(self.out / "journey1" / "08-saved-and-exported.png")
             rect = self.list_rect(ed)
             diff = differing_pixels(loaded.crop(rect), j1.crop(rect))
@@ -446,12 +446,12 @@ class Journeys:
             ed.choose_combo_entry(RESOLUTION, RESOLUTION_1MS)
 
             # Tab moves through the three combos, in the order of the window.
-            main = ed.find(Editor.MAIN_TITLE)
+            main = ed.find(ed.MAIN_TITLE)
             order = {main.child(c).handle: c for c in (RANGE, RESOLUTION, PERIOD)}
             visited = []
             for step in range(4):
                 ed.key("Tab")
-                focus = ed.find(Editor.MAIN_TITLE).focus
+                focus = ed.find(ed.MAIN_TITLE).focus
                 visited.append(order.get(focus, focus))
                 ed.shot(f"01-tab-{step + 1}")
             self.check(visited in ([PERIOD, RANGE, RESOLUTION, PERIOD],
@@ -529,7 +529,7 @@ class Journeys:
             ed.expect_message(EXIT_QUESTION, "保存していないデータは失われますがよろしいですか?",
                               IDNO)
             time.sleep(1)
-            self.check(ed.process.poll() is None and ed.find(Editor.MAIN_TITLE) is not None,
+            self.check(ed.process.poll() is None and ed.find(ed.MAIN_TITLE) is not None,
                        "the editor ended after No")
             ed.shot("09-exit-no")
             ed.menu(FILE_MENU, EXIT_ITEM, FILE_ITEMS)

@@ -67,6 +67,7 @@ TEST_F(LanguageSwitch, TheMenuChangesEveryTextAtOnceAndTheNextStartRemembersIt) 
     const RECT chart = RectInParent(Editor().chart.canvasWindow);
 
     Choose(IDM_LANGUAGE_ENGLISH);
+    EXPECT_EQ(WindowText(window), "QZ-570 series Signal Editor");
     EXPECT_EQ(MenuText(bar, 0, MF_BYPOSITION), "&File");
     EXPECT_EQ(MenuText(bar, 1, MF_BYPOSITION), "&Edit");
     EXPECT_EQ(MenuText(bar, 2, MF_BYPOSITION), "&Help");
@@ -100,6 +101,7 @@ TEST_F(LanguageSwitch, TheMenuChangesEveryTextAtOnceAndTheNextStartRemembersIt) 
     EXPECT_EQ(seen[0].controlTexts.at(IDC_PARAM_CANCEL), "Cancel");
 
     Choose(IDM_LANGUAGE_JAPANESE);
+    EXPECT_EQ(WindowText(window), "QZ-570 series Singal Editor");
     EXPECT_EQ(MenuText(bar, 0, MF_BYPOSITION), "ファイル");
     EXPECT_EQ(WindowText(Control(IDC_LABEL_OUTPUT_RANGE)), "出力レンジ");
     EXPECT_EQ(ListCellText(Control(IDC_ELEMENT_LIST), 0, 1), "固定値");
