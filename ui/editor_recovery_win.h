@@ -9,10 +9,6 @@ struct EditorWindow;
 // While the main window is created: the editor starts keeping copies.
 void StartRecoveryCopies(EditorWindow& editor);
 
-// At the program's start, before anything else: offers the copy of an editor that ended with
-// unsaved changes (see StartWithRecovery). True when a copy became the document.
-bool RecoverAtStart(EditorWindow& editor, const wchar_t* commandLine);
-
 // The document or its saved state changed: the copy is due again soon, or goes.
 void NoteDocumentChanged(EditorWindow& editor);
 

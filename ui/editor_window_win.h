@@ -5,7 +5,6 @@
 #include "model/row_selection.h"
 #include "model/texts.h"
 #include "ui/canvas_window_win.h"
-#include "ui/editor_events_win.h"
 #include "ui/gdi_objects_win.h"
 #include "ui/main_controls_win.h"
 #include "ui/recovery_keeper_win.h"
@@ -16,7 +15,8 @@
 
 // The editor: one main window with the model it edits, what is derived from it, the rows the
 // user selected, the chart and the controls. Its owner keeps it alive while the window exists.
-// The state lives here; the chart and the controls show it and report to `events`.
+// The state lives here; the chart and the controls show it and report to the main window's
+// events.
 struct EditorWindow {
     HWND window = nullptr;
     int dpi = 96;
@@ -27,7 +27,6 @@ struct EditorWindow {
     RowSelection selection; // the selected rows of the element list
     CanvasWindow chart;
     MainControls controls;
-    EditorEvents events{*this};
     // The copy of unsaved work kept against a crash; made with the window, which it needs.
     std::unique_ptr<RecoveryKeeper> recovery;
     bool selectionRefreshPending = false; // a refresh of the selection is posted

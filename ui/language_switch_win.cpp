@@ -3,8 +3,9 @@
 #include "ui/app_state_win.h"
 #include "ui/editor_refresh_win.h"
 #include "ui/language_win.h"
-#include "ui/main_window_win.h"
+#include "ui/main_controls_win.h"
 #include "ui/menu_texts_win.h"
+#include "ui/text_win.h"
 #include "ui/ui_font_win.h"
 
 namespace {
@@ -30,6 +31,7 @@ void SwitchLanguage(EditorWindow& editor, Language language) {
     ScopedFont font = CreateUiFont(editor.dpi, language);
     ShowControlLanguage(editor.window, editor.controls, font.get(), editor.dpi, language);
     editor.font = std::move(font);
+    SetWindowTextW(editor.window, Widen(text(TextId::WindowTitle, language)).c_str());
     FitWindowToLanguage(editor);
     if (HMENU bar = GetMenu(editor.window)) {
         ShowMenuBarTexts(bar, language);

@@ -151,3 +151,7 @@ void ShowEditButtons(MainControls& controls, const EditButtons& enabled) {
     EnableWindow(controls.editButton, enabled.edit);
     EnableWindow(controls.deleteButton, enabled.remove);
 }
+
+SIZE MainWindowSize(int dpi, Language language) {
+    return {ScaleForDpi(MainWindowWidthFor(language), dpi), ScaleForDpi(MainWindowHeight, dpi)};
+}

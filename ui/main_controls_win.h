@@ -23,6 +23,10 @@ struct MainControls {
     EditButtons buttonsShown; // what the buttons show, so that an unchanged state costs nothing
 };
 
+// Outer size of the main window without its status bar: 1000 × 700 at 96 dpi in Japanese, wider
+// in English, scaled.
+SIZE MainWindowSize(int dpi, Language language);
+
 // Creates the labels and selection lists, the element list view, the edit buttons and the status
 // bar of parent, in font at dpi, speaking the language. The display-period list shows the chart's
 // start-up period.

@@ -71,10 +71,11 @@ void MakeRoomForStatusBar(const EditorWindow& editor) {
     SendMessageW(bar, WM_SIZE, 0, 0);
 }
 
-bool OnCreate(EditorWindow& editor) {
+bool OnCreate(MainWindow& main) {
+    EditorWindow& editor = main.editor;
     InitCommonControls();
     StartRecoveryCopies(editor);
-    if (!CreateCanvasPane(editor.window, editor.dpi, editor.events, editor.chart)) {
+    if (!CreateCanvasPane(editor.window, editor.dpi, main.events, editor.chart)) {
         return false;
     }
     editor.chart.language = editor.language;
@@ -215,11 +216,12 @@ void OnSelectionRefresh(EditorWindow& editor) {
     Refresh(editor, SelectionPart);
 }
 
-LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleEditorMessage(MainWindow& main, UINT message, WPARAM wParam, LPARAM lParam) {
+    EditorWindow& editor = main.editor;
     HWND window = editor.window;
     switch (message) {
     case WM_CREATE:
-        if (!OnCreate(editor)) {
+        if (!OnCreate(main)) {
             return -1;
         }
         break;
@@ -262,7 +264,7 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lParam)->idFrom == IDC_ELEMENT_LIST) {
             return editor.controls.elementList.onNotify(*reinterpret_cast<NMHDR*>(lParam),
-                                                        editor.events);
+                                                        main.events);
         }
         break;
     case WM_COMMAND:
@@ -282,16 +284,16 @@ LRESULT HandleEditorMessage(EditorWindow& editor, UINT message, WPARAM wParam, L
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     try {
         if (message == WM_NCCREATE) {
-            auto* editor = static_cast<EditorWindow*>(
+            auto* main = static_cast<MainWindow*>(
                 reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-            editor->window = window;
-            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
+            main->editor.window = window;
+            SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(main));
         }
-        EditorWindow* editor = EditorOf(window);
-        if (editor == nullptr) {
+        auto* main = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (main == nullptr) {
             return DefWindowProcW(window, message, wParam, lParam);
         }
-        return HandleEditorMessage(*editor, message, wParam, lParam);
+        return HandleEditorMessage(*main, message, wParam, lParam);
     } catch (...) {
         // A window that fails while being created is not created at all.
         return message == WM_CREATE ? -1 : 0;
@@ -299,19 +301,6 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 }
 
 } // namespace
-
-EditorWindow* EditorOf(HWND window) {
-    wchar_t className[16] = {};
-    if (window == nullptr || GetClassNameW(window, className, 16) == 0 ||
-        lstrcmpW(className, MainClassName) != 0) {
-        return nullptr;
-    }
-    return reinterpret_cast<EditorWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-SIZE MainWindowSize(int dpi, Language language) {
-    return {ScaleForDpi(MainWindowWidthFor(language), dpi), ScaleForDpi(MainWindowHeight, dpi)};
-}
 
 int ReadScreenDpi() {
     HDC screen = GetDC(nullptr);
@@ -333,7 +322,8 @@ bool RegisterMainClass(HINSTANCE instance) {
     return RegisterClassW(&windowClass) != 0;
 }
 
-HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
+HWND CreateMainWindow(HINSTANCE instance, int dpi, MainWindow& main) {
+    EditorWindow& editor = main.editor;
     editor.dpi = dpi;
     editor.font = CreateUiFont(dpi, editor.language);
     const SIZE size = MainWindowSize(dpi, editor.language);
@@ -341,5 +331,5 @@ HWND CreateMainWindow(HINSTANCE instance, int dpi, EditorWindow& editor) {
     return CreateWindowExW(0, MainClassName,
                            Widen(text(TextId::WindowTitle, editor.language)).c_str(),
                            WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT,
-                           size.cx, size.cy, nullptr, nullptr, instance, &editor);
+                           size.cx, size.cy, nullptr, nullptr, instance, &main);
 }

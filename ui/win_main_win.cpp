@@ -1,9 +1,9 @@
 #include "ui/app_state_win.h"
-#include "ui/editor_recovery_win.h"
 #include "ui/language_win.h"
 #include "ui/main_window_win.h"
 #include "ui/message_loop_win.h"
 #include "ui/open_files_win.h"
+#include "ui/recovery_start_win.h"
 
 #include <clocale>
 
@@ -15,9 +15,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (!RegisterMainClass(instance)) {
         return 0;
     }
-    EditorWindow editor;
+    MainWindow main;
+    EditorWindow& editor = main.editor;
     editor.language = StartLanguage();
-    HWND window = CreateMainWindow(instance, ReadScreenDpi(), editor);
+    HWND window = CreateMainWindow(instance, ReadScreenDpi(), main);
     if (window == nullptr) {
         return 0;
     }

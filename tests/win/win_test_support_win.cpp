@@ -97,7 +97,7 @@ void SendKey(HWND target, UINT virtualKey) {
 namespace {
 
 // The editor the test opened; a test opens one at a time.
-std::unique_ptr<EditorWindow> OpenEditor;
+std::unique_ptr<MainWindow> OpenEditor;
 
 } // namespace
 
@@ -116,7 +116,7 @@ HWND OpenMainWindow(int dpi) {
     AppInstance = GetModuleHandleW(nullptr);
     // The screen's mouse would move the chart's cursor: it waits in the far corner.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
-    OpenEditor = std::make_unique<EditorWindow>();
+    OpenEditor = std::make_unique<MainWindow>();
     HWND window = CreateMainWindow(AppInstance, dpi, *OpenEditor);
     if (window != nullptr) {
         ShowWindow(window, SW_SHOW);
@@ -127,7 +127,7 @@ HWND OpenMainWindow(int dpi) {
 }
 
 EditorWindow& Editor() {
-    return *OpenEditor;
+    return OpenEditor->editor;
 }
 
 void ShowTestDocument(SignalDocument doc) {
