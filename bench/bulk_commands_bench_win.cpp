@@ -4,13 +4,12 @@
 // elements. Prints medians in milliseconds, one line per list length. The lengths to run can be
 // given on the command line ("1000 10000").
 
+#include "bench/bench_window_win.h"
 #include "model/import_step.h"
 #include "model/tables.h"
 #include "resources/resource.h"
 #include "tests/support/element_builders.h"
-#include "ui/app_state_win.h"
 #include "ui/editor_refresh_win.h"
-#include "ui/main_window_win.h"
 #include "ui/message_loop_win.h"
 
 #include <commctrl.h>
@@ -179,14 +178,10 @@ std::vector<int> lengthsFrom(const wchar_t* commandLine) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
-    AppInstance = instance;
-    if (!RegisterMainClass(instance))
+    MainWindow main;
+    if (!OpenBenchWindow(instance, main))
         return 1;
-    EditorWindow editor;
-    if (CreateMainWindow(instance, 96, editor) == nullptr)
-        return 1;
-    ShowWindow(editor.window, SW_SHOW);
-    UpdateWindow(editor.window);
+    EditorWindow& editor = main.editor;
     pumpMessages(editor);
     std::printf("| rows   |");
     for (const Step& step : steps()) {
