@@ -102,6 +102,7 @@ enum class TextId {
     // The menu bar, its menus and the element list's right-click menu; "\t" leads the shortcut.
     MenuFile,
     MenuEdit,
+    MenuGenerate,
     MenuHelp,
     MenuExportCsv,
     MenuSaveOver,
@@ -122,6 +123,16 @@ enum class TextId {
     MenuInsert,
     MenuEditElement,
     MenuDelete,
+    MenuRepeat,
+    MenuCopyChart,
+    MenuOpenReference,
+    MenuCloseReference,
+    MenuSaveChartPicture,
+    MenuStaircase,
+    MenuSineSweep,
+    MenuFormula,
+    MenuEngineStart,
+    MenuDips,
 
     // The main window's labels, buttons and list column headers.
     LabelOutputRange,
@@ -218,6 +229,11 @@ enum class TextId {
     // The file dialogs' filter names.
     FilterSettingsFiles,
     FilterCsvFiles,
+    FilterPngFiles,
+    // What became of the chart as a picture: {1} the file.
+    PictureNotCopied,
+    PictureNotWritten,
+    PictureWritten,
     // Recovery copies of unsaved work.
     RecoveryQuestion,          // {1} the document's file name, {2} the copy's time
     RecoveryUnreadable,        // {1} the copy's path

@@ -17,6 +17,8 @@
 #define IDM_ABOUT 105
 #define IDM_SAVE_OVER 106
 #define IDM_IMPORT 107
+#define IDM_OPEN_REFERENCE 108
+#define IDM_CLOSE_REFERENCE 109
 #define IDM_UNDO 110
 #define IDM_REDO 111
 #define IDM_CUT 112
@@ -26,8 +28,18 @@
 #define IDM_MOVE_UP 116
 #define IDM_MOVE_DOWN 117
 #define IDM_SELECT_ALL 118
+#define IDM_REPEAT 119
 #define IDM_LANGUAGE_JAPANESE 120 // Help > Language: the two languages the program speaks
 #define IDM_LANGUAGE_ENGLISH 121
+#define IDM_COPY_CHART 122
+#define IDM_SAVE_CHART_PICTURE 123
+// Generate: each item opens the generator dialog with its generator; Ctrl+G with the last one used
+#define IDM_GENERATE_STAIRCASE 130
+#define IDM_GENERATE_SWEEP 131
+#define IDM_GENERATE_FORMULA 132
+#define IDM_GENERATE_START 133
+#define IDM_GENERATE_DIPS 134
+#define IDM_GENERATE_AGAIN 135
 
 // Main window controls
 #define IDC_LABEL_DISPLAY_PERIOD 200
@@ -102,3 +114,29 @@
 #define IDC_IMPORT_RANGE 712
 #define IDC_IMPORT_RESOLUTION 713
 #define IDC_IMPORT_LABEL_FIRST 720 // 720..729: the labels, in the order of the dialog
+
+// Generate dialog
+#define IDD_GENERATE 1003
+#define IDC_GENERATE_KIND 801
+#define IDC_GENERATE_FORMULA 802
+#define IDC_GENERATE_SHAPE 803
+#define IDC_GENERATE_TOLERANCE 804
+#define IDC_GENERATE_UP_AND_DOWN 805
+#define IDC_GENERATE_LOGARITHMIC 806
+#define IDC_GENERATE_SUMMARY 807
+#define IDC_GENERATE_PREVIEW 808
+#define IDC_GENERATE_RANGE 812
+#define IDC_GENERATE_RESOLUTION 813
+#define IDC_GENERATE_KIND_LABEL 814
+#define IDC_GENERATE_FORMULA_LABEL 815
+#define IDC_GENERATE_SHAPE_LABEL 816
+#define IDC_GENERATE_TOLERANCE_LABEL 817
+#define IDC_GENERATE_RANGE_LABEL 818
+#define IDC_GENERATE_RESOLUTION_LABEL 819
+#define IDC_GENERATE_LABEL_FIRST 820 // 820..839: label of the generator's field 0..19
+#define IDC_GENERATE_FIELD_FIRST 840 // 840..859: edit of the generator's field 0..19
+
+// Repeat dialog
+#define IDD_REPEAT 1004
+#define IDC_REPEAT_COUNT 861
+#define IDC_REPEAT_LABEL 862

@@ -28,16 +28,24 @@ class OpenClipboardScope {
 
 bool PutOnClipboard(HWND owner, std::string_view utf8) {
     const std::wstring text = Widen(utf8);
-    const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr)
+    return PutOnClipboard(owner, CF_UNICODETEXT,
+                          std::string_view(reinterpret_cast<const char*>(text.c_str()),
+                                           (text.size() + 1) * sizeof(wchar_t)));
+}
+
+bool PutOnClipboard(HWND owner, UINT format, std::string_view bytes) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
+    void* target = memory != nullptr ? GlobalLock(memory) : nullptr;
+    if (target == nullptr) {
+        if (memory != nullptr)
+            GlobalFree(memory);
         return false;
-    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    }
+    std::memcpy(target, bytes.data(), bytes.size());
     GlobalUnlock(memory);
     OpenClipboardScope clipboard(owner);
     // Once SetClipboardData succeeds the memory is the clipboard's.
-    if (!clipboard.isOpen() || !EmptyClipboard() ||
-        SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
+    if (!clipboard.isOpen() || !EmptyClipboard() || SetClipboardData(format, memory) == nullptr) {
         GlobalFree(memory);
         return false;
     }

@@ -1,42 +1,9 @@
 #include "ui/export_command_win.h"
 
 #include "files/csv_file.h"
+#include "ui/file_dialogs_win.h"
 #include "ui/message_box_win.h"
 #include "ui/text_win.h"
-
-#include <commdlg.h>
-
-#include <string>
-
-namespace {
-
-// Room for long paths: the name comes back in this buffer.
-constexpr DWORD PathBufferSize = 32768;
-
-// The user's choice of file, or an empty text when the dialog was cancelled or failed.
-std::wstring AskExportPath(HWND owner, Language language) {
-    const std::wstring filter = FileFilter(text(TextId::FilterCsvFiles, language), L"*.csv");
-    std::wstring buffer(PathBufferSize, L'\0');
-    buffer.replace(0, 12, L"00000000.csv");
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = PathBufferSize;
-    // Without the dot: the dialog adds its own.
-    dialog.lpstrDefExt = L"csv";
-    // Not OFN_FILEMUSTEXIST: that is for opening and would refuse a new file name.
-    dialog.Flags = OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR;
-    if (!GetSaveFileNameW(&dialog)) {
-        return {};
-    }
-    buffer.resize(buffer.find(L'\0'));
-    return buffer;
-}
-
-} // namespace
 
 void CmdExportCsv(HWND owner, Language language, const EditorModel& editor) {
     // Refusals come before the dialog, so the user is not asked for a name to no purpose.
@@ -48,11 +15,13 @@ void CmdExportCsv(HWND owner, Language language, const EditorModel& editor) {
         ShowError(owner, language, csvWriteMessage(check.status, language));
         return;
     }
-    const std::wstring path = AskExportPath(owner, language);
-    if (path.empty()) {
+    const std::optional<std::filesystem::path> path =
+        AskFileToSave(owner, FileFilter(text(TextId::FilterCsvFiles, language), L"*.csv"), L"csv",
+                      L"00000000.csv");
+    if (!path) {
         return;
     }
-    const CsvWriteResult result = writeCsvText(path, csv);
+    const CsvWriteResult result = writeCsvText(*path, csv);
     if (result.ok()) {
         ShowMessage(owner, csvWriteMessage(result.status, language),
                     text(TextId::TitleWritten, language), MB_OK);

@@ -56,3 +56,21 @@ class ScopedSelect {
     HDC dc_;
     HGDIOBJ previous_;
 };
+
+// A device context in memory like dc, deleted when the scope ends (after the objects selected
+// into it are put back, so declare it first).
+class ScopedMemoryDc {
+  public:
+    explicit ScopedMemoryDc(HDC dc) : dc_(CreateCompatibleDC(dc)) {}
+    ~ScopedMemoryDc() {
+        if (dc_ != nullptr)
+            DeleteDC(dc_);
+    }
+    ScopedMemoryDc(const ScopedMemoryDc&) = delete;
+    ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
+
+    HDC get() const { return dc_; }
+
+  private:
+    HDC dc_;
+};

@@ -1,36 +1,11 @@
 #include "ui/import_fields_win.h"
 
 #include "ui/combo_box_win.h"
+#include "ui/file_dialogs_win.h"
 #include "ui/gdi_objects_win.h"
 #include "ui/text_win.h"
 
-#include <commdlg.h>
-
 #include <array>
-
-namespace {
-
-constexpr DWORD PathCapacity = 32768;
-
-// A device context in memory like dc, deleted when the scope ends (after the objects selected
-// into it are put back, so declare it first).
-class ScopedMemoryDc {
-  public:
-    explicit ScopedMemoryDc(HDC dc) : dc_(CreateCompatibleDC(dc)) {}
-    ~ScopedMemoryDc() {
-        if (dc_ != nullptr)
-            DeleteDC(dc_);
-    }
-    ScopedMemoryDc(const ScopedMemoryDc&) = delete;
-    ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
-
-    HDC get() const { return dc_; }
-
-  private:
-    HDC dc_;
-};
-
-} // namespace
 
 std::string FieldText(HWND dialog, int id) {
     const HWND control = GetDlgItem(dialog, id);
@@ -63,21 +38,8 @@ int SelectedComboEntry(HWND dialog, int id) {
 }
 
 std::optional<std::filesystem::path> ChoosePointFile(HWND owner, Language language) {
-    // The filter: a description, then the patterns, each ending in a zero, and a zero after all.
-    const std::wstring filter =
-        Widen(text(TextId::ImportFileFilter, language)) + L'\0' + L"*.csv;*.txt;*.pwl" + L'\0';
-    std::wstring file(PathCapacity, L'\0');
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file.data();
-    dialog.nMaxFile = PathCapacity;
-    dialog.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameW(&dialog))
-        return std::nullopt;
-    return std::filesystem::path(file.c_str());
+    return AskFileToOpen(
+        owner, FileFilter(text(TextId::ImportFileFilter, language), L"*.csv;*.txt;*.pwl"));
 }
 
 void PaintOffScreen(HDC dc, const RECT& area, const std::function<void(HDC)>& paint) {

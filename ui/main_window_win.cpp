@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "ui/about_box_win.h"
 #include "ui/app_state_win.h"
+#include "ui/chart_picture_win.h"
 #include "ui/document_commands_win.h"
 #include "ui/editor_recovery_win.h"
 #include "ui/editor_refresh_win.h"
@@ -145,6 +146,12 @@ bool OnCommand(EditorWindow& editor, int id) {
         return true;
     case IDM_UNDO:
         ChangeDocument(editor, [](EditorModel& model) { return model.undo(); });
+        return true;
+    case IDM_COPY_CHART:
+        CmdCopyChart(window, language, editor.chart);
+        return true;
+    case IDM_SAVE_CHART_PICTURE:
+        CmdSaveChartPicture(window, language, editor.chart);
         return true;
     case IDM_REDO:
         ChangeDocument(editor, [](EditorModel& model) { return model.redo(); });

@@ -23,6 +23,16 @@ constexpr std::pair<UINT, TextId> CommandTexts[] = {
     {IDM_MOVE_UP, TextId::MenuMoveUp},
     {IDM_MOVE_DOWN, TextId::MenuMoveDown},
     {IDM_SELECT_ALL, TextId::MenuSelectAll},
+    {IDM_REPEAT, TextId::MenuRepeat},
+    {IDM_COPY_CHART, TextId::MenuCopyChart},
+    {IDM_OPEN_REFERENCE, TextId::MenuOpenReference},
+    {IDM_CLOSE_REFERENCE, TextId::MenuCloseReference},
+    {IDM_SAVE_CHART_PICTURE, TextId::MenuSaveChartPicture},
+    {IDM_GENERATE_STAIRCASE, TextId::MenuStaircase},
+    {IDM_GENERATE_SWEEP, TextId::MenuSineSweep},
+    {IDM_GENERATE_FORMULA, TextId::MenuFormula},
+    {IDM_GENERATE_START, TextId::MenuEngineStart},
+    {IDM_GENERATE_DIPS, TextId::MenuDips},
     {IDM_HELP, TextId::MenuContents},
     {IDM_ABOUT, TextId::MenuAbout},
     {IDC_INSERT, TextId::MenuInsert},
@@ -31,7 +41,8 @@ constexpr std::pair<UINT, TextId> CommandTexts[] = {
 };
 
 // The menu bar's menus from the left.
-constexpr std::array<TextId, 3> MenuTitles{TextId::MenuFile, TextId::MenuEdit, TextId::MenuHelp};
+constexpr std::array<TextId, 4> MenuTitles{TextId::MenuFile, TextId::MenuEdit, TextId::MenuGenerate,
+                                           TextId::MenuHelp};
 
 } // namespace
 

@@ -110,6 +110,7 @@ TEST(TextTable, FormatsTakeTheArgumentsTheirCallersPass) {
         {TextId::ImportDocumentCodes, 2},
         {TextId::ImportFieldNotNumber, 1},
         {TextId::ImportNoRoom, 2},
+        {TextId::PictureNotWritten, 1},
     };
     std::set<TextId> listed;
     for (const auto& format : formats) {

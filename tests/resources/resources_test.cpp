@@ -170,15 +170,23 @@ TEST(ResourceScript, MenuHoldsItsCommandsInOrder) {
          ++it)
         items.emplace_back((*it)[1], ids.at((*it)[2]));
     const std::vector<std::pair<std::string, int>> editing = {
-        {"切り取り\\tCtrl+X", 112},  {"コピー\\tCtrl+C", 113},  {"貼り付け\\tCtrl+V", 114},
-        {"複製\\tCtrl+D", 115},      {"上へ移動\\tAlt+↑", 116}, {"下へ移動\\tAlt+↓", 117},
-        {"すべて選択\\tCtrl+A", 118}};
+        {"切り取り\\tCtrl+X", 112}, {"コピー\\tCtrl+C", 113},      {"貼り付け\\tCtrl+V", 114},
+        {"複製\\tCtrl+D", 115},     {"繰り返し...\\tCtrl+R", 119}, {"上へ移動\\tAlt+↑", 116},
+        {"下へ移動\\tAlt+↓", 117},  {"すべて選択\\tCtrl+A", 118}};
     std::vector<std::pair<std::string, int>> expected = {
         {"CSVファイル出力", 101},   {"上書き保存\\tCtrl+S", 106},        {"設定保存", 102},
-        {"設定読込", 103},          {"波形データ取込...\\tCtrl+I", 107}, {"終了", 100},
+        {"設定読込", 103},          {"波形データ取込...\\tCtrl+I", 107}, {"参照波形を開く...", 108},
+        {"参照波形を閉じる", 109},  {"グラフを画像で保存...", 123},      {"終了", 100},
         {"元に戻す\\tCtrl+Z", 110}, {"やり直し\\tCtrl+Y", 111}};
     expected.insert(expected.end(), editing.begin(), editing.end());
-    expected.insert(expected.end(), {{"使用方法", 104}, {"バージョン情報", 105}});
+    expected.insert(expected.end(), {{"グラフをコピー\\tCtrl+Shift+C", 122},
+                                     {"階段...", 130},
+                                     {"掃引正弦波...", 131},
+                                     {"数式...", 132},
+                                     {"始動波形...", 133},
+                                     {"ディップと瞬停...", 134},
+                                     {"使用方法", 104},
+                                     {"バージョン情報", 105}});
     // The list's right-click menu: the edit buttons, then the same element commands.
     expected.insert(expected.end(), {{"挿入", 502}, {"編集", 501}, {"削除", 503}});
     expected.insert(expected.end(), editing.begin(), editing.end());
