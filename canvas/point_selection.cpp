@@ -7,10 +7,6 @@
 
 namespace {
 
-double timeAt(const TracePoints& points, int index) {
-    return points.pointAt(index).time;
-}
-
 PixelPoint pixelOf(const Canvas& canvas, const Trace& trace, SamplePoint point) {
     return {timeToX(canvas, point.time), clampedValueToY(canvas, trace, point.value)};
 }
@@ -32,42 +28,6 @@ void closeRun(std::vector<std::vector<PixelPoint>>& runs, std::vector<PixelPoint
 }
 
 } // namespace
-
-int firstPointAtOrAfter(const TracePoints& points, double t) {
-    const int n = points.pointCount();
-    if (timeAt(points, 0) > t)
-        return 0;
-    if (points.lastPoint().time < t)
-        return n;
-    int lo = 0;
-    int hi = n;
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (t > timeAt(points, mid))
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
-}
-
-int lastPointAtOrBefore(const TracePoints& points, double t) {
-    const int n = points.pointCount();
-    if (timeAt(points, 0) > t)
-        return -1;
-    if (points.lastPoint().time < t)
-        return n - 1;
-    int lo = 0;
-    int hi = n;
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (t >= timeAt(points, mid))
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo - 1;
-}
 
 PointSelection selectPointRange(const Canvas& canvas, const Trace& trace) {
     PointSelection selection;

@@ -5,12 +5,6 @@
 
 #include <vector>
 
-// Binary searches on points in non-decreasing time order (at least one point).
-// Lowest index with time ≥ t; pointCount() when every point is earlier.
-int firstPointAtOrAfter(const TracePoints& points, double t);
-// Highest index with time ≤ t; -1 when every point is later.
-int lastPointAtOrBefore(const TracePoints& points, double t);
-
 inline constexpr int MaxDrawnPoints = 10000;
 
 // Indices first, first + stride, … last are drawn; count is how many (0: nothing in view).
