@@ -57,29 +57,48 @@ std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trac
 }
 
 std::vector<PixelPoint> keepColumnExtremes(const std::vector<PixelPoint>& pixels) {
-    std::vector<PixelPoint> kept;
-    kept.reserve(pixels.size());
-    const auto keep = [&kept](PixelPoint point) {
-        if (kept.empty() || kept.back() != point)
-            kept.push_back(point);
-    };
-    for (std::size_t first = 0; first < pixels.size();) {
-        std::size_t end = first;
-        std::size_t low = first;
-        std::size_t high = first;
-        for (; end < pixels.size() && pixels[end].x == pixels[first].x; ++end) {
-            if (pixels[end].y < pixels[low].y)
-                low = end;
-            if (pixels[end].y > pixels[high].y)
-                high = end;
-        }
-        keep(pixels[first]);
-        keep(pixels[std::min(low, high)]);
-        keep(pixels[std::max(low, high)]);
-        keep(pixels[end - 1]);
-        first = end;
+    ColumnExtremes extremes;
+    for (const PixelPoint& pixel : pixels)
+        extremes.add(pixel);
+    return extremes.finish();
+}
+
+void ColumnExtremes::add(PixelPoint pixel) {
+    if (count_ > 0 && pixel.x != first_.x)
+        closeColumn();
+    if (count_ == 0) {
+        first_ = low_ = high_ = pixel;
+        lowAt_ = highAt_ = 0;
     }
-    return kept;
+    if (pixel.y < low_.y) {
+        low_ = pixel;
+        lowAt_ = count_;
+    }
+    if (pixel.y > high_.y) {
+        high_ = pixel;
+        highAt_ = count_;
+    }
+    last_ = pixel;
+    ++count_;
+}
+
+std::vector<PixelPoint> ColumnExtremes::finish() {
+    if (count_ > 0)
+        closeColumn();
+    return std::move(kept_);
+}
+
+void ColumnExtremes::keep(PixelPoint pixel) {
+    if (kept_.empty() || kept_.back() != pixel)
+        kept_.push_back(pixel);
+}
+
+void ColumnExtremes::closeColumn() {
+    keep(first_);
+    keep(lowAt_ < highAt_ ? low_ : high_);
+    keep(lowAt_ < highAt_ ? high_ : low_);
+    keep(last_);
+    count_ = 0;
 }
 
 std::vector<std::vector<PixelPoint>> selectClippedRuns(const Canvas& canvas, const Trace& trace) {

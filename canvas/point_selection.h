@@ -28,6 +28,27 @@ std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trac
 // the same pixels as all of them, so a dense trace costs the painter a few points per column.
 std::vector<PixelPoint> keepColumnExtremes(const std::vector<PixelPoint>& pixels);
 
+// The same, for pixels handed over one by one: a long trace need not be held in pixels first.
+class ColumnExtremes {
+  public:
+    void add(PixelPoint pixel);
+    // The kept pixels, the last column's included; the object is spent.
+    std::vector<PixelPoint> finish();
+
+  private:
+    void keep(PixelPoint pixel);
+    void closeColumn();
+
+    std::vector<PixelPoint> kept_;
+    PixelPoint first_{};
+    PixelPoint low_{};
+    PixelPoint high_{};
+    PixelPoint last_{};
+    long long lowAt_ = 0; // where in the column the lowest and highest came
+    long long highAt_ = 0;
+    long long count_ = 0; // points in the open column
+};
+
 // The drawn points outside the trace's value range, in runs of consecutive points beyond the same
 // limit: each run lies along the plot's top or bottom edge. A run that covers a single column
 // gains the next pixel, so that even a lone clipped point shows. None when the range is unset.
