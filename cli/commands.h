@@ -13,3 +13,5 @@ int runExport(std::span<const std::string_view> args);
 int runCheck(std::span<const std::string_view> args);
 int runRender(std::span<const std::string_view> args);
 int runImport(std::span<const std::string_view> args);
+int runStats(std::span<const std::string_view> args);
+int runCompare(std::span<const std::string_view> args);
