@@ -25,30 +25,34 @@ SignalStats measureStretch(const SignalDocument& doc, const TracePoints& samples
     const int first = firstPointAtOrAfter(samples, stretch.start - halfInterval);
     const int end = std::min(firstPointAtOrAfter(samples, stretch.end - halfInterval),
                              samples.pointCount() - 1);
+    if (first >= end)
+        return stats;
     const OutputRange& range = outputRange(doc.rangeCode);
+    const SamplePoint firstSample = samples.pointAt(first);
+    stats.minimum = stats.maximum = clampToLimits(firstSample.value, range.minimum, range.maximum);
+    stats.minimumTime = stats.maximumTime = firstSample.time;
     double sum = 0;
     double sumOfSquares = 0;
+    int outside = 0;
     for (int i = first; i < end; ++i) {
         const SamplePoint sample = samples.pointAt(i);
-        if (isClipped(sample.value, range.minimum, range.maximum))
-            ++stats.outsideRange;
+        outside += isClipped(sample.value, range.minimum, range.maximum) ? 1 : 0;
         const double value = clampToLimits(sample.value, range.minimum, range.maximum);
-        if (i == first || value < stats.minimum) {
+        if (value < stats.minimum) {
             stats.minimum = value;
             stats.minimumTime = sample.time;
         }
-        if (i == first || value > stats.maximum) {
+        if (value > stats.maximum) {
             stats.maximum = value;
             stats.maximumTime = sample.time;
         }
         sum += value;
         sumOfSquares += value * value;
     }
-    stats.sampleCount = std::max(end - first, 0);
-    if (stats.sampleCount > 0) {
-        stats.mean = sum / stats.sampleCount;
-        stats.rms = std::sqrt(sumOfSquares / stats.sampleCount);
-    }
+    stats.outsideRange = outside;
+    stats.sampleCount = end - first;
+    stats.mean = sum / stats.sampleCount;
+    stats.rms = std::sqrt(sumOfSquares / stats.sampleCount);
     return stats;
 }
 
