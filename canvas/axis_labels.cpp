@@ -1,32 +1,14 @@
 #include "canvas/axis_labels.h"
 
+#include "model/clock_text.h"
 #include "model/number_text.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// printf "%02d".
-std::string twoDigits(int n) {
-    std::string text = std::to_string(n);
-    if (text.size() < 2)
-        text.insert(0, 2 - text.size(), '0');
-    return text;
-}
-
 std::string wholeNumber(double n) {
     return formatFixed(n, 0);
-}
-
-// "HH:MM:SS" of whole elapsed seconds as a time of day, wrapping at 24 h: the clock breakdown of
-// a time after the epoch, taken modulo a day in floating point so that no time can overflow.
-std::string clockText(double whole) {
-    double ofDay = whole - 86400 * std::floor(whole / 86400);
-    if (!(ofDay >= 0 && ofDay < 86400))
-        ofDay = 0;
-    const int s = static_cast<int>(ofDay);
-    return twoDigits(s / 3600) + ":" + twoDigits(s / 60 % 60) + ":" + twoDigits(s % 60);
 }
 
 } // namespace
@@ -54,18 +36,6 @@ std::string timeLabel(double t, bool showHundredths) {
         text += twoDigits(static_cast<int>((t - whole) * 100));
     }
     return text;
-}
-
-std::string timeLabelWithMilliseconds(double t) {
-    // Rounded to the millisecond first, so 0.3 s reads .300, not .299.
-    double milliseconds = std::round(t * 1000);
-    if (!std::isfinite(milliseconds))
-        milliseconds = 0;
-    const double whole = std::floor(milliseconds / 1000);
-    // Clamped: far from zero the two products no longer differ by a whole millisecond count.
-    const int fraction = static_cast<int>(std::clamp(milliseconds - whole * 1000, 0.0, 999.0));
-    const std::string digits = std::to_string(1000 + fraction);
-    return clockText(whole) + "." + digits.substr(1);
 }
 
 std::string traceCaption(const Trace& trace) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/canvas_state.h"
+#include "model/clock_text.h"
 
 #include <string>
 
@@ -10,9 +11,6 @@ std::string divisionLabel(double secondsPerDivision);
 // Elapsed time as a time of day, wrapping at 24 h: "00:01:15", or "00:00:00.12" with hundredths
 // (truncated, not rounded).
 std::string timeLabel(double t, bool showHundredths);
-
-// The same clock with milliseconds, rounded to the nearest: "00:01:15.250".
-std::string timeLabelWithMilliseconds(double t);
 
 // "OUTPUT[V]", or just the name when the trace has no unit.
 std::string traceCaption(const Trace& trace);

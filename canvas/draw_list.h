@@ -94,6 +94,8 @@ struct DrawList {
     TimeGrid timeGrid;
     // 8. Value axis of the trace.
     std::optional<ValueAxis> valueAxis;
+    // 8a. References to hold the trace against, in grey under it; the chart's owner adds them.
+    std::vector<TracePolyline> references;
     // 9. The trace, when it is visible and has points (none or one).
     std::vector<TracePolyline> traces;
     // 10. Stretches of the trace beyond its value range, along the plot's edge in warning red.

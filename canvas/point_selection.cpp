@@ -7,10 +7,6 @@
 
 namespace {
 
-double timeAt(const TracePoints& points, int index) {
-    return points.pointAt(index).time;
-}
-
 PixelPoint pixelOf(const Canvas& canvas, const Trace& trace, SamplePoint point) {
     return {timeToX(canvas, point.time), clampedValueToY(canvas, trace, point.value)};
 }
@@ -32,42 +28,6 @@ void closeRun(std::vector<std::vector<PixelPoint>>& runs, std::vector<PixelPoint
 }
 
 } // namespace
-
-int firstPointAtOrAfter(const TracePoints& points, double t) {
-    const int n = points.pointCount();
-    if (timeAt(points, 0) > t)
-        return 0;
-    if (points.lastPoint().time < t)
-        return n;
-    int lo = 0;
-    int hi = n;
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (t > timeAt(points, mid))
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo;
-}
-
-int lastPointAtOrBefore(const TracePoints& points, double t) {
-    const int n = points.pointCount();
-    if (timeAt(points, 0) > t)
-        return -1;
-    if (points.lastPoint().time < t)
-        return n - 1;
-    int lo = 0;
-    int hi = n;
-    while (lo < hi) {
-        const int mid = (lo + hi) / 2;
-        if (t >= timeAt(points, mid))
-            lo = mid + 1;
-        else
-            hi = mid;
-    }
-    return lo - 1;
-}
 
 PointSelection selectPointRange(const Canvas& canvas, const Trace& trace) {
     PointSelection selection;
@@ -97,29 +57,48 @@ std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trac
 }
 
 std::vector<PixelPoint> keepColumnExtremes(const std::vector<PixelPoint>& pixels) {
-    std::vector<PixelPoint> kept;
-    kept.reserve(pixels.size());
-    const auto keep = [&kept](PixelPoint point) {
-        if (kept.empty() || kept.back() != point)
-            kept.push_back(point);
-    };
-    for (std::size_t first = 0; first < pixels.size();) {
-        std::size_t end = first;
-        std::size_t low = first;
-        std::size_t high = first;
-        for (; end < pixels.size() && pixels[end].x == pixels[first].x; ++end) {
-            if (pixels[end].y < pixels[low].y)
-                low = end;
-            if (pixels[end].y > pixels[high].y)
-                high = end;
-        }
-        keep(pixels[first]);
-        keep(pixels[std::min(low, high)]);
-        keep(pixels[std::max(low, high)]);
-        keep(pixels[end - 1]);
-        first = end;
+    ColumnExtremes extremes;
+    for (const PixelPoint& pixel : pixels)
+        extremes.add(pixel);
+    return extremes.finish();
+}
+
+void ColumnExtremes::add(PixelPoint pixel) {
+    if (count_ > 0 && pixel.x != first_.x)
+        closeColumn();
+    if (count_ == 0) {
+        first_ = low_ = high_ = pixel;
+        lowAt_ = highAt_ = 0;
     }
-    return kept;
+    if (pixel.y < low_.y) {
+        low_ = pixel;
+        lowAt_ = count_;
+    }
+    if (pixel.y > high_.y) {
+        high_ = pixel;
+        highAt_ = count_;
+    }
+    last_ = pixel;
+    ++count_;
+}
+
+std::vector<PixelPoint> ColumnExtremes::finish() {
+    if (count_ > 0)
+        closeColumn();
+    return std::move(kept_);
+}
+
+void ColumnExtremes::keep(PixelPoint pixel) {
+    if (kept_.empty() || kept_.back() != pixel)
+        kept_.push_back(pixel);
+}
+
+void ColumnExtremes::closeColumn() {
+    keep(first_);
+    keep(lowAt_ < highAt_ ? low_ : high_);
+    keep(lowAt_ < highAt_ ? high_ : low_);
+    keep(last_);
+    count_ = 0;
 }
 
 std::vector<std::vector<PixelPoint>> selectClippedRuns(const Canvas& canvas, const Trace& trace) {

@@ -5,12 +5,6 @@
 
 #include <vector>
 
-// Binary searches on points in non-decreasing time order (at least one point).
-// Lowest index with time ≥ t; pointCount() when every point is earlier.
-int firstPointAtOrAfter(const TracePoints& points, double t);
-// Highest index with time ≤ t; -1 when every point is later.
-int lastPointAtOrBefore(const TracePoints& points, double t);
-
 inline constexpr int MaxDrawnPoints = 10000;
 
 // Indices first, first + stride, … last are drawn; count is how many (0: nothing in view).
@@ -33,6 +27,27 @@ std::vector<PixelPoint> selectDrawPoints(const Canvas& canvas, const Trace& trac
 // highest pixel, whatever their order: the column's first, lowest, highest and last point draw
 // the same pixels as all of them, so a dense trace costs the painter a few points per column.
 std::vector<PixelPoint> keepColumnExtremes(const std::vector<PixelPoint>& pixels);
+
+// The same, for pixels handed over one by one: a long trace need not be held in pixels first.
+class ColumnExtremes {
+  public:
+    void add(PixelPoint pixel);
+    // The kept pixels, the last column's included; the object is spent.
+    std::vector<PixelPoint> finish();
+
+  private:
+    void keep(PixelPoint pixel);
+    void closeColumn();
+
+    std::vector<PixelPoint> kept_;
+    PixelPoint first_{};
+    PixelPoint low_{};
+    PixelPoint high_{};
+    PixelPoint last_{};
+    long long lowAt_ = 0; // where in the column the lowest and highest came
+    long long highAt_ = 0;
+    long long count_ = 0; // points in the open column
+};
 
 // The drawn points outside the trace's value range, in runs of consecutive points beyond the same
 // limit: each run lies along the plot's top or bottom edge. A run that covers a single column

@@ -131,6 +131,8 @@ std::string svgChart(const DrawList& list) {
             for (const TextItem& label : axis.labels)
                 addText(svg, "value-label", label, list.fontHeight);
         }
+        for (const TracePolyline& reference : list.references)
+            addPolyline(svg, "reference", reference);
         for (const TracePolyline& trace : list.traces)
             addPolyline(svg, "trace", trace);
         for (const TracePolyline& run : list.clipped)

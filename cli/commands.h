@@ -13,9 +13,13 @@ extern const char* const ExportUsage;
 extern const char* const CheckUsage;
 extern const char* const RenderUsage;
 extern const char* const ImportUsage;
+extern const char* const StatsUsage;
+extern const char* const CompareUsage;
 
 // Each command gets the arguments after its own name.
 int runExport(std::span<const std::string_view> args);
 int runCheck(std::span<const std::string_view> args);
 int runRender(std::span<const std::string_view> args);
 int runImport(std::span<const std::string_view> args);
+int runStats(std::span<const std::string_view> args);
+int runCompare(std::span<const std::string_view> args);

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -36,16 +35,6 @@ struct ImportRequest {
     double offset = 0.0;
     double timeScale = 1.0;
 };
-
-std::optional<double> numberArgument(std::string_view text) {
-    double value = 0.0;
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
 
 std::optional<int> wholeArgument(std::string_view text, int lowest, int highest) {
     int value = 0;

@@ -32,6 +32,13 @@ constexpr const char* Usage =
     "                                (- reads standard input); codes as in settings files,\n"
     "                                columns from 1, --columns -,V --interval S for values\n"
     "                                without times; prints what was made\n"
+    "  stats SETTINGS.dat [--from SECONDS] [--to SECONDS]\n"
+    "                                min, max (with their times), mean, RMS, p-p and samples\n"
+    "                                outside the range, one per line, of the whole signal or\n"
+    "                                the stretch given\n"
+    "  compare A B [--tolerance X]   largest difference of A from B (settings files, replay\n"
+    "                                CSV or point files) at A's samples (a point file's\n"
+    "                                points) where both have time; exit 1 when over X\n"
     "\n"
     "Options:\n"
     "  --help      show this text\n"
@@ -44,10 +51,9 @@ struct Command {
 };
 
 const Command Commands[] = {
-    {"export", runExport, ExportUsage},
-    {"check", runCheck, CheckUsage},
-    {"render", runRender, RenderUsage},
-    {"import", runImport, ImportUsage},
+    {"export", runExport, ExportUsage}, {"check", runCheck, CheckUsage},
+    {"render", runRender, RenderUsage}, {"import", runImport, ImportUsage},
+    {"stats", runStats, StatsUsage},    {"compare", runCompare, CompareUsage},
 };
 
 bool asksForHelp(std::span<const std::string_view> args) {

@@ -330,6 +330,16 @@ constexpr std::array<TextRow, TextCount> Rows{{
     {TextId::ImportFieldNotNumber, 1, "{1} が数値ではありません。", "{1} is not a number."},
     {TextId::ImportNoRoom, 2, "取込データ {1} 秒は残りの時間 {2} 秒に入りません。",
      "the data's {1} s do not fit the {2} s left in the document"},
+    {TextId::StatusStatsSelection, 8,
+     "選択 {1}–{2} ({3} 秒): 最小 {4}  最大 {5}  平均 {6}  実効値 {7} {8}",
+     "Selection {1}–{2} ({3} s): min {4}  max {5}  mean {6}  RMS {7} {8}"},
+    {TextId::StatusStatsWhole, 8,
+     "全体 {1}–{2} ({3} 秒): 最小 {4}  最大 {5}  平均 {6}  実効値 {7} {8}",
+     "Whole signal {1}–{2} ({3} s): min {4}  max {5}  mean {6}  RMS {7} {8}"},
+    {TextId::StatusReferenceDifference, 3, "参照との最大差 {1} {2} ({3})",
+     "Largest difference from reference {1} {2} ({3})"},
+    {TextId::StatusReferenceNoOverlap, 0, "参照と重なる時間がありません",
+     "The reference covers none of the signal's time"},
 }};
 
 constexpr bool rowsInEnumOrder() {

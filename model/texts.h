@@ -289,6 +289,13 @@ enum class TextId {
     ImportPastedText,
     ImportFieldNotNumber, // {1} the field's label
     ImportNoRoom,         // {1} seconds of the data, {2} seconds left in the document
+    // Measurements in the status bar: {1} start, {2} end, {3} seconds, {4} min, {5} max,
+    // {6} mean, {7} RMS, {8} the range's unit; of the selected elements or the whole signal.
+    StatusStatsSelection,
+    StatusStatsWhole,
+    // The signal against a reference: {1} the largest difference, {2} the unit, {3} its time.
+    StatusReferenceDifference,
+    StatusReferenceNoOverlap,
 
     Count_ // not a text: the number of ids
 };

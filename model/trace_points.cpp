@@ -6,6 +6,10 @@ namespace {
 
 constexpr std::size_t Capacity = MaxTracePoints;
 
+double timeAt(const TracePoints& points, int index) {
+    return points.pointAt(index).time;
+}
+
 } // namespace
 
 void TracePoints::clearPoints() {
@@ -35,4 +39,40 @@ void TracePoints::keepFirstPoints(int count) {
 
 void TracePoints::reservePoints(std::size_t count) {
     points_.reserve(std::min(count, Capacity));
+}
+
+int firstPointAtOrAfter(const TracePoints& points, double t) {
+    const int n = points.pointCount();
+    if (timeAt(points, 0) > t)
+        return 0;
+    if (points.lastPoint().time < t)
+        return n;
+    int lo = 0;
+    int hi = n;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (t > timeAt(points, mid))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo;
+}
+
+int lastPointAtOrBefore(const TracePoints& points, double t) {
+    const int n = points.pointCount();
+    if (timeAt(points, 0) > t)
+        return -1;
+    if (points.lastPoint().time < t)
+        return n - 1;
+    int lo = 0;
+    int hi = n;
+    while (lo < hi) {
+        const int mid = (lo + hi) / 2;
+        if (t >= timeAt(points, mid))
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    return lo - 1;
 }

@@ -41,3 +41,9 @@ class TracePoints {
     std::vector<SamplePoint> points_;
     std::size_t oldest_ = 0;
 };
+
+// Binary searches on points in non-decreasing time order (at least one point).
+// Lowest index with time ≥ t; pointCount() when every point is earlier.
+int firstPointAtOrAfter(const TracePoints& points, double t);
+// Highest index with time ≤ t; -1 when every point is later.
+int lastPointAtOrBefore(const TracePoints& points, double t);

@@ -11,34 +11,6 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-
-TracePoints pointsAt(std::initializer_list<double> times) {
-    TracePoints points;
-    for (double t : times)
-        points.appendPoint(t, 0);
-    return points;
-}
-
-} // namespace
-
-TEST(PointSearch, FindsTheVisibleIndexRange) {
-    const TracePoints points = pointsAt({1, 2, 2, 2, 5, 8});
-    struct Case {
-        double t;
-        int first, last;
-    };
-    const Case cases[] = {{0, 0, -1}, {1, 0, 0}, {1.5, 1, 0}, {2, 1, 3},
-                          {3, 4, 3},  {8, 5, 5}, {9, 6, 5}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(firstPointAtOrAfter(points, c.t), c.first) << c.t;
-        EXPECT_EQ(lastPointAtOrBefore(points, c.t), c.last) << c.t;
-    }
-    const TracePoints one = pointsAt({4});
-    EXPECT_EQ(firstPointAtOrAfter(one, 4), 0);
-    EXPECT_EQ(lastPointAtOrBefore(one, 4), 0);
-}
-
 TEST(SelectPointRange, ThinsByStrideCountedBackFromTheLastPoint) {
     struct Case {
         int inView, stride, count;

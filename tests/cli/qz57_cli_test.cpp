@@ -8,6 +8,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -70,7 +71,7 @@ TEST_F(Qz57, HelpVersionAndUsageErrors) {
     r = run("--version");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("qz57 ", 0), 0u);
-    for (const char* command : {"export", "check", "render", "import"}) {
+    for (const char* command : {"export", "check", "render", "import", "stats", "compare"}) {
         for (const char* help : {"--help", "-h"}) {
             r = run(std::string(command) + " " + help);
             EXPECT_EQ(r.status, 0) << command << help;
@@ -357,4 +358,77 @@ TEST_F(Qz57, ImportUsageErrors) {
     EXPECT_EQ(run("import a.csv b.dat --time-scale 0").status, 2);
     EXPECT_EQ(run("import a.csv b.dat --gain").status, 2);
     EXPECT_EQ(run("import a.csv b.dat --frobnicate 1").status, 2);
+}
+
+TEST_F(Qz57, StatsPrintsTheFiguresOfTheWholeSignalOrAStretch) {
+    writeFile(folder_ / "in.dat", Settings);
+    Outcome r = run("stats " + (folder_ / "in.dat").string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "start 0.000 s\nend 10.050 s\nduration 10.050 s\nsamples 1005\n"
+                     "min -10.0000 at 10.000 s\nmax 1.5000 at 0.000 s\nmean 1.4428\n"
+                     "rms 1.6542\np-p 11.5000\noutside range 5\nunit V\n");
+    r = run("stats " + (folder_ / "in.dat").string() + " --from 9.98 --to 10.02");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "start 9.980 s\nend 10.020 s\nduration 0.040 s\nsamples 4\n"
+                     "min -10.0000 at 10.000 s\nmax 1.5000 at 9.980 s\nmean -4.2500\n"
+                     "rms 7.1502\np-p 11.5000\noutside range 2\nunit V\n");
+}
+
+TEST_F(Qz57, StatsRefusals) {
+    writeFile(folder_ / "in.dat", Settings);
+    const std::string in = (folder_ / "in.dat").string();
+    const Outcome late = run("stats " + in + " --from 20");
+    EXPECT_EQ(late.status, 1);
+    EXPECT_NE(late.err.find("no samples from 20.000 s to 10.050 s; the signal lasts 10.050 s"),
+              std::string::npos);
+    EXPECT_EQ(run("stats " + (folder_ / "missing.dat").string()).status, 1);
+    const std::vector<std::string> usage = {
+        "",           in + " --from", in + " --from x", in + " --from 3 --to 2", in + " --bad 1",
+        in + " " + in};
+    for (const std::string& args : usage)
+        EXPECT_EQ(run("stats " + args).status, 2) << args;
+}
+
+TEST_F(Qz57, CompareReportsTheLargestDifferenceAgainstTheTolerance) {
+    writeFile(folder_ / "in.dat", Settings);
+    const std::string in = (folder_ / "in.dat").string();
+    const std::string csv = (folder_ / "in.csv").string();
+    ASSERT_EQ(run("export " + in + " " + csv).status, 0);
+    // A line 1 V above the constant, past its end: compared where both have time.
+    writeFile(folder_ / "line.pwl", "0 2.5\n5 2.5\n");
+    const std::string line = (folder_ / "line.pwl").string();
+    const struct {
+        std::string args;
+        int status;
+        std::string out;
+    } rows[] = {
+        {in + " " + csv, 0,
+         "largest difference 0.0000 at 0.000 s\ncompared 1005 samples from 0.000 s to 10.040 s\n"},
+        {csv + " " + in, 0,
+         "largest difference 0.0000 at 0.000 s\ncompared 2 samples from 0.000 s to 10.000 s\n"},
+        {in + " " + line, 1,
+         "largest difference 1.0000 at 0.000 s\ncompared 501 samples from 0.000 s to 5.000 s\n"},
+        {in + " " + line + " --tolerance 1", 0,
+         "largest difference 1.0000 at 0.000 s\ncompared 501 samples from 0.000 s to 5.000 s\n"},
+        {line + " " + in + " --tolerance 0.5", 1,
+         "largest difference 1.0000 at 0.000 s\ncompared 2 samples from 0.000 s to 5.000 s\n"},
+    };
+    for (const auto& row : rows) {
+        const Outcome r = run("compare " + row.args);
+        EXPECT_EQ(r.status, row.status) << row.args << r.err;
+        EXPECT_EQ(r.out, row.out) << row.args;
+    }
+}
+
+TEST_F(Qz57, CompareRefusals) {
+    writeFile(folder_ / "in.dat", Settings);
+    writeFile(folder_ / "bad.csv", "0,1\n1,x\n");
+    const std::string in = (folder_ / "in.dat").string();
+    const Outcome bad = run("compare " + in + " " + (folder_ / "bad.csv").string());
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_NE(bad.err.find("bad.csv: line 2: "), std::string::npos);
+    const std::vector<std::string> usage = {in, in + " " + in + " " + in,
+                                            in + " " + in + " --tolerance -1", in + " --x " + in};
+    for (const std::string& args : usage)
+        EXPECT_EQ(run("compare " + args).status, 2) << args;
 }

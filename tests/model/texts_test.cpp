@@ -111,6 +111,9 @@ TEST(TextTable, FormatsTakeTheArgumentsTheirCallersPass) {
         {TextId::ImportFieldNotNumber, 1},
         {TextId::ImportNoRoom, 2},
         {TextId::PictureNotWritten, 1},
+        {TextId::StatusStatsSelection, 8},
+        {TextId::StatusStatsWhole, 8},
+        {TextId::StatusReferenceDifference, 3},
     };
     std::set<TextId> listed;
     for (const auto& format : formats) {

@@ -2,6 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
+namespace {
+
+TracePoints pointsAt(std::initializer_list<double> times) {
+    TracePoints points;
+    for (double t : times)
+        points.appendPoint(t, 0);
+    return points;
+}
+
+} // namespace
+
 TEST(TracePoints, KeepsOrderAndValues) {
     TracePoints trace;
     EXPECT_EQ(trace.pointCount(), 0);
@@ -60,4 +73,21 @@ TEST(TracePoints, EveryAppendCountAroundTheLimit) {
         EXPECT_EQ(trace.pointAt(0).time, -1.0);
         EXPECT_EQ(trace.lastPoint().value, 3.0);
     }
+}
+
+TEST(PointSearch, FindsTheVisibleIndexRange) {
+    const TracePoints points = pointsAt({1, 2, 2, 2, 5, 8});
+    struct Case {
+        double t;
+        int first, last;
+    };
+    const Case cases[] = {{0, 0, -1}, {1, 0, 0}, {1.5, 1, 0}, {2, 1, 3},
+                          {3, 4, 3},  {8, 5, 5}, {9, 6, 5}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(firstPointAtOrAfter(points, c.t), c.first) << c.t;
+        EXPECT_EQ(lastPointAtOrBefore(points, c.t), c.last) << c.t;
+    }
+    const TracePoints one = pointsAt({4});
+    EXPECT_EQ(firstPointAtOrAfter(one, 4), 0);
+    EXPECT_EQ(lastPointAtOrBefore(one, 4), 0);
 }
