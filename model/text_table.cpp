@@ -255,6 +255,8 @@ constexpr std::array<TextRow, TextCount> Rows{{
     {TextId::FilterSettingsFiles, 0, "DAT files(*.dat)", "Settings files (*.dat)"},
     {TextId::FilterCsvFiles, 0, "CSV files(*.csv)", "CSV files (*.csv)"},
     {TextId::FilterPngFiles, 0, "PNG画像 (*.png)", "PNG pictures (*.png)"},
+    {TextId::FilterReferenceFiles, 0, "波形データ・設定ファイル (*.csv;*.txt;*.pwl;*.dat)",
+     "Signals and settings files (*.csv;*.txt;*.pwl;*.dat)"},
     {TextId::PictureNotCopied, 0, "グラフをクリップボードにコピーできませんでした。",
      "The chart could not be put on the clipboard."},
     {TextId::PictureNotWritten, 1, "画像ファイル {1} を書き込めませんでした。",

@@ -230,6 +230,7 @@ enum class TextId {
     FilterSettingsFiles,
     FilterCsvFiles,
     FilterPngFiles,
+    FilterReferenceFiles,
     // What became of the chart as a picture: {1} the file.
     PictureNotCopied,
     PictureNotWritten,

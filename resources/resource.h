@@ -54,6 +54,7 @@
 #define IDC_INSERT 502
 #define IDC_DELETE 503
 #define IDC_STATUS_BAR 600
+#define IDC_STATUS_MEASURES 601 // the status bar's upper row
 
 // Chart: the canvas, the strip below it (+1000) and its scroll bar (+2000)
 #define IDC_CANVAS 1111

@@ -120,6 +120,9 @@ void PaintDrawList(HDC dc, const DrawList& list) {
     if (list.valueAxis) {
         PaintValueAxis(dc, list, *list.valueAxis);
     }
+    for (const TracePolyline& reference : list.references) {
+        PaintTrace(dc, reference);
+    }
     for (const TracePolyline& trace : list.traces) {
         PaintTrace(dc, trace);
     }

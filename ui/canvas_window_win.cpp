@@ -3,6 +3,7 @@
 #include "canvas/canvas_setup.h"
 #include "canvas/cursor_readout.h"
 #include "canvas/element_bands.h"
+#include "canvas/reference_chart.h"
 #include "canvas/view_scroll.h"
 #include "canvas/wheel_zoom.h"
 #include "model/tables.h"
@@ -224,6 +225,10 @@ DrawList ChartDrawList(const CanvasWindow& pane) {
         if (const std::optional<FilledRect> band = elementBand(pane.canvas, span))
             list.bands.push_back(*band);
     }
+    if (pane.reference != nullptr) {
+        if (std::optional<TracePolyline> line = referencePolyline(pane.canvas, *pane.reference))
+            list.references.push_back(std::move(*line));
+    }
     list.cursor = cursorOverlay(pane.canvas, pane.cursorX, pane.language);
     return list;
 }
@@ -269,6 +274,11 @@ void ShowChartSelection(CanvasWindow& pane, std::vector<ElementSpan> selected) {
     pane.selectedSpans = std::move(selected);
     if (!pane.selectedSpans.empty())
         revealTime(pane.canvas, pane.selectedSpans.front().start, pane);
+    pane.requestRepaint(pane.canvas);
+}
+
+void ShowChartReference(CanvasWindow& pane, const ReferenceTrace* reference) {
+    pane.reference = reference;
     pane.requestRepaint(pane.canvas);
 }
 

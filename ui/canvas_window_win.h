@@ -3,6 +3,7 @@
 #include "canvas/canvas_state.h"
 #include "canvas/draw_list.h"
 #include "model/element_spans.h"
+#include "model/reference_trace.h"
 #include "model/texts.h"
 #include "model/trace_points.h"
 
@@ -36,6 +37,7 @@ struct CanvasWindow final : CanvasEffects {
     Trace* outputTrace = nullptr;
     const std::vector<ElementSpan>* spans = nullptr; // of the document's elements, in list order
     std::vector<ElementSpan> selectedSpans;          // of the selected rows' runs, shaded
+    const ReferenceTrace* reference = nullptr;       // drawn in grey under the signal
     int periodPosition = 0;                          // in the display-period list
     int cursorX = -1;                       // column of the mouse over the chart; -1: elsewhere
     Language language = Language::Japanese; // of the readout
@@ -49,7 +51,8 @@ struct CanvasWindow final : CanvasEffects {
     void requestRepaint(const Canvas& view) override;
 };
 
-// What the chart shows now: the view with the selected elements' bands and the cursor.
+// What the chart shows now: the view with the selected elements' bands, the reference and the
+// cursor.
 DrawList ChartDrawList(const CanvasWindow& pane);
 
 inline constexpr wchar_t CanvasClassName[] = L"QZCanvasWnd";
@@ -67,6 +70,9 @@ void ShowChartDocument(CanvasWindow& pane, const TracePoints& samples, int range
 
 // Shades these spans and scrolls to the first one's start when it is out of view.
 void ShowChartSelection(CanvasWindow& pane, std::vector<ElementSpan> selected);
+
+// Draws this reference under the signal from now on; none removes it.
+void ShowChartReference(CanvasWindow& pane, const ReferenceTrace* reference);
 
 // Takes the display period at this position of the list.
 void SetChartPeriod(CanvasWindow& pane, int position);

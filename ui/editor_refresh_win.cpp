@@ -1,5 +1,6 @@
 #include "ui/editor_refresh_win.h"
 
+#include "model/signal_stats.h"
 #include "model/status_texts.h"
 #include "ui/editor_recovery_win.h"
 #include "ui/editor_window_win.h"
@@ -8,6 +9,26 @@
 #include <utility>
 
 namespace {
+
+// The figures of the selected elements' time, or of the whole signal.
+void ShowMeasures(const EditorWindow& editor) {
+    const SignalDocument& doc = editor.model.document();
+    const SignalStats stats = measureStretch(doc, editor.model.samples(),
+                                             selectionStretch(editor.view, editor.selection));
+    editor.controls.statusBar.setText(StatusPart::Measures,
+                                      statsStatusText(stats, doc.rangeCode, editor.language));
+}
+
+void ShowReferenceDifference(const EditorWindow& editor) {
+    std::string shown;
+    if (editor.reference) {
+        const SignalDocument& doc = editor.model.document();
+        shown = referenceStatusText(
+            largestDifference(exportedTrace(doc, editor.model.samples()), *editor.reference),
+            doc.rangeCode, editor.language);
+    }
+    editor.controls.statusBar.setText(StatusPart::Reference, shown);
+}
 
 void ShowStatus(const EditorWindow& editor, unsigned parts) {
     const StatusBar& bar = editor.controls.statusBar;
@@ -41,12 +62,17 @@ void ShowSelection(EditorWindow& editor) {
 void Refresh(EditorWindow& editor, unsigned parts) {
     if ((parts & DocumentPart) != 0)
         ShowDocument(editor);
+    if ((parts & ReferencePart) != 0)
+        ShowChartReference(editor.chart, editor.reference ? &*editor.reference : nullptr);
     if ((parts & (DocumentPart | SelectionPart)) != 0) {
         ShowSelection(editor);
         ShowEditButtons(editor.controls,
                         editButtonStates(editor.model.document(), ActiveRow(editor)));
+        ShowMeasures(editor);
     }
-    if ((parts & (DocumentPart | SelectionPart | MenuPart)) != 0) {
+    if ((parts & (DocumentPart | ReferencePart)) != 0)
+        ShowReferenceDifference(editor);
+    if ((parts & (DocumentPart | SelectionPart | MenuPart | ReferencePart)) != 0) {
         if (HMENU menu = GetMenu(editor.window))
             ShowMenuStates(editor, menu);
     }

@@ -20,6 +20,7 @@ enum RefreshParts : unsigned {
     SelectionPart = 1u << 1, // the selected rows: list, chart bands, buttons, menu
     FilePart = 1u << 2,      // which file the document belongs to and whether it is saved
     MenuPart = 1u << 3,      // the menu's commands alone, as a menu opens (the clipboard changes)
+    ReferencePart = 1u << 4, // the reference: chart, menu, status
 };
 
 // The one refresh: updates the list, the chart, the buttons, the menu and the status bar for

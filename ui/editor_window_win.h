@@ -2,6 +2,7 @@
 
 #include "model/document_view.h"
 #include "model/editor_model.h"
+#include "model/reference_trace.h"
 #include "model/row_selection.h"
 #include "model/texts.h"
 #include "ui/canvas_window_win.h"
@@ -12,6 +13,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 // The editor: one main window with the model it edits, what is derived from it, the rows the
 // user selected, the chart and the controls. Its owner keeps it alive while the window exists.
@@ -25,6 +27,8 @@ struct EditorWindow {
     EditorModel model;
     DocumentView view;      // of the document shown, made by the refresh after each change
     RowSelection selection; // the selected rows of the element list
+    // A signal to hold the document against, drawn under it; no part of the document.
+    std::optional<ReferenceTrace> reference;
     CanvasWindow chart;
     MainControls controls;
     // The copy of unsaved work kept against a crash; made with the window, which it needs.

@@ -16,7 +16,7 @@ void FitWindowToLanguage(const EditorWindow& editor) {
     GetWindowRect(editor.window, &frame);
     SetWindowPos(editor.window, nullptr, 0, 0, MainWindowSize(editor.dpi, editor.language).cx,
                  frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(editor.controls.statusBar.window(), WM_SIZE, 0, 0);
+    editor.controls.statusBar.fitToParent();
 }
 
 } // namespace

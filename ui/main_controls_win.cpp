@@ -107,7 +107,7 @@ void CreateMainControls(HWND parent, HFONT font, int dpi, Language language,
                         MainControls& controls) {
     const ControlFont in{parent, font, dpi, language};
     CreateSelectionCombos(in, controls);
-    controls.statusBar.create(parent, IDC_STATUS_BAR, font, dpi);
+    controls.statusBar.create(parent, IDC_STATUS_BAR, IDC_STATUS_MEASURES, font, dpi);
     if (controls.elementList.create(parent, IDC_ELEMENT_LIST, font, dpi, language))
         CreateEditButtons(in, controls);
     ShowControlLanguage(parent, controls, font, dpi, language);

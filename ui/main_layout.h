@@ -3,6 +3,7 @@
 #include "model/texts.h"
 
 #include <array>
+#include <cstddef>
 
 // Where the main window's controls sit, in pixels at 96 dpi (scaled for the screen), and the
 // shapes of the element list and the status bar. The chart's place comes from its own setup.
@@ -48,12 +49,21 @@ constexpr int MainWindowWidthFor(Language language) {
 inline constexpr int ListColumnCount = 4;
 inline constexpr std::array<int, ListColumnCount> ListColumnWidths = {56, 150, 60, 434};
 
-// Parts of the status bar, by their right edges; the last runs to the window's edge.
-enum class StatusPart { File, Time, Counts, Clipping, Readout };
+// Parts of the status bar, by their right edges; the last of a row runs to the window's edge.
+// The lower row: the file, the time, the counts, the clipped elements and the cursor readout.
+// The upper row: the measurements of the selection and the difference from a reference, whose
+// texts are too long to share a row with the others.
+enum class StatusPart { File, Time, Counts, Clipping, Readout, Measures, Reference };
+inline constexpr std::size_t LowerStatusParts = 5;
 inline constexpr std::array<int, 5> StatusPartEdges = {230, 380, 520, 760, -1};
 // In English the counts and the clipped elements take more words; the window is wider.
 inline constexpr std::array<int, 5> EnglishStatusPartEdges = {230, 380, 580, 860, -1};
+inline constexpr std::array<int, 2> MeasurePartEdges = {660, -1};
+inline constexpr std::array<int, 2> EnglishMeasurePartEdges = {690, -1};
 
 constexpr const std::array<int, 5>& StatusPartEdgesFor(Language language) {
     return language == Language::Japanese ? StatusPartEdges : EnglishStatusPartEdges;
+}
+constexpr const std::array<int, 2>& MeasurePartEdgesFor(Language language) {
+    return language == Language::Japanese ? MeasurePartEdges : EnglishMeasurePartEdges;
 }

@@ -17,6 +17,7 @@
 #include "ui/menu_texts_win.h"
 #include "ui/message_box_win.h"
 #include "ui/open_files_win.h"
+#include "ui/reference_commands_win.h"
 #include "ui/settings_commands_win.h"
 #include "ui/text_win.h"
 #include "ui/ui_font_win.h"
@@ -58,18 +59,17 @@ void OnClose(EditorWindow& editor) {
     DestroyWindow(editor.window);
 }
 
-// The window grows by the status bar's height, so every other control keeps its place.
+// The window grows by the status bar's rows, so every other control keeps its place.
 void MakeRoomForStatusBar(const EditorWindow& editor) {
-    HWND bar = editor.controls.statusBar.window();
-    RECT barRect{};
-    if (bar == nullptr || !GetWindowRect(bar, &barRect))
+    const StatusBar& bar = editor.controls.statusBar;
+    if (bar.window() == nullptr)
         return;
     RECT frame{};
     GetWindowRect(editor.window, &frame);
     SetWindowPos(editor.window, nullptr, 0, 0, frame.right - frame.left,
-                 frame.bottom - frame.top + (barRect.bottom - barRect.top),
+                 frame.bottom - frame.top + bar.height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(bar, WM_SIZE, 0, 0);
+    bar.fitToParent();
 }
 
 bool OnCreate(MainWindow& main) {
@@ -146,6 +146,12 @@ bool OnCommand(EditorWindow& editor, int id) {
         return true;
     case IDM_UNDO:
         ChangeDocument(editor, [](EditorModel& model) { return model.undo(); });
+        return true;
+    case IDM_OPEN_REFERENCE:
+        CmdOpenReference(editor);
+        return true;
+    case IDM_CLOSE_REFERENCE:
+        CmdCloseReference(editor);
         return true;
     case IDM_COPY_CHART:
         CmdCopyChart(window, language, editor.chart);

@@ -18,8 +18,9 @@ void ShowMenuStates(const EditorWindow& editor, HMENU menu) {
     const EditButtons buttons = editButtonStates(doc, ActiveRow(editor));
     const bool rows = !isEmpty(editor.selection);
     EnableCommand(menu, IDM_UNDO, editor.model.canUndo());
+    EnableCommand(menu, IDM_CLOSE_REFERENCE, editor.reference.has_value());
     EnableCommand(menu, IDM_REDO, editor.model.canRedo());
-    for (int id : {IDM_CUT, IDM_COPY, IDM_DUPLICATE, IDM_MOVE_UP, IDM_MOVE_DOWN})
+    for (int id : {IDM_CUT, IDM_COPY, IDM_DUPLICATE, IDM_REPEAT, IDM_MOVE_UP, IDM_MOVE_DOWN})
         EnableCommand(menu, id, rows);
     // Columns of numbers may be pasted before a range is chosen: they open the import.
     EnableCommand(menu, IDM_PASTE, ClipboardHasText());

@@ -25,29 +25,30 @@ struct ReferenceChart : Chart {
 
 TEST(ReferenceChart, HeldValuesAreStepsAndLinesRunToTheViewsEdges) {
     const ReferenceChart chart;
-    const struct {
-        const char* what;
-        ReferenceTrace reference;
-        std::vector<std::pair<double, double>> drawn; // time, value
-    } rows[] = {
-        {"held", {{{0, 1}, {10, -1}, {20, -1}}, true}, {{0, 1}, {10, 1}, {10, -1}, {20, -1}}},
-        {"lines from before the view to past it",
-         {{{-10, -10}, {10, 10}, {40, -20}}, false},
-         {{0, 0}, {10, 10}, {30, -10}}},
-        {"beyond the range, along the edge", {{{0, 20}, {30, 20}}, false}, {{0, 10}, {30, 10}}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.what);
-        const std::optional<TracePolyline> line = referencePolyline(chart.canvas, row.reference);
-        ASSERT_TRUE(line);
-        EXPECT_EQ(line->pen, (Pen{PenStyle::Solid, 1, ReferenceColour}));
+    // Each reference with the corners drawn of it, as times and values.
+    const auto drawsAt = [&](const ReferenceTrace& reference,
+                             const std::vector<std::pair<double, double>>& drawn) {
+        const TracePolyline line =
+            referencePolyline(chart.canvas, reference).value_or(TracePolyline{});
+        EXPECT_EQ(line.pen, (Pen{PenStyle::Solid, 1, ReferenceColour}));
         std::vector<PixelPoint> expected;
-        for (const auto& [t, value] : row.drawn)
+        for (const auto& [t, value] : drawn)
             expected.push_back(chart.at(t, value));
-        EXPECT_EQ(line->points, expected);
-    }
-    EXPECT_FALSE(referencePolyline(chart.canvas, {{{31, 0}, {40, 0}}, false}));
-    EXPECT_FALSE(referencePolyline(chart.canvas, {}));
+        EXPECT_EQ(line.points, expected);
+    };
+    SCOPED_TRACE("held");
+    drawsAt({{{0, 1}, {10, -1}, {20, -1}}, true}, {{0, 1}, {10, 1}, {10, -1}, {20, -1}});
+    SCOPED_TRACE("lines from before the view to past it");
+    drawsAt({{{-10, -10}, {10, 10}, {40, -20}}, false}, {{0, 0}, {10, 10}, {30, -10}});
+    SCOPED_TRACE("beyond the range, along the edge");
+    drawsAt({{{0, 20}, {30, 20}}, false}, {{0, 10}, {30, 10}});
+}
+
+TEST(ReferenceChart, NothingIsDrawnOfAReferenceOutOfView) {
+    const ReferenceChart chart;
+    const ReferenceTrace later{{{31, 0}, {40, 0}}, false};
+    EXPECT_FALSE(referencePolyline(chart.canvas, later));
+    EXPECT_FALSE(referencePolyline(chart.canvas, ReferenceTrace{}));
 }
 
 // A million points across the view draw what they all would: each column from its lowest to its

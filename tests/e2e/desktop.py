@@ -389,17 +389,17 @@ class Editor:
         self.key("End", "shift+Home")
         self.type_text(text)
 
-    def menu(self, top_index, item_index, item_count):
-        """Opens a menu of the menu bar with a click and clicks one of its items."""
+    def menu(self, top_index, item_index):
+        """Opens a menu of the menu bar with a click and chooses one of its items with the arrow
+        keys, as the menu's separators are lower than its items. item_index counts the items
+        without the separators (which the arrow keys pass over) but with the grayed ones."""
         main = self.find(self.MAIN_TITLE)
         ox, oy = main.client_origin
-        # The menu bar sits right above the client area; its titles "ファイル", "編集" and "ヘルプ".
-        title_x = [ox + 25, ox + 78, ox + 122][top_index]
+        # The menu bar sits right above the client area: "ファイル", "編集", "生成", "ヘルプ".
+        title_x = [ox + 25, ox + 78, ox + 118, ox + 162][top_index]
         self.click(title_x, oy - 10)
-        popup = self.wait_for_window(class_name="#32768")
-        left, top, right, bottom = popup.rect
-        item_height = (bottom - top - 6) / item_count
-        self.click((left + right) // 2, int(top + 3 + (item_index + 0.5) * item_height))
+        self.wait_for_window(class_name="#32768")
+        self.key(*(["Down"] * (item_index + 1)), "Return")
 
     def list_row_point(self, row):
         """The middle of a row of the element list (type column)."""

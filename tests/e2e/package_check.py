@@ -16,7 +16,7 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 from desktop import (Editor, JourneyError, Probe, Screen, VirtualDisplay,  # noqa: E402
                      wine_server_stop)
 
-HELP_MENU, HOW_TO_USE, HELP_ITEMS = 2, 0, 3
+HELP_MENU, HOW_TO_USE = 3, 0
 
 
 def check(folder, probe_exe, out):
@@ -31,7 +31,7 @@ def check(folder, probe_exe, out):
         editor.shot("package-check-main")
         print("the editor started from the unpacked folder")
         before = {w.handle for w in editor.windows()}
-        editor.menu(HELP_MENU, HOW_TO_USE, HELP_ITEMS)
+        editor.menu(HELP_MENU, HOW_TO_USE)
         deadline = time.monotonic() + 30
         while time.monotonic() < deadline:
             new = [w for w in editor.windows() if w.handle not in before and w.title]

@@ -31,7 +31,8 @@ EXIT_QUESTION = "終了確認"
 SAVED_EN, LOADED_EN, QUESTION_EN = "Written", "Loaded", "Confirm"
 
 # Menu "ファイル": CSVファイル出力, 上書き保存, 設定保存, 設定読込, 波形データ取込..., 終了.
-FILE_MENU, EXPORT_ITEM, SAVE_ITEM, LOAD_ITEM, EXIT_ITEM, FILE_ITEMS = 0, 0, 2, 3, 5, 6
+# The File menu's items, counted without its separators.
+FILE_MENU, EXPORT_ITEM, SAVE_ITEM, LOAD_ITEM, EXIT_ITEM = 0, 0, 2, 3, 8
 
 # Main window controls (ids) and the list positions of the combos' entries.
 PERIOD, RANGE, RESOLUTION = 300, 301, 302
@@ -148,17 +149,17 @@ class Journeys:
         return ed.control(ELEMENT_LIST).list_info[0]
 
     def save_settings(self, ed, path):
-        ed.menu(FILE_MENU, SAVE_ITEM, FILE_ITEMS)
+        ed.menu(FILE_MENU, SAVE_ITEM)
         ed.file_dialog(path)
         ed.expect_message(SAVED, "波形設定ファイルを書き出しました。")
 
     def export_csv(self, ed, path):
-        ed.menu(FILE_MENU, EXPORT_ITEM, FILE_ITEMS)
+        ed.menu(FILE_MENU, EXPORT_ITEM)
         ed.file_dialog(path)
         ed.expect_message(SAVED, "CSVファイルを書き出しました。")
 
     def load_settings(self, ed, path, question=False, expect_valid=True):
-        ed.menu(FILE_MENU, LOAD_ITEM, FILE_ITEMS)
+        ed.menu(FILE_MENU, LOAD_ITEM)
         if question:
             ed.expect_message(QUESTION, "現在編集中のデータは失われますがよろしいですか?", IDYES)
         ed.file_dialog(path)
@@ -493,10 +494,10 @@ class Journeys:
             self.log("range change: No keeps everything, Yes empties the list")
 
             # Export and save of an empty list are refused before any file dialog.
-            ed.menu(FILE_MENU, EXPORT_ITEM, FILE_ITEMS)
+            ed.menu(FILE_MENU, EXPORT_ITEM)
             ed.expect_message(ERROR, "出力できるデータがありません。")
             ed.no_window("Save As")
-            ed.menu(FILE_MENU, SAVE_ITEM, FILE_ITEMS)
+            ed.menu(FILE_MENU, SAVE_ITEM)
             ed.expect_message(ERROR, "出力できるデータがありません。")
             ed.shot("06-empty-refused")
             self.check(not any(files.glob("*.csv")), "an empty list was exported")
@@ -525,14 +526,14 @@ class Journeys:
             self.log("an invalid settings file is refused and nothing is lost")
 
             # "終了" answered No, then Yes.
-            ed.menu(FILE_MENU, EXIT_ITEM, FILE_ITEMS)
+            ed.menu(FILE_MENU, EXIT_ITEM)
             ed.expect_message(EXIT_QUESTION, "保存していないデータは失われますがよろしいですか?",
                               IDNO)
             time.sleep(1)
             self.check(ed.process.poll() is None and ed.find(ed.MAIN_TITLE) is not None,
                        "the editor ended after No")
             ed.shot("09-exit-no")
-            ed.menu(FILE_MENU, EXIT_ITEM, FILE_ITEMS)
+            ed.menu(FILE_MENU, EXIT_ITEM)
             ed.expect_message(EXIT_QUESTION, "保存していないデータは失われますがよろしいですか?",
                               IDYES)
             code = ed.wait_for_exit()

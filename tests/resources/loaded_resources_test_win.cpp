@@ -51,13 +51,14 @@ std::wstring FontFace(HWND window) {
     return font.lfFaceName;
 }
 
-TEST(LoadedMenu, HasTheTwoPopUpsWithTheirCommandsInOrder) {
+TEST(LoadedMenu, HasTheFourPopUpsWithTheirCommandsInOrder) {
     HMENU menu = LoadMenuW(Instance(), L"TOPMENU");
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 3);
+    ASSERT_EQ(GetMenuItemCount(menu), 4);
     EXPECT_EQ(MenuText(menu, 0), L"ファイル");
     EXPECT_EQ(MenuText(menu, 1), L"編集");
-    EXPECT_EQ(MenuText(menu, 2), L"ヘルプ");
+    EXPECT_EQ(MenuText(menu, 2), L"生成");
+    EXPECT_EQ(MenuText(menu, 3), L"ヘルプ");
     struct Item {
         int popUp;
         const wchar_t* text;
@@ -68,6 +69,11 @@ TEST(LoadedMenu, HasTheTwoPopUpsWithTheirCommandsInOrder) {
                           {0, L"設定保存", IDM_SAVE_SETTINGS},
                           {0, L"設定読込", IDM_LOAD_SETTINGS},
                           {0, L"波形データ取込...\tCtrl+I", IDM_IMPORT},
+                          {0, L"", 0},
+                          {0, L"参照波形を開く...", IDM_OPEN_REFERENCE},
+                          {0, L"参照波形を閉じる", IDM_CLOSE_REFERENCE},
+                          {0, L"グラフを画像で保存...", IDM_SAVE_CHART_PICTURE},
+                          {0, L"", 0},
                           {0, L"終了", IDM_EXIT},
                           {1, L"元に戻す\tCtrl+Z", IDM_UNDO},
                           {1, L"やり直し\tCtrl+Y", IDM_REDO},
@@ -76,23 +82,30 @@ TEST(LoadedMenu, HasTheTwoPopUpsWithTheirCommandsInOrder) {
                           {1, L"コピー\tCtrl+C", IDM_COPY},
                           {1, L"貼り付け\tCtrl+V", IDM_PASTE},
                           {1, L"複製\tCtrl+D", IDM_DUPLICATE},
+                          {1, L"繰り返し...\tCtrl+R", IDM_REPEAT},
                           {1, L"", 0},
                           {1, L"上へ移動\tAlt+↑", IDM_MOVE_UP},
                           {1, L"下へ移動\tAlt+↓", IDM_MOVE_DOWN},
                           {1, L"", 0},
                           {1, L"すべて選択\tCtrl+A", IDM_SELECT_ALL},
-                          {2, L"使用方法", IDM_HELP},
-                          {2, L"バージョン情報", IDM_ABOUT}};
-    UINT position[3] = {0, 0, 0};
+                          {1, L"", 0},
+                          {1, L"グラフをコピー\tCtrl+Shift+C", IDM_COPY_CHART},
+                          {2, L"階段...", IDM_GENERATE_STAIRCASE},
+                          {2, L"掃引正弦波...", IDM_GENERATE_SWEEP},
+                          {2, L"数式...", IDM_GENERATE_FORMULA},
+                          {2, L"始動波形...", IDM_GENERATE_START},
+                          {2, L"ディップと瞬停...", IDM_GENERATE_DIPS},
+                          {3, L"使用方法", IDM_HELP},
+                          {3, L"バージョン情報", IDM_ABOUT}};
+    UINT position[4] = {0, 0, 0, 0};
     for (const Item& item : items) {
         HMENU popUp = GetSubMenu(menu, item.popUp);
         const UINT at = position[item.popUp]++;
         EXPECT_EQ(MenuText(popUp, at), item.text);
         EXPECT_EQ(GetMenuItemID(popUp, at), item.id);
     }
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 0)), 6);
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 12);
-    EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, 2)), 2);
+    for (int popUp = 0; popUp < 4; ++popUp)
+        EXPECT_EQ(GetMenuItemCount(GetSubMenu(menu, popUp)), static_cast<int>(position[popUp]));
     DestroyMenu(menu);
 }
 

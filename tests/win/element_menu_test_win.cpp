@@ -175,11 +175,12 @@ TEST_F(ElementCommands, RightClickMenuOffersTheListCommands) {
     SendMessageW(Editor().window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(List()),
                  MAKELPARAM(-1, -1));
     reader.join();
-    ASSERT_EQ(items.size(), 10u);
+    ASSERT_EQ(items.size(), 11u);
     EXPECT_EQ(items[0], (std::pair<std::string, bool>{"挿入", true}));
     EXPECT_EQ(items[2], (std::pair<std::string, bool>{"削除", true}));
     EXPECT_EQ(items[3].first, "切り取り\tCtrl+X");
-    EXPECT_EQ(items[9].first, "すべて選択\tCtrl+A");
+    EXPECT_EQ(items[7], (std::pair<std::string, bool>{"繰り返し...\tCtrl+R", true}));
+    EXPECT_EQ(items[10].first, "すべて選択\tCtrl+A");
 }
 
 TEST_F(ElementCommands, CommandLineAndDropLoadASettingsFile) {

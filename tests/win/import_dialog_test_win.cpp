@@ -135,8 +135,9 @@ TEST_F(ImportDialog, TheMenuOpensItAndOkInsertsBeforeTheSelectedRowAsOneStep) {
             EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("が数値ではありません"),
                       std::string::npos);
             Type(dialog, IDC_IMPORT_TOLERANCE, "0");
+            // Steps: 0, 5, and the last point's 0 for one sample interval.
             Choose(dialog, IDC_IMPORT_SHAPE, 1);
-            EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("作成要素数: 2"), std::string::npos);
+            EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("作成要素数: 3"), std::string::npos);
             Choose(dialog, IDC_IMPORT_SHAPE, 0);
             UpdateWindow(GetDlgItem(dialog, IDC_IMPORT_PREVIEW));
             EXPECT_TRUE(Enabled(dialog, IDOK));
@@ -146,7 +147,8 @@ TEST_F(ImportDialog, TheMenuOpensItAndOkInsertsBeforeTheSelectedRowAsOneStep) {
     ASSERT_EQ(elements.size(), 4u);
     EXPECT_EQ(elements[1].type, FUNC_SLOPE);
     EXPECT_EQ(elements[1].params[1], 5.0);
-    EXPECT_EQ(elements[2].params[1], 0.0);
+    // The line down reaches the last point's 0 V at 2 s and plays it one sample interval on.
+    EXPECT_EQ(elements[2].params[1], -0.05);
     EXPECT_EQ(elements[3].params[0], 2.0);
     EXPECT_EQ(ListSelectedRows(), (std::vector<int>{1, 2}));
     Command(IDM_UNDO);

@@ -61,8 +61,9 @@ TEST_F(LanguageSwitch, TheMenuChangesEveryTextAtOnceAndTheNextStartRemembersIt) 
     doc.elements = {constantElement(1.5, 2)};
     ShowTestDocument(doc);
     HMENU bar = GetMenu(window);
-    HMENU languages = GetSubMenu(GetSubMenu(bar, 2), GetMenuItemCount(GetSubMenu(bar, 2)) - 1);
-    EXPECT_EQ(MenuText(GetSubMenu(bar, 2), 2, MF_BYPOSITION), "言語 (Language)");
+    HMENU help = GetSubMenu(bar, 3);
+    HMENU languages = GetSubMenu(help, GetMenuItemCount(help) - 1);
+    EXPECT_EQ(MenuText(help, 2, MF_BYPOSITION), "言語 (Language)");
     EXPECT_TRUE(GetMenuState(languages, IDM_LANGUAGE_JAPANESE, MF_BYCOMMAND) & MF_CHECKED);
     const RECT chart = RectInParent(Editor().chart.canvasWindow);
 
@@ -70,7 +71,9 @@ TEST_F(LanguageSwitch, TheMenuChangesEveryTextAtOnceAndTheNextStartRemembersIt) 
     EXPECT_EQ(WindowText(window), "QZ-570 series Signal Editor");
     EXPECT_EQ(MenuText(bar, 0, MF_BYPOSITION), "&File");
     EXPECT_EQ(MenuText(bar, 1, MF_BYPOSITION), "&Edit");
-    EXPECT_EQ(MenuText(bar, 2, MF_BYPOSITION), "&Help");
+    EXPECT_EQ(MenuText(bar, 2, MF_BYPOSITION), "&Generate");
+    EXPECT_EQ(MenuText(bar, 3, MF_BYPOSITION), "&Help");
+    EXPECT_EQ(MenuText(bar, IDM_GENERATE_DIPS, MF_BYCOMMAND), "&Dips and interruptions...");
     EXPECT_EQ(MenuText(bar, IDM_SAVE_OVER, MF_BYCOMMAND), "&Save\tCtrl+S");
     EXPECT_TRUE(GetMenuState(languages, IDM_LANGUAGE_ENGLISH, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(GetMenuState(languages, IDM_LANGUAGE_JAPANESE, MF_BYCOMMAND) & MF_CHECKED);

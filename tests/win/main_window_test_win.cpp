@@ -129,20 +129,29 @@ TEST_F(MainWindowTest, UndoAndRedoRestoreTheDocumentAndTheirMenuItemsFollow) {
 TEST_F(MainWindowTest, ShortcutKeysReachTheirCommands) {
     HACCEL shortcuts = LoadAcceleratorsW(AppInstance, L"TOPACCEL");
     ASSERT_NE(shortcuts, nullptr);
-    ACCEL table[16] = {};
-    const int count = CopyAcceleratorTableW(shortcuts, table, 16);
+    ACCEL table[32] = {};
+    const int count = CopyAcceleratorTableW(shortcuts, table, 32);
     std::vector<std::vector<int>> keys;
     for (int i = 0; i < count; ++i)
         keys.push_back({table[i].key, table[i].fVirt & (FCONTROL | FSHIFT | FALT), table[i].cmd});
-    const std::vector<std::vector<int>> expected = {
-        {'Z', FCONTROL, IDM_UNDO},          {'Y', FCONTROL, IDM_REDO},
-        {'Z', FCONTROL | FSHIFT, IDM_REDO}, {'S', FCONTROL, IDM_SAVE_OVER},
-        {'O', FCONTROL, IDM_LOAD_SETTINGS}, {'E', FCONTROL, IDM_EXPORT_CSV},
-        {'I', FCONTROL, IDM_IMPORT},        {VK_F1, 0, IDM_HELP},
-        {'X', FCONTROL, IDM_CUT},           {'C', FCONTROL, IDM_COPY},
-        {'V', FCONTROL, IDM_PASTE},         {'D', FCONTROL, IDM_DUPLICATE},
-        {VK_UP, FALT, IDM_MOVE_UP},         {VK_DOWN, FALT, IDM_MOVE_DOWN},
-        {'A', FCONTROL, IDM_SELECT_ALL}};
+    const std::vector<std::vector<int>> expected = {{'Z', FCONTROL, IDM_UNDO},
+                                                    {'Y', FCONTROL, IDM_REDO},
+                                                    {'Z', FCONTROL | FSHIFT, IDM_REDO},
+                                                    {'S', FCONTROL, IDM_SAVE_OVER},
+                                                    {'O', FCONTROL, IDM_LOAD_SETTINGS},
+                                                    {'E', FCONTROL, IDM_EXPORT_CSV},
+                                                    {'I', FCONTROL, IDM_IMPORT},
+                                                    {VK_F1, 0, IDM_HELP},
+                                                    {'X', FCONTROL, IDM_CUT},
+                                                    {'C', FCONTROL, IDM_COPY},
+                                                    {'V', FCONTROL, IDM_PASTE},
+                                                    {'D', FCONTROL, IDM_DUPLICATE},
+                                                    {VK_UP, FALT, IDM_MOVE_UP},
+                                                    {VK_DOWN, FALT, IDM_MOVE_DOWN},
+                                                    {'A', FCONTROL, IDM_SELECT_ALL},
+                                                    {'R', FCONTROL, IDM_REPEAT},
+                                                    {'G', FCONTROL, IDM_GENERATE_AGAIN},
+                                                    {'C', FCONTROL | FSHIFT, IDM_COPY_CHART}};
     EXPECT_EQ(keys, expected);
 
     ShowTestDocument({{constantElement(1, 5)}, 0, 0, 0.01});

@@ -151,8 +151,10 @@ HWND Control(int id) {
 
 std::string StatusPartText(StatusPart part) {
     wchar_t text[256] = {};
-    SendMessageW(Control(IDC_STATUS_BAR), SB_GETTEXTW, static_cast<WPARAM>(part),
-                 reinterpret_cast<LPARAM>(text));
+    const auto index = static_cast<std::size_t>(part);
+    const bool lower = index < LowerStatusParts;
+    SendMessageW(Control(lower ? IDC_STATUS_BAR : IDC_STATUS_MEASURES), SB_GETTEXTW,
+                 lower ? index : index - LowerStatusParts, reinterpret_cast<LPARAM>(text));
     return Narrow(text);
 }
 
