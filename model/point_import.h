@@ -22,6 +22,9 @@ struct ImportSettings {
     double gain = 1.0;      // value x gain + offset
     double offset = 0.0;
     double timeScale = 1.0; // time x timeScale
+    // Only FUNC_CONST elements, a staircase within the tolerance; a replay file kept as it is
+    // needs its slopes.
+    bool heldOnly = false;
 };
 
 enum class ImportStatus {
