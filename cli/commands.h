@@ -13,3 +13,4 @@ int runExport(std::span<const std::string_view> args);
 int runCheck(std::span<const std::string_view> args);
 int runRender(std::span<const std::string_view> args);
 int runImport(std::span<const std::string_view> args);
+int runGenerate(std::span<const std::string_view> args);

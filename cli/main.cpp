@@ -30,6 +30,10 @@ constexpr const char* Usage =
     "                                (- reads standard input); codes as in settings files,\n"
     "                                columns from 1, --columns -,V --interval S for values\n"
     "                                without times; prints what was made\n"
+    "  generate KIND OUT.dat --range CODE --resolution CODE [options]\n"
+    "                                make a settings file of a staircase, sweep, formula,\n"
+    "                                start or dips (qz57 generate for the options); --append\n"
+    "                                IN.dat puts them after its elements; prints what was made\n"
     "\n"
     "Options:\n"
     "  --help      show this text\n"
@@ -58,6 +62,8 @@ int run(const std::vector<std::string_view>& args) {
         return runRender(rest);
     if (command == "import")
         return runImport(rest);
+    if (command == "generate")
+        return runGenerate(rest);
     std::fprintf(stderr, "qz57: unknown command '%.*s'\n\n%s", static_cast<int>(command.size()),
                  command.data(), Usage);
     return ExitUsage;
