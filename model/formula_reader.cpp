@@ -79,9 +79,11 @@ class Reader {
         }
         if (expression(0) && token_ != Token::End)
             fail(FormulaProblem::ExpectedOperator);
+        // A refused text leaves no code half made.
         if (!read_.ok())
-            return read_;
-        read_.code.stackSize = std::max<std::size_t>(deepest_, 1);
+            read_.code = {};
+        else
+            read_.code.stackSize = deepest_;
         return read_;
     }
 
