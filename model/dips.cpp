@@ -35,7 +35,8 @@ GeneratorResult makeDips(const DipsSettings& settings, const GeneratorTarget& ta
         static_cast<double>(interval) + static_cast<double>(levels.size()) * repeats * dipSamples;
     if (!fields.fits(total))
         return result;
-    GridRun run(fields.resolution());
+    const double dips = static_cast<double>(levels.size() * durations.size()) * repeats;
+    GridRun run(fields.resolution(), static_cast<std::size_t>(1 + 2 * dips));
     run.hold(nominal, interval);
     for (const double level : levels) {
         for (const std::int64_t duration : durations) {

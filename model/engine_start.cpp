@@ -47,7 +47,7 @@ GeneratorResult makeEngineStart(const EngineStartSettings& settings,
     if (!fields.fits(cycle * cycles))
         return result;
     const Resolution& res = fields.resolution();
-    GridRun run(res);
+    GridRun run(res, static_cast<std::size_t>(6) * static_cast<std::size_t>(cycles));
     for (int i = 0; i < cycles; ++i) {
         run.ramp(supply, low, fall);
         run.hold(low, lowTime);

@@ -46,7 +46,11 @@ class GeneratorFields {
 // lengthens that constant instead of adding one.
 class GridRun {
   public:
-    explicit GridRun(const Resolution& res) : res_(res) {}
+    // Room for at most `elements`: a long list grown by doubling would copy and touch its
+    // memory twice.
+    GridRun(const Resolution& res, std::size_t elements) : res_(res) {
+        elements_.reserve(elements);
+    }
 
     void hold(double level, std::int64_t samples);
     // A straight line from `from` towards `to`, reached where the next element starts; no

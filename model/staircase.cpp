@@ -36,10 +36,10 @@ GeneratorResult makeStaircase(const StaircaseSettings& settings, const Generator
         ramps += levels[i] != levels[i - 1] ? cycles : 0;
     if (!levels.empty() && levels.back() != levels.front())
         ramps += cycles - 1;
-    const double held = static_cast<double>(levels.size()) * cycles * static_cast<double>(dwell);
-    if (!fields.fits(held + ramps * static_cast<double>(ramp)))
+    const double levelCount = static_cast<double>(levels.size()) * cycles;
+    if (!fields.fits(levelCount * static_cast<double>(dwell) + ramps * static_cast<double>(ramp)))
         return result;
-    GridRun run(fields.resolution());
+    GridRun run(fields.resolution(), static_cast<std::size_t>(levelCount + ramps));
     bool first = true;
     double previous = 0.0;
     for (int cycle = 0; cycle < cycles; ++cycle) {
