@@ -250,9 +250,7 @@ Source documentOf(Request& request, SignalDocument& doc) {
             badOption("generate", "--range and --resolution, or --append IN.dat");
             return Source::Usage;
         }
-        doc.rangeCode = range;
-        doc.resolutionCode = res;
-        doc.sampleInterval = resolution(res).sampleInterval;
+        doc = madeDocument(range, res, {});
         return Source::Ready;
     }
     if (!loadDocumentOrReport(request.text("--append"), doc))
@@ -297,13 +295,6 @@ int runGenerate(std::span<const std::string_view> args) {
         return ExitFailed;
     }
     doc.elements.insert(doc.elements.end(), made.elements.begin(), made.elements.end());
-    const std::filesystem::path out = argumentPath(request->outPath);
-    if (WriteSettingsFile(out, doc) != WriteResult::Written) {
-        std::fprintf(stderr, "qz57: %s: cannot write the file%s\n", pathText(out).c_str(),
-                     readOnlyNote(out).c_str());
-        return ExitFailed;
-    }
-    printMade(doc.rangeCode, doc.resolutionCode,
-              generatorSummaryLines(made, doc.rangeCode, Language::English));
-    return ExitOk;
+    return saveMade(request->outPath, doc,
+                    generatorSummaryLines(made, doc.rangeCode, Language::English));
 }

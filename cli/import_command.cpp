@@ -171,14 +171,8 @@ int runImport(std::span<const std::string_view> args) {
         return noRange ? ExitUsage : ExitFailed;
     }
 
-    const SignalDocument doc = importedDocument(settings, made.elements);
-    const std::filesystem::path out = argumentPath(request->outPath);
-    if (WriteSettingsFile(out, doc) != WriteResult::Written) {
-        std::fprintf(stderr, "qz57: %s: cannot write the file%s\n", pathText(out).c_str(),
-                     readOnlyNote(out).c_str());
-        return ExitFailed;
-    }
-    printMade(doc.rangeCode, doc.resolutionCode,
-              importSummaryLines(made.summary, doc.rangeCode, Language::English));
-    return ExitOk;
+    const SignalDocument doc =
+        madeDocument(settings.rangeCode, settings.resolutionCode, made.elements);
+    return saveMade(request->outPath, doc,
+                    importSummaryLines(made.summary, doc.rangeCode, Language::English));
 }

@@ -1,5 +1,9 @@
 #include "cli/options.h"
 
+#include "cli/commands.h"
+#include "cli/load_document.h"
+#include "files/settings_file.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -29,8 +33,16 @@ bool badOption(std::string_view option, std::string_view what) {
     return false;
 }
 
-void printMade(int rangeCode, int resolutionCode, const std::vector<std::string>& lines) {
-    std::printf("range %d, resolution %d\n", rangeCode, resolutionCode);
+int saveMade(std::string_view outPath, const SignalDocument& doc,
+             const std::vector<std::string>& lines) {
+    const std::filesystem::path out = argumentPath(outPath);
+    if (WriteSettingsFile(out, doc) != WriteResult::Written) {
+        std::fprintf(stderr, "qz57: %s: cannot write the file%s\n", pathText(out).c_str(),
+                     readOnlyNote(out).c_str());
+        return ExitFailed;
+    }
+    std::printf("range %d, resolution %d\n", doc.rangeCode, doc.resolutionCode);
     for (const std::string& line : lines)
         std::printf("%s\n", line.c_str());
+    return ExitOk;
 }

@@ -515,12 +515,3 @@ ImportResult importPoints(const PointList& points, const ImportSettings& setting
     result.elements = simplifySamples(targets, settings, result.summary);
     return result;
 }
-
-SignalDocument importedDocument(const ImportSettings& settings, ElementList elements) {
-    SignalDocument doc;
-    doc.rangeCode = settings.rangeCode;
-    doc.resolutionCode = settings.resolutionCode;
-    doc.sampleInterval = resolution(settings.resolutionCode).sampleInterval;
-    doc.elements = std::move(elements);
-    return doc;
-}

@@ -83,6 +83,3 @@ ElementList simplifySamples(const SampleTargets& targets, const ImportSettings& 
                             ImportSummary& summary);
 
 ImportResult importPoints(const PointList& points, const ImportSettings& settings);
-
-// A document of its own for elements made with settings: their range and resolution.
-SignalDocument importedDocument(const ImportSettings& settings, ElementList elements);

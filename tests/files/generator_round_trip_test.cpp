@@ -8,6 +8,7 @@
 #include "model/staircase.h"
 #include "model/synthesis.h"
 #include "model/tables.h"
+#include "tests/support/exported_csv.h"
 
 #include <gtest/gtest.h>
 
@@ -73,23 +74,6 @@ class Settings {
     std::mt19937 random_;
 };
 
-std::string exported(const SignalDocument& doc) {
-    TracePoints trace;
-    rebuildSamples(doc.elements, doc.sampleInterval, trace);
-    std::string csv;
-    EXPECT_TRUE(csvFileText(trace, doc.rangeCode, doc.resolutionCode, csv).ok());
-    return csv;
-}
-
-SignalDocument documentOf(const GeneratorTarget& target, ElementList elements) {
-    SignalDocument doc;
-    doc.rangeCode = target.rangeCode;
-    doc.resolutionCode = target.resolutionCode;
-    doc.sampleInterval = resolution(target.resolutionCode).sampleInterval;
-    doc.elements = std::move(elements);
-    return doc;
-}
-
 } // namespace
 
 TEST(GeneratorRoundTrip, EveryGeneratedDocumentExportsTheSameBytesAfterASave) {
@@ -108,13 +92,14 @@ TEST(GeneratorRoundTrip, EveryGeneratedDocumentExportsTheSameBytesAfterASave) {
                 };
                 for (const GeneratorResult& made : results) {
                     ASSERT_TRUE(made.ok()) << static_cast<int>(made.refusal.problem);
-                    const SignalDocument doc = documentOf(target, made.elements);
+                    const SignalDocument doc =
+                        madeDocument(rangeCode, resolutionCode, made.elements);
                     const std::string saved = settingsFileText(doc);
                     std::istringstream in(saved);
                     SignalDocument loaded;
                     ASSERT_TRUE(readSettingsText(in, loaded).ok());
                     EXPECT_EQ(settingsFileText(loaded), saved);
-                    EXPECT_EQ(exported(loaded), exported(doc))
+                    EXPECT_EQ(exportedCsv(loaded), exportedCsv(doc))
                         << "range " << rangeCode << ", resolution " << resolutionCode;
                     ++documents;
                 }

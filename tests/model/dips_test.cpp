@@ -1,7 +1,7 @@
 #include "model/dips.h"
 
 #include "model/tables.h"
-#include "tests/support/generated_samples.h"
+#include "tests/support/element_samples.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "model/formula.h"
 #include "model/tables.h"
-#include "tests/support/generated_samples.h"
+#include "tests/support/element_samples.h"
 
 #include <gtest/gtest.h>
 
