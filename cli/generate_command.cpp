@@ -250,7 +250,7 @@ Source documentOf(Request& request, SignalDocument& doc) {
             badOption("generate", "--range and --resolution, or --append IN.dat");
             return Source::Usage;
         }
-        doc = madeDocument(range, res, {});
+        doc = madeDocument(range, res);
         return Source::Ready;
     }
     if (!loadDocumentOrReport(request.text("--append"), doc))

@@ -17,7 +17,7 @@ struct SignalDocument {
 double totalDuration(const SignalDocument& doc);
 
 // A document of its own for elements made for a range and resolution (an import, a generator).
-SignalDocument madeDocument(int rangeCode, int resolutionCode, ElementList elements);
+SignalDocument madeDocument(int rangeCode, int resolutionCode, ElementList elements = {});
 
 // Whether the list stays within the resolution's maximum time with element added, or put in the
 // place of the element at replacedIndex.
