@@ -125,4 +125,18 @@ void importLongestReplayFile(benchmark::State& state) {
 }
 BENCHMARK(importLongestReplayFile)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
+// The whole qz57 generate of a formula of about 20 operations over 90 s at 1 ms, fitted within
+// 0.001 V, to a settings file.
+void generateLongestFormula(benchmark::State& state) {
+    const fs::path dat = settingsFolder().folder / "formula.dat";
+    for (auto _ : state)
+        if (!runQz57({"generate", "formula", dat.string(), "--range", "0", "--resolution", "3",
+                      "--expr",
+                      "exp(-t/30)*(2*sin(2*pi*0.5*t) + 0.5*sin(2*pi*3*t + 1)) + 0.1*t/T - "
+                      "clamp(t - 40, 0, 5)",
+                      "--duration", "90", "--tolerance", "0.001"}))
+            state.SkipWithError("qz57 generate failed");
+}
+BENCHMARK(generateLongestFormula)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
 } // namespace

@@ -15,6 +15,7 @@ extern const char* const RenderUsage;
 extern const char* const ImportUsage;
 extern const char* const StatsUsage;
 extern const char* const CompareUsage;
+extern const char* const GenerateUsage;
 
 // Each command gets the arguments after its own name.
 int runExport(std::span<const std::string_view> args);
@@ -23,3 +24,4 @@ int runRender(std::span<const std::string_view> args);
 int runImport(std::span<const std::string_view> args);
 int runStats(std::span<const std::string_view> args);
 int runCompare(std::span<const std::string_view> args);
+int runGenerate(std::span<const std::string_view> args);

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/load_document.h"
+#include "cli/options.h"
 #include "files/reference_file.h"
 #include "model/number_text.h"
 #include "model/reference_trace.h"

@@ -1,15 +1,14 @@
 #include "cli/commands.h"
 
 #include "cli/load_document.h"
+#include "cli/options.h"
 #include "files/import_messages.h"
 #include "files/point_reader.h"
 #include "files/settings_file.h"
-#include "model/number_text.h"
 #include "model/point_import.h"
 #include "model/tables.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -36,15 +35,6 @@ struct ImportRequest {
     double timeScale = 1.0;
 };
 
-std::optional<int> wholeArgument(std::string_view text, int lowest, int highest) {
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value < lowest ||
-        value > highest)
-        return std::nullopt;
-    return value;
-}
-
 // "T,V" with columns from 1, or "-,V" for values without times.
 bool parseColumns(std::string_view text, PointReadOptions& options) {
     const std::size_t comma = text.find(',');
@@ -64,12 +54,6 @@ bool parseColumns(std::string_view text, PointReadOptions& options) {
         return false;
     options.timeColumn = *timeColumn - 1;
     return true;
-}
-
-bool badOption(std::string_view option, std::string_view what) {
-    std::fprintf(stderr, "qz57: %s needs %s\n", std::string(option).c_str(),
-                 std::string(what).c_str());
-    return false;
 }
 
 bool takeOption(std::string_view option, std::string_view value, ImportRequest& request) {
@@ -142,12 +126,6 @@ void report(std::string_view source, const std::string& message) {
     std::fprintf(stderr, "qz57: %s: %s\n", std::string(source).c_str(), message.c_str());
 }
 
-void printSummary(const SignalDocument& doc, const ImportSummary& summary) {
-    std::printf("range %d, resolution %d\n", doc.rangeCode, doc.resolutionCode);
-    for (const std::string& line : importSummaryLines(summary, doc.rangeCode, Language::English))
-        std::printf("%s\n", line.c_str());
-}
-
 } // namespace
 
 int runImport(std::span<const std::string_view> args) {
@@ -193,13 +171,8 @@ int runImport(std::span<const std::string_view> args) {
         return noRange ? ExitUsage : ExitFailed;
     }
 
-    const SignalDocument doc = importedDocument(settings, made.elements);
-    const std::filesystem::path out = argumentPath(request->outPath);
-    if (WriteSettingsFile(out, doc) != WriteResult::Written) {
-        std::fprintf(stderr, "qz57: %s: cannot write the file%s\n", pathText(out).c_str(),
-                     readOnlyNote(out).c_str());
-        return ExitFailed;
-    }
-    printSummary(doc, made.summary);
-    return ExitOk;
+    const SignalDocument doc =
+        madeDocument(settings.rangeCode, settings.resolutionCode, made.elements);
+    return saveMade(request->outPath, doc,
+                    importSummaryLines(made.summary, doc.rangeCode, Language::English));
 }

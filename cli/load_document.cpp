@@ -3,24 +3,12 @@
 #include "files/replace_file.h"
 #include "files/settings_file.h"
 
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <string>
 
 std::filesystem::path argumentPath(std::string_view argument) {
     // Arguments are UTF-8 on every platform (see main).
     return std::filesystem::path(std::u8string(argument.begin(), argument.end()));
-}
-
-std::optional<double> numberArgument(std::string_view text) {
-    double value = 0.0;
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
 }
 
 std::string pathText(const std::filesystem::path& path) {

@@ -9,9 +9,6 @@
 // The path of a command-line argument, in the system's own encoding of arguments.
 std::filesystem::path argumentPath(std::string_view argument);
 
-// A finite number, as from_chars reads it, with an optional leading '+'.
-std::optional<double> numberArgument(std::string_view text);
-
 // The path as UTF-8 text for messages.
 std::string pathText(const std::filesystem::path& path);
 

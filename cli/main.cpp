@@ -39,6 +39,10 @@ constexpr const char* Usage =
     "  compare A B [--tolerance X]   largest difference of A from B (settings files, replay\n"
     "                                CSV or point files) at A's samples (a point file's\n"
     "                                points) where both have time; exit 1 when over X\n"
+    "  generate KIND OUT.dat --range CODE --resolution CODE [options]\n"
+    "                                make a settings file of a staircase, sweep, formula,\n"
+    "                                start or dips (qz57 generate for the options); --append\n"
+    "                                IN.dat puts them after its elements; prints what was made\n"
     "\n"
     "Options:\n"
     "  --help      show this text\n"
@@ -51,9 +55,10 @@ struct Command {
 };
 
 const Command Commands[] = {
-    {"export", runExport, ExportUsage}, {"check", runCheck, CheckUsage},
-    {"render", runRender, RenderUsage}, {"import", runImport, ImportUsage},
-    {"stats", runStats, StatsUsage},    {"compare", runCompare, CompareUsage},
+    {"export", runExport, ExportUsage},       {"check", runCheck, CheckUsage},
+    {"render", runRender, RenderUsage},       {"import", runImport, ImportUsage},
+    {"stats", runStats, StatsUsage},          {"compare", runCompare, CompareUsage},
+    {"generate", runGenerate, GenerateUsage},
 };
 
 bool asksForHelp(std::span<const std::string_view> args) {

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/load_document.h"
+#include "cli/options.h"
 #include "model/document_view.h"
 #include "model/number_text.h"
 #include "model/signal_stats.h"

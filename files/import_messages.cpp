@@ -66,22 +66,37 @@ std::string pointReadMessage(PointReadStatus status, int line, Language language
 std::string importRefusalMessage(const ImportResult& result, Language language) {
     const TextId id = refusalTextOf(result.status);
     if (id == TextId::ImportTooLong)
-        return formatText(
-            id, language,
-            {formatFixed(result.summary.duration, 3), formatGeneral(result.summary.maximumTime)});
+        return tooLongMessage(result.summary, language);
     return atLine(result.line, std::string(text(id, language)), language);
+}
+
+std::string tooLongMessage(const ImportSummary& summary, Language language) {
+    return formatText(TextId::ImportTooLong, language,
+                      {formatFixed(summary.duration, 3), formatGeneral(summary.maximumTime)});
 }
 
 std::vector<std::string> importSummaryLines(const ImportSummary& summary, int rangeCode,
                                             Language language) {
+    std::vector<std::string> lines = madeSummaryLines(summary, rangeCode, true, language);
+    lines.insert(lines.begin(),
+                 formatText(TextId::ImportSummaryPoints, language,
+                            {groupedThousands(static_cast<long long>(summary.pointsRead))}));
+    return lines;
+}
+
+std::vector<std::string> madeSummaryLines(const ImportSummary& summary, int rangeCode, bool fitted,
+                                          Language language) {
     const auto count = [](auto n) { return groupedThousands(static_cast<long long>(n)); };
-    return {
-        formatText(TextId::ImportSummaryPoints, language, {count(summary.pointsRead)}),
-        formatText(TextId::ImportSummaryElements, language, {count(summary.elementsMade)}),
-        formatText(TextId::ImportSummaryDeviation, language,
-                   {formatFixed(summary.largestDeviation, 4), outputRange(rangeCode).unitText}),
+    std::vector<std::string> lines{
+        formatText(TextId::ImportSummaryElements, language, {count(summary.elementsMade)})};
+    if (fitted)
+        lines.push_back(formatText(
+            TextId::ImportSummaryDeviation, language,
+            {formatFixed(summary.largestDeviation, 4), outputRange(rangeCode).unitText}));
+    lines.push_back(
         formatText(TextId::ImportSummaryDuration, language,
-                   {formatFixed(summary.duration, 3), formatGeneral(summary.maximumTime)}),
-        formatText(TextId::ImportSummaryClipped, language, {count(summary.clippedSamples)}),
-    };
+                   {formatFixed(summary.duration, 3), formatGeneral(summary.maximumTime)}));
+    lines.push_back(
+        formatText(TextId::ImportSummaryClipped, language, {count(summary.clippedSamples)}));
+    return lines;
 }

@@ -18,3 +18,11 @@ std::string importRefusalMessage(const ImportResult& result, Language language);
 // against the maximum, clipped samples.
 std::vector<std::string> importSummaryLines(const ImportSummary& summary, int rangeCode,
                                             Language language);
+
+// The same lines without the points read, and without the deviation for elements made exactly
+// rather than fitted: what a generator made.
+std::vector<std::string> madeSummaryLines(const ImportSummary& summary, int rangeCode, bool fitted,
+                                          Language language);
+
+// "the data lasts 120.000 s, more than the resolution's maximum time of 90 s"
+std::string tooLongMessage(const ImportSummary& summary, Language language);

@@ -81,7 +81,8 @@ void checkImport(const PointList& points, const ImportSettings& settings) {
     const double rounding = std::max(0.00005, 5e-6 * largest) * (1.0 + 1e-6);
     if (!(made.summary.largestDeviation <= settings.tolerance + rounding))
         fail("a sample strays beyond the tolerance");
-    const SignalDocument doc = importedDocument(settings, made.elements);
+    const SignalDocument doc =
+        madeDocument(settings.rangeCode, settings.resolutionCode, made.elements);
     std::istringstream saved(settingsFileText(doc));
     SignalDocument loaded;
     if (!readSettingsText(saved, loaded).ok())

@@ -103,6 +103,27 @@ DocumentStep duplicateRows(const SignalDocument& doc, const RowSelection& rows) 
     return elementStep(doc, at(after), {}, std::move(copies), rowSpan(after, count));
 }
 
+DocumentStep repeatRows(const SignalDocument& doc, const RowSelection& rows, int count) {
+    const ElementList selected = copyRows(doc, rows);
+    if (selected.empty() || count < 2 || count > RepeatMaxCount)
+        return unchangedStep(CommandOutcome::Refused, rows);
+    // Bounded before the copies are made: thousands of copies of a long selection must not fill
+    // the memory first.
+    const auto copies = static_cast<std::size_t>(count - 1);
+    if (selected.size() * copies > RepeatMaxElements)
+        return unchangedStep(CommandOutcome::Refused, rows);
+    ElementList repeated;
+    repeated.reserve(selected.size() * copies);
+    for (std::size_t i = 0; i < copies; ++i)
+        repeated.insert(repeated.end(), selected.begin(), selected.end());
+    if (!elementsFitTimeBudget(doc, repeated))
+        return unchangedStep(CommandOutcome::Refused, rows);
+    const int after = rows.ranges.back().last;
+    RowSelection block = rows;
+    setRows(block, {after, after + static_cast<int>(repeated.size())}, true);
+    return elementStep(doc, at(after), {}, std::move(repeated), std::move(block));
+}
+
 DocumentStep moveRowsUp(const SignalDocument& doc, const RowSelection& rows) {
     return moveRows(doc, rows, -1);
 }

@@ -23,6 +23,14 @@ DocumentStep pasteElements(const SignalDocument& doc, const ElementList& element
 // the copies are selected.
 DocumentStep duplicateRows(const SignalDocument& doc, const RowSelection& rows);
 
+// The selected elements followed, after the last selected row, by count - 1 copies of them: count
+// is the number of times they then occur, 2 .. RepeatMaxCount. Refused past the resolution's
+// maximum time, or past RepeatMaxElements new rows. The selected rows and the copies are
+// selected.
+inline constexpr int RepeatMaxCount = 10'000;
+inline constexpr std::size_t RepeatMaxElements = 100'000;
+DocumentStep repeatRows(const SignalDocument& doc, const RowSelection& rows, int count);
+
 // Each selected row moves one place, passing the unselected row next to it, so rows apart stay
 // apart and keep their order. Nothing moves (NoChange) when the first row is selected (up) or the
 // last (down). The moved rows are selected.

@@ -1,12 +1,12 @@
 #include "model/point_import.h"
 
 #include "model/clipping.h"
+#include "model/grid_elements.h"
 #include "model/number_text.h"
 #include "model/synthesis.h"
 #include "model/tables.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -40,18 +40,6 @@ constexpr int FineToCoarse[] = {3, 0, 1, 2};
 // Voltage ranges, narrowest first, offered for points that name no range.
 constexpr int VoltageRanges[] = {0, 4};
 
-double parsed(const std::string& text) {
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
-// The value a parameter of 4 decimals holds, as the settings file reads it back: it keeps 6
-// significant digits.
-double roundedParameter(double value, int decimals = 4) {
-    return parsed(formatGeneral(parsed(formatFixed(value, decimals))));
-}
-
 // How far a parameter may be from the value it stands for once rounded to 4 decimals and to the
 // settings file's 6 significant digits.
 double roundingAllowance(double value) {
@@ -71,26 +59,6 @@ bool usable(double value) {
 
 // ---- Elements ----
 
-SignalElement makeElement(double first, double last, std::int64_t samples, double interval,
-                          int timeDecimals) {
-    SignalElement element;
-    const double duration =
-        parsed(formatFixed(static_cast<double>(samples) * interval, timeDecimals));
-    if (first == last) {
-        element.type = FUNC_CONST;
-        element.params[0] = first;
-        element.params[1] = duration;
-    } else {
-        element.type = FUNC_SLOPE;
-        element.params[0] = first;
-        element.params[1] = last;
-        element.params[2] = duration;
-    }
-    element.paramCount = paramCountOf(element.type);
-    element.duration = elementDuration(element);
-    return element;
-}
-
 // The element's samples as synthesis makes them: local time accumulated by addition.
 template <typename Visit> void forEachSample(const SignalElement& element, double dt, Visit visit) {
     const double end = element.duration - 0.5 * dt;
@@ -103,10 +71,9 @@ class Simplifier {
   public:
     Simplifier(const SampleTargets& targets, const ImportSettings& settings, ImportSummary& summary)
         : targets_(targets.values), rows_(targets.rowStarts), summary_(summary),
-          range_(outputRange(settings.rangeCode)),
-          interval_(resolution(settings.resolutionCode).sampleInterval),
-          timeDecimals_(resolution(settings.resolutionCode).timeDecimals),
-          exact_(!targets.rowStarts.empty()), tolerance_(exact_ ? 0.0 : settings.tolerance),
+          range_(outputRange(settings.rangeCode)), res_(resolution(settings.resolutionCode)),
+          interval_(res_.sampleInterval), exact_(!targets.rowStarts.empty()),
+          heldOnly_(settings.heldOnly && !exact_), tolerance_(exact_ ? 0.0 : settings.tolerance),
           unplayedEnd_(targets.unplayedEnd) {}
 
     ElementList run();
@@ -151,9 +118,10 @@ class Simplifier {
     const std::vector<std::uint8_t>& rows_;
     ImportSummary& summary_;
     const OutputRange& range_;
+    const Resolution& res_;
     double interval_;
-    int timeDecimals_;
     bool exact_;       // a replay file: its rows are kept, byte for byte on export
+    bool heldOnly_;    // constants only
     double tolerance_; // a replay file kept as it is has its rows to match instead
     std::optional<double> unplayedEnd_;
     ElementList elements_;
@@ -183,6 +151,8 @@ Simplifier::Candidate Simplifier::longest(std::int64_t start, double first, std:
         const auto length = static_cast<double>(samples);
         const double fewest = std::ceil(length * low / quantum - 1e-7);
         const double most = std::floor(length * high / quantum + 1e-7);
+        if (heldOnly_ && !(fewest <= 0.0 && most >= 0.0))
+            break;
         if (fewest <= most) {
             double steps = std::round((fewest + most) / 2.0);
             if (!exact_ && fewest <= 0.0 && most >= 0.0)
@@ -199,7 +169,8 @@ Simplifier::Candidate Simplifier::longest(std::int64_t start, double first, std:
             // corner of the points rather than one sample past it.
             if (start + samples < count()) {
                 const double next = std::round((target(start + samples) - first) / quantum);
-                if (next >= fewest && next <= most && (next != 0.0 || !exact_))
+                if (next >= fewest && next <= most && (next != 0.0 || !exact_) &&
+                    (next == 0.0 || !heldOnly_))
                     joining = {samples, next};
             }
         }
@@ -214,7 +185,7 @@ Simplifier::Candidate Simplifier::longest(std::int64_t start, double first, std:
                         startsStretch(start + best.samples - 1);
     const Choice chosen = corner ? joining : best;
     return {chosen.samples,
-            roundedParameter(first + chosen.steps * quantum, quantum == Quantum ? 4 : 5)};
+            storedValue(first + chosen.steps * quantum, quantum == Quantum ? 4 : 5)};
 }
 
 bool Simplifier::startsStretch(std::int64_t index) const {
@@ -276,16 +247,16 @@ double Simplifier::firstValueAt(std::int64_t start) const {
         if (std::fabs(end - y) <= tolerance_ + roundingAllowance(y))
             return end;
     }
-    return roundedParameter(y);
+    return storedValue(y);
 }
 
 double Simplifier::heldValue(std::int64_t start, std::int64_t next) const {
-    const double value = roundedParameter(target(start));
-    const bool sameNext = next < count() && roundedParameter(target(next)) == value;
+    const double value = storedValue(target(start));
+    const bool sameNext = next < count() && storedValue(target(next)) == value;
     if (!(sameNext || value == previousLast_) || !(std::fabs(value) < FineBelow))
         return value;
     for (const double shift : {FineQuantum, -FineQuantum}) {
-        const double shifted = roundedParameter(value + shift, 5);
+        const double shifted = storedValue(value + shift, 5);
         if (shifted != previousLast_ && sameText(shifted, target(start)))
             return shifted;
     }
@@ -315,8 +286,7 @@ Simplifier::Made Simplifier::bestElement(std::int64_t start, double first, std::
         Made made;
         for (const bool downFirst : {false, true}) {
             const Candidate candidate = longest(start, first, limit, downFirst, quantum);
-            const SignalElement tried =
-                makeElement(first, candidate.last, candidate.samples, interval_, timeDecimals_);
+            const SignalElement tried = gridElement(first, candidate.last, candidate.samples, res_);
             const std::int64_t stray = firstStray(tried, start, start + candidate.samples);
             if (stray == candidate.samples && candidate.samples > made.samples)
                 made = {tried, candidate.samples};
@@ -352,7 +322,7 @@ void Simplifier::cover(std::int64_t start, std::int64_t end) {
                 made = fine;
         }
         if (made.samples == 0)
-            made = {makeElement(first, first, 1, interval_, timeDecimals_), 1};
+            made = {gridElement(first, first, 1, res_), 1};
         accept(made.element, start);
         start += made.samples;
     }
@@ -371,8 +341,7 @@ ElementList Simplifier::run() {
         while (next < count() && !rowAt(next))
             ++next;
         if (next > start + 1 || next == count()) {
-            accept(makeElement(heldValue(start, next), heldValue(start, next), next - start,
-                               interval_, timeDecimals_),
+            accept(gridElement(heldValue(start, next), heldValue(start, next), next - start, res_),
                    start);
             start = next;
             continue;
@@ -559,13 +528,4 @@ ImportResult importPoints(const PointList& points, const ImportSettings& setting
         return refuse(targets.status, targets.line);
     result.elements = simplifySamples(targets, settings, result.summary);
     return result;
-}
-
-SignalDocument importedDocument(const ImportSettings& settings, ElementList elements) {
-    SignalDocument doc;
-    doc.rangeCode = settings.rangeCode;
-    doc.resolutionCode = settings.resolutionCode;
-    doc.sampleInterval = resolution(settings.resolutionCode).sampleInterval;
-    doc.elements = std::move(elements);
-    return doc;
 }

@@ -23,6 +23,9 @@ struct ImportSettings {
     double gain = 1.0;      // value x gain + offset
     double offset = 0.0;
     double timeScale = 1.0; // time x timeScale
+    // Only FUNC_CONST elements, a staircase within the tolerance; a replay file kept as it is
+    // needs its slopes.
+    bool heldOnly = false;
 };
 
 enum class ImportStatus {
@@ -84,6 +87,3 @@ ElementList simplifySamples(const SampleTargets& targets, const ImportSettings& 
                             ImportSummary& summary);
 
 ImportResult importPoints(const PointList& points, const ImportSettings& settings);
-
-// A document of its own for elements made with settings: their range and resolution.
-SignalDocument importedDocument(const ImportSettings& settings, ElementList elements);

@@ -3,6 +3,7 @@
 #include "model/tables.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace {
 
@@ -34,6 +35,15 @@ double totalDuration(const SignalDocument& doc) {
     for (const SignalElement& element : doc.elements)
         total = total + element.duration;
     return total;
+}
+
+SignalDocument madeDocument(int rangeCode, int resolutionCode, ElementList elements) {
+    SignalDocument doc;
+    doc.rangeCode = rangeCode;
+    doc.resolutionCode = resolutionCode;
+    doc.sampleInterval = resolution(resolutionCode).sampleInterval;
+    doc.elements = std::move(elements);
+    return doc;
 }
 
 bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element, int replacedIndex) {

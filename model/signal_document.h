@@ -16,6 +16,9 @@ struct SignalDocument {
 
 double totalDuration(const SignalDocument& doc);
 
+// A document of its own for elements made for a range and resolution (an import, a generator).
+SignalDocument madeDocument(int rangeCode, int resolutionCode, ElementList elements = {});
+
 // Whether the list stays within the resolution's maximum time with element added, or put in the
 // place of the element at replacedIndex.
 bool fitsTimeBudget(const SignalDocument& doc, const SignalElement& element,

@@ -71,7 +71,8 @@ TEST_F(Qz57, HelpVersionAndUsageErrors) {
     r = run("--version");
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.out.rfind("qz57 ", 0), 0u);
-    for (const char* command : {"export", "check", "render", "import", "stats", "compare"}) {
+    for (const char* command :
+         {"export", "check", "render", "import", "stats", "compare", "generate"}) {
         for (const char* help : {"--help", "-h"}) {
             r = run(std::string(command) + " " + help);
             EXPECT_EQ(r.status, 0) << command << help;
@@ -431,4 +432,97 @@ TEST_F(Qz57, CompareRefusals) {
                                             in + " " + in + " --tolerance -1", in + " --x " + in};
     for (const std::string& args : usage)
         EXPECT_EQ(run("compare " + args).status, 2) << args;
+}
+
+TEST_F(Qz57, GenerateMakesASettingsFileAndPrintsWhatWasMade) {
+    const fs::path dat = folder_ / "loop.dat";
+    Outcome r = run("generate staircase " + dat.string() +
+                    " --range 2 --resolution 0 --from 4 --to 20 --steps 5 --dwell 10 --updown");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "range 2, resolution 0\nelements made: 9\nduration: 90.000 s of 900 s\n"
+                     "clipped samples: 0\n");
+    EXPECT_NE(readFile(dat).find("OUTRANGE\t2\r\nRESOLUTION\t0\r\nELEMENTS\t9\r\n"),
+              std::string::npos);
+
+    r = run("generate formula " + dat.string() +
+            " --range 0 --resolution 3 --expr 'exp(-t/3)*sin(2*pi*t)' --duration 10 --step"
+            " --tolerance 0.01");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("largest deviation: 0.0100 V\n"), std::string::npos) << r.out;
+    EXPECT_EQ(readFile(dat).find("FUNC_SLOPE"), std::string::npos);
+    for (const char* made : {"sweep --from 1 --to 20 --duration 5 --amplitude 2 --log",
+                             "start --supply 12 --low 4.5 --crank 6 --fall 0 --low-time 0.05 "
+                             "--rise1 0.02 --crank-time 2 --rise2 0.1 --pause 1 --ripple 0.5 "
+                             "--ripple-freq 10 --cycles 2",
+                             "dips --nominal 10 --levels 0,70 --durations 0.01,0.5 --repeats 2"}) {
+        r = run("generate " + std::string(made) + " --range 4 --resolution 0 " + dat.string());
+        EXPECT_EQ(r.status, 0) << made << ": " << r.err;
+        EXPECT_EQ(run("check " + dat.string()).status, 0) << made;
+    }
+}
+
+TEST_F(Qz57, GenerateAppendsAfterTheElementsOfAFile) {
+    writeFile(folder_ / "in.dat", Settings);
+    const fs::path out = folder_ / "out.dat";
+    const std::string append = " --append " + (folder_ / "in.dat").string();
+    const Outcome r = run("generate dips " + out.string() + append + " --nominal 5 --levels 0" +
+                          " --durations 1 --repeats 2 --interval 2");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("range 0, resolution 0\nelements made: 5\n"), std::string::npos) << r.out;
+    const std::string settings = readFile(out);
+    EXPECT_EQ(settings.rfind(Settings.substr(0, Settings.find("ELEMENTS")), 0), 0u);
+    EXPECT_NE(settings.find("ELEMENTS\t7\r\n"), std::string::npos);
+    EXPECT_EQ(run("generate dips " + out.string() + append + " --nominal 5 --range 1").status, 2);
+    const Outcome full = run("generate dips " + out.string() + append +
+                             " --nominal 5 --levels 0 --durations 500 --repeats 1 --interval 200");
+    EXPECT_EQ(full.status, 1);
+    EXPECT_NE(full.err.find("the data's 900.000 s do not fit the 889.950 s left in the document"),
+              std::string::npos)
+        << full.err;
+}
+
+TEST_F(Qz57, GenerateRefusalsAreWordedAsTheEditorWordsThemAndWriteNothing) {
+    const fs::path out = folder_ / "out.dat";
+    writeFile(out, "old");
+    const struct {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"formula --expr '(1+2' --duration 1", "qz57: column 5: ')' expected\n"},
+        {"formula --expr 'log(t-1)' --duration 5",
+         "qz57: the value at 0.000 s is not a finite number\n"},
+        {"sweep --from 1 --to 300 --duration 1 --amplitude 1",
+         "qz57: End frequency [Hz]: above a quarter of the sample rate (250 Hz)\n"},
+        {"staircase --from 0 --to 1 --steps 10 --dwell 10",
+         "qz57: the data lasts 100.000 s, more than the resolution's maximum time of 90 s\n"},
+        {"staircase --from 0 --to 1 --steps 1 --dwell 1", "qz57: Levels: must be at least 2\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome r = run("generate " + std::string(c.arguments) +
+                              " --range 0 --resolution 3 " + out.string());
+        EXPECT_EQ(r.status, 1) << c.arguments;
+        EXPECT_EQ(r.err, c.message);
+        EXPECT_EQ(readFile(out), "old");
+    }
+}
+
+TEST_F(Qz57, GenerateUsageErrors) {
+    EXPECT_NE(run("--help").out.find("generate KIND OUT.dat"), std::string::npos);
+    const std::string codes = " out.dat --range 0 --resolution 0";
+    const std::string cases[] = {
+        "generate",
+        "generate ramp" + codes,
+        "generate dips" + codes,
+        "generate dips --nominal 1 --range 0",
+        "generate dips --nominal x" + codes,
+        "generate dips --nominal 1 --levels 1,,2" + codes,
+        "generate dips --nominal 1 --dwell 1" + codes,
+        "generate dips --nominal 1 --range 5 out.dat --resolution 0",
+        "generate staircase --from 0 --to 1 --steps 2.5 --dwell 1" + codes,
+        "generate formula --duration 1 --expr" + codes,
+        "generate formula --duration 1 --expr t extra.dat" + codes,
+    };
+    for (const std::string& arguments : cases) {
+        EXPECT_EQ(run(arguments).status, 2) << arguments;
+    }
 }

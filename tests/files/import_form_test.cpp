@@ -1,6 +1,5 @@
 #include "files/import_form.h"
 
-#include "model/tables.h"
 #include "tests/support/element_builders.h"
 
 #include <gtest/gtest.h>
@@ -8,15 +7,6 @@
 namespace {
 
 const std::string Logger = "# logger\ntime,CH1[mV],CH2\n0,0,5\n0.5,2500,5\n1,2500,6\n";
-
-SignalDocument documentWith(int rangeCode, int resolutionCode, ElementList elements = {}) {
-    SignalDocument doc;
-    doc.rangeCode = rangeCode;
-    doc.resolutionCode = resolutionCode;
-    doc.sampleInterval = resolution(resolutionCode).sampleInterval;
-    doc.elements = std::move(elements);
-    return doc;
-}
 
 } // namespace
 
@@ -28,7 +18,7 @@ TEST(ImportForm, OffersTheSuggestedCodesOnlyWhileTheDocumentHasNone) {
 
     const ImportForm kept = startImportForm(
         "AI1,0-20[mA]\r\n2020/1/1,0:00:00.00,4.0000\r\n2020/1/1,0:00:01.00,4.0000\r\n",
-        documentWith(4, 0, {constantElement(1, 2)}));
+        madeDocument(4, 0, {constantElement(1, 2)}));
     EXPECT_FALSE(kept.offersCodes);
     EXPECT_EQ(kept.rangeCode, 4);
     EXPECT_EQ(kept.resolutionCode, 0);
@@ -37,7 +27,7 @@ TEST(ImportForm, OffersTheSuggestedCodesOnlyWhileTheDocumentHasNone) {
 }
 
 TEST(ImportForm, TheSummaryFollowsTheFields) {
-    ImportForm form = startImportForm(Logger, documentWith(0, 0));
+    ImportForm form = startImportForm(Logger, madeDocument(0, 0));
     ImportPreview preview = previewImport(form, Language::Japanese);
     ASSERT_TRUE(preview.ok);
     EXPECT_EQ(preview.lines.front(), "読込点数: 3");
@@ -64,7 +54,7 @@ TEST(ImportForm, TheSummaryFollowsTheFields) {
 }
 
 TEST(ImportForm, FieldsThatAreNotNumbersAndRefusalsAreShownAndMakeNothing) {
-    ImportForm form = startImportForm(Logger, documentWith(0, 0));
+    ImportForm form = startImportForm(Logger, madeDocument(0, 0));
     form.gain = "x";
     ImportPreview preview = previewImport(form, Language::Japanese);
     EXPECT_FALSE(preview.ok);
@@ -83,7 +73,7 @@ TEST(ImportForm, FieldsThatAreNotNumbersAndRefusalsAreShownAndMakeNothing) {
     ASSERT_TRUE(preview.ok);
     EXPECT_EQ(preview.made.summary.samples, 50); // three values, two steps apart
 
-    form = startImportForm("0,0\n120,1\n", documentWith(0, 3));
+    form = startImportForm("0,0\n120,1\n", madeDocument(0, 3));
     preview = previewImport(form, Language::Japanese);
     EXPECT_EQ(preview.lines,
               (std::vector<std::string>{
@@ -92,13 +82,13 @@ TEST(ImportForm, FieldsThatAreNotNumbersAndRefusalsAreShownAndMakeNothing) {
 
 TEST(ImportForm, DataThatDoesNotFitBesideTheDocumentsElementsIsRefused) {
     const ImportForm form =
-        startImportForm("0,0\n50,0\n", documentWith(0, 3, {constantElement(1, 45)}));
+        startImportForm("0,0\n50,0\n", madeDocument(0, 3, {constantElement(1, 45)}));
     const ImportPreview preview = previewImport(form, Language::English);
     EXPECT_FALSE(preview.ok);
     EXPECT_EQ(preview.lines.back(),
               "the data's 50.000 s do not fit the 45.000 s left in the document");
     EXPECT_TRUE(
-        previewImport(startImportForm("0,0\n45,0\n", documentWith(0, 3, {constantElement(1, 45)})),
+        previewImport(startImportForm("0,0\n45,0\n", madeDocument(0, 3, {constantElement(1, 45)})),
                       Language::English)
             .ok);
 }

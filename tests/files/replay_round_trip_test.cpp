@@ -7,6 +7,7 @@
 #include "model/synthesis.h"
 #include "model/tables.h"
 #include "tests/support/element_builders.h"
+#include "tests/support/exported_csv.h"
 
 #include <gtest/gtest.h>
 
@@ -92,14 +93,6 @@ class Generator {
     double scale_ = 1.0;
 };
 
-std::string exported(const SignalDocument& doc) {
-    TracePoints trace;
-    rebuildSamples(doc.elements, doc.sampleInterval, trace);
-    std::string csv;
-    EXPECT_TRUE(csvFileText(trace, doc.rangeCode, doc.resolutionCode, csv).ok());
-    return csv;
-}
-
 // Import the replay file as qz57 import does, save it and load it back.
 SignalDocument imported(const std::string& csv, std::size_t& elements) {
     const PointReadResult read = readPoints(csv);
@@ -108,7 +101,8 @@ SignalDocument imported(const std::string& csv, std::size_t& elements) {
     const ImportResult made = importPoints(read.points, settings);
     EXPECT_TRUE(made.ok()) << static_cast<int>(made.status);
     elements = made.elements.size();
-    const SignalDocument doc = importedDocument(settings, made.elements);
+    const SignalDocument doc =
+        madeDocument(settings.rangeCode, settings.resolutionCode, made.elements);
     std::istringstream saved(settingsFileText(doc));
     SignalDocument loaded;
     EXPECT_TRUE(readSettingsText(saved, loaded).ok());
@@ -134,10 +128,10 @@ TEST(ReplayRoundTrip, EveryTypeRangeAndResolutionExportsTheSameBytesAgain) {
                     doc.elements = {
                         make.element(FUNC_CONST), make.element(static_cast<FuncType>(type)),
                         make.element(static_cast<FuncType>(type)), make.element(FUNC_SLOPE)};
-                    const std::string csv = exported(doc);
+                    const std::string csv = exportedCsv(doc);
                     std::size_t elements = 0;
                     const SignalDocument again = imported(csv, elements);
-                    ASSERT_EQ(exported(again), csv)
+                    ASSERT_EQ(exportedCsv(again), csv)
                         << "range " << rangeCode << ", resolution " << resolutionCode << ", type "
                         << type << ", variant " << variant;
                     ++documents;
@@ -154,8 +148,8 @@ TEST(ReplayRoundTrip, ATriangleOfTenPeriodsOverNinetySecondsAtOneMillisecondStay
     doc.resolutionCode = 3;
     doc.sampleInterval = 0.001;
     doc.elements = {makeElement(FUNC_TRI, {-5, 5, 4.5, 4.5, 10})};
-    const std::string csv = exported(doc);
+    const std::string csv = exportedCsv(doc);
     std::size_t elements = 0;
-    EXPECT_EQ(exported(imported(csv, elements)), csv);
+    EXPECT_EQ(exportedCsv(imported(csv, elements)), csv);
     EXPECT_LE(elements, 100u);
 }

@@ -47,6 +47,14 @@ const Command Paste = [](const SignalDocument& doc, const RowSelection& rows) {
     return pasteElements(doc, {constantElement(98, 10), constantElement(99, 10)}, firstRow(rows));
 };
 
+// The selected rows occur two or three times in all.
+const Command Repeat2 = [](const SignalDocument& doc, const RowSelection& rows) {
+    return repeatRows(doc, rows, 2);
+};
+const Command Repeat3 = [](const SignalDocument& doc, const RowSelection& rows) {
+    return repeatRows(doc, rows, 3);
+};
+
 } // namespace
 
 TEST(ElementCommands, ChangeTheListAndSelectTheResult) {
@@ -90,6 +98,22 @@ TEST(ElementCommands, ChangeTheListAndSelectTheResult) {
          Refused,
          Values(8, 1),
          {0, 1}},
+        {"repeat a block",
+         Repeat3,
+         {1, 2, 3},
+         {0, 1},
+         Changed,
+         {1, 2, 1, 2, 1, 2, 3},
+         {0, 1, 2, 3, 4, 5}},
+        {"repeat apart rows", Repeat2, {1, 2, 3}, {0, 2}, Changed, {1, 2, 3, 1, 3}, {0, 2, 3, 4}},
+        {"repeat exactly to the budget",
+         Repeat3,
+         Values(5, 1),
+         {4},
+         Changed,
+         Values(7, 1),
+         {4, 5, 6}},
+        {"repeat over the budget", Repeat3, Values(6, 1), {0, 1}, Refused, Values(6, 1), {0, 1}},
         {"up a block", Up, {1, 2, 3, 4}, {2, 3}, Changed, {1, 3, 4, 2}, {1, 2}},
         {"up apart rows", Up, {1, 2, 3, 4}, {1, 3}, Changed, {2, 1, 4, 3}, {0, 2}},
         {"up from the first row", Up, {1, 2, 3}, {0, 2}, NoChange, {1, 2, 3}, {0, 2}},
@@ -110,7 +134,7 @@ TEST(ElementCommands, ChangeTheListAndSelectTheResult) {
 TEST(ElementCommands, RefuseBadSelections) {
     const SignalDocument before = listOf({1, 2, 3});
     for (const Rows& rows : {Rows{}, Rows{-1}, Rows{3}, Rows{0, 3}, Rows{1, 0}, Rows{1, 1}}) {
-        for (const Command& command : {Delete, Duplicate, Up, Down}) {
+        for (const Command& command : {Delete, Duplicate, Repeat2, Up, Down}) {
             SignalDocument doc = before;
             EXPECT_EQ(run(command, doc, rows).outcome, CommandOutcome::Refused);
             EXPECT_EQ(doc.elements, before.elements);
@@ -120,6 +144,8 @@ TEST(ElementCommands, RefuseBadSelections) {
     SignalDocument doc = before;
     EXPECT_EQ(pasteElements(doc, {}, -1).outcome, CommandOutcome::Refused);
     EXPECT_EQ(pasteElements(doc, {constantElement(9, 1)}, -2).outcome, CommandOutcome::Refused);
+    for (const int count : {-1, 0, 1, RepeatMaxCount + 1})
+        EXPECT_EQ(repeatRows(doc, rowSpan(0, 1), count).outcome, CommandOutcome::Refused) << count;
     EXPECT_EQ(doc.elements, before.elements);
 }
 

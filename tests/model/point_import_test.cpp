@@ -2,6 +2,7 @@
 
 #include "model/synthesis.h"
 #include "model/tables.h"
+#include "tests/support/element_samples.h"
 
 #include <gtest/gtest.h>
 
@@ -28,15 +29,6 @@ ImportSettings settingsFor(int resolutionCode, ImportShape shape = ImportShape::
     settings.resolutionCode = resolutionCode;
     settings.shape = shape;
     return settings;
-}
-
-std::vector<double> samplesOf(const ElementList& elements, double dt) {
-    TracePoints trace;
-    rebuildSamples(elements, dt, trace);
-    std::vector<double> values;
-    for (int i = 0; i + 1 < trace.pointCount(); ++i)
-        values.push_back(trace.pointAt(i).value);
-    return values;
 }
 
 // The point list as a line through its points, at time t.
