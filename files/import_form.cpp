@@ -120,17 +120,22 @@ ImportPreview previewImport(const ImportForm& form, Language language, ImportPre
         return preview;
     }
     preview.lines = importSummaryLines(preview.made.summary, form.rangeCode, language);
-    const double room = preview.made.summary.maximumTime - form.usedTime;
-    // A millionth of an interval leaves room for the running sum of the durations.
-    const double slack = 1e-6 * resolution(form.resolutionCode).sampleInterval;
-    if (preview.made.summary.duration > room + slack) {
-        preview.lines.push_back(formatText(
-            TextId::ImportNoRoom, language,
-            {formatFixed(preview.made.summary.duration, 3), formatFixed(std::max(room, 0.0), 3)}));
-        return preview;
-    }
-    preview.ok = true;
+    preview.ok = fitsTheTimeLeft(preview.made.summary, form.usedTime, form.resolutionCode, language,
+                                 preview.lines);
     return preview;
+}
+
+bool fitsTheTimeLeft(const ImportSummary& summary, double usedTime, int resolutionCode,
+                     Language language, std::vector<std::string>& lines) {
+    const double room = resolution(resolutionCode).maximumTotalTime - usedTime;
+    // A millionth of an interval leaves room for the running sum of the durations.
+    const double slack = 1e-6 * resolution(resolutionCode).sampleInterval;
+    if (summary.duration <= room + slack)
+        return true;
+    lines.push_back(
+        formatText(TextId::ImportNoRoom, language,
+                   {formatFixed(summary.duration, 3), formatFixed(std::max(room, 0.0), 3)}));
+    return false;
 }
 
 namespace {

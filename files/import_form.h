@@ -51,6 +51,11 @@ struct ImportPreview {
 // long text again.
 ImportPreview previewImport(const ImportForm& form, Language language, ImportPreview earlier = {});
 
+// Whether elements of this summary fit the time the document's elements leave of the
+// resolution's maximum; when they do not, a line in lines says so.
+bool fitsTheTimeLeft(const ImportSummary& summary, double usedTime, int resolutionCode,
+                     Language language, std::vector<std::string>& lines);
+
 // Whether pasted text that is not element text is points to import instead: two or more columns
 // of numbers, as a spreadsheet puts them on the clipboard.
 bool isPointColumns(std::string_view text);
