@@ -25,7 +25,7 @@ std::string numberText(double value) {
 std::string listText(const std::vector<double>& values) {
     std::string text;
     for (const double value : values)
-        text += (text.empty() ? "" : ",") + numberText(value);
+        text.append(text.empty() ? "" : ",").append(numberText(value));
     return text;
 }
 

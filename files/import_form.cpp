@@ -125,6 +125,19 @@ ImportPreview previewImport(const ImportForm& form, Language language, ImportPre
     return preview;
 }
 
+std::string summaryText(const std::vector<std::string>& lines, bool offersCodes, int rangeCode,
+                        int resolutionCode, Language language) {
+    std::string summary;
+    if (!offersCodes)
+        summary = formatText(TextId::ImportDocumentCodes, language,
+                             {text(outputRange(rangeCode).name, language),
+                              text(resolution(resolutionCode).name, language)}) +
+                  "\r\n";
+    for (const std::string& line : lines)
+        summary += line + "\r\n";
+    return summary;
+}
+
 bool fitsTheTimeLeft(const ImportSummary& summary, double usedTime, int resolutionCode,
                      Language language, std::vector<std::string>& lines) {
     const double room = resolution(resolutionCode).maximumTotalTime - usedTime;

@@ -51,6 +51,11 @@ struct ImportPreview {
 // long text again.
 ImportPreview previewImport(const ImportForm& form, Language language, ImportPreview earlier = {});
 
+// What a dialog that makes elements shows of them: the document's range and resolution where
+// they are not offered, then the lines, each ending in CR LF as a static control breaks them.
+std::string summaryText(const std::vector<std::string>& lines, bool offersCodes, int rangeCode,
+                        int resolutionCode, Language language);
+
 // Whether elements of this summary fit the time the document's elements leave of the
 // resolution's maximum; when they do not, a line in lines says so.
 bool fitsTheTimeLeft(const ImportSummary& summary, double usedTime, int resolutionCode,

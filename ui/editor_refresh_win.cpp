@@ -5,6 +5,7 @@
 #include "ui/editor_recovery_win.h"
 #include "ui/editor_window_win.h"
 #include "ui/menu_states_win.h"
+#include "ui/message_box_win.h"
 
 #include <utility>
 
@@ -104,4 +105,11 @@ bool ChangeDocument(EditorWindow& editor, const DocumentChangeRun& change) {
 bool ApplyStep(EditorWindow& editor, DocumentStep step) {
     return ChangeDocument(editor,
                           [&step](EditorModel& model) { return model.apply(std::move(step)); });
+}
+
+void ApplyOrRefuse(EditorWindow& editor, DocumentStep step) {
+    if (step.outcome == CommandOutcome::Refused)
+        ShowBudgetExceeded(editor.window, editor.language);
+    else
+        ApplyStep(editor, std::move(step));
 }

@@ -46,3 +46,6 @@ bool ChangeDocument(EditorWindow& editor, const DocumentChangeRun& change);
 
 // A command's step, carried out through ChangeDocument. True when it changed the document.
 bool ApplyStep(EditorWindow& editor, DocumentStep step);
+
+// The same, where a refused step is the time budget's: the user is told so.
+void ApplyOrRefuse(EditorWindow& editor, DocumentStep step);

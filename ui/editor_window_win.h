@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/generator_form.h"
 #include "model/document_view.h"
 #include "model/editor_model.h"
 #include "model/reference_trace.h"
@@ -29,6 +30,8 @@ struct EditorWindow {
     RowSelection selection; // the selected rows of the element list
     // A signal to hold the document against, drawn under it; no part of the document.
     std::optional<ReferenceTrace> reference;
+    // The generator dialog as OK last left it: Ctrl+G opens it so again.
+    std::optional<GeneratorForm> lastGenerator;
     CanvasWindow chart;
     MainControls controls;
     // The copy of unsaved work kept against a crash; made with the window, which it needs.

@@ -19,14 +19,6 @@
 
 namespace {
 
-// Carries out a step; a refusal is the time budget's.
-void ApplyOrRefuse(EditorWindow& editor, DocumentStep step) {
-    if (step.outcome == CommandOutcome::Refused)
-        ShowBudgetExceeded(editor.window, editor.language);
-    else
-        ApplyStep(editor, std::move(step));
-}
-
 void Copy(EditorWindow& editor) {
     const ElementList elements = copyRows(editor.model.document(), editor.selection);
     if (!elements.empty())

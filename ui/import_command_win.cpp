@@ -4,7 +4,6 @@
 #include "ui/editor_refresh_win.h"
 #include "ui/editor_window_win.h"
 #include "ui/import_dialog_win.h"
-#include "ui/message_box_win.h"
 
 #include <optional>
 #include <system_error>
@@ -15,13 +14,9 @@ void CmdImport(EditorWindow& editor, const std::filesystem::path& file,
     const std::optional<ImportDialogResult> result = OpenImportDialog(editor.window, request);
     if (!result)
         return;
-    DocumentStep step = importElements(editor.model.document(), result->elements, result->rangeCode,
-                                       result->resolutionCode, ActiveRow(editor));
-    if (step.outcome == CommandOutcome::Refused) {
-        ShowBudgetExceeded(editor.window, editor.language);
-        return;
-    }
-    ApplyStep(editor, std::move(step));
+    ApplyOrRefuse(editor,
+                  importElements(editor.model.document(), result->elements, result->rangeCode,
+                                 result->resolutionCode, ActiveRow(editor)));
 }
 
 bool IsPointFile(const std::filesystem::path& path) {

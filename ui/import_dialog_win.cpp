@@ -1,13 +1,11 @@
 #include "ui/import_dialog_win.h"
 
-#include "canvas/preview_chart.h"
 #include "files/import_form.h"
 #include "files/import_messages.h"
 #include "files/point_reader.h"
 #include "model/synthesis.h"
 #include "model/tables.h"
 #include "resources/resource.h"
-#include "ui/canvas_painter_win.h"
 #include "ui/dialog_state_win.h"
 #include "ui/import_fields_win.h"
 #include "ui/text_win.h"
@@ -63,10 +61,8 @@ void ShowForm(HWND dialog) {
     SetFieldText(dialog, IDC_IMPORT_TIME_SCALE, form.timeScale);
     SetFieldText(dialog, IDC_IMPORT_TIME_STEP, form.timeStep);
     SelectComboEntry(dialog, IDC_IMPORT_SHAPE, form.shape == ImportShape::Step ? 1 : 0);
-    SelectComboEntry(dialog, IDC_IMPORT_RANGE, positionOfRangeCode(form.rangeCode));
-    SelectComboEntry(dialog, IDC_IMPORT_RESOLUTION, positionOfResolutionCode(form.resolutionCode));
-    EnableField(dialog, IDC_IMPORT_RANGE, form.offersCodes);
-    EnableField(dialog, IDC_IMPORT_RESOLUTION, form.offersCodes);
+    ShowCodes(dialog, IDC_IMPORT_RANGE, IDC_IMPORT_RESOLUTION, form.rangeCode, form.resolutionCode,
+              form.offersCodes);
     state.filling = false;
 }
 
@@ -92,18 +88,6 @@ void ShowColumns(HWND dialog) {
     state.filling = false;
 }
 
-std::string SummaryText(const ImportDialogState& state, Language language) {
-    std::string summary;
-    if (!state.form.offersCodes)
-        summary = formatText(TextId::ImportDocumentCodes, language,
-                             {text(outputRange(state.form.rangeCode).name, language),
-                              text(resolution(state.form.resolutionCode).name, language)}) +
-                  "\r\n";
-    for (const std::string& line : state.preview.lines)
-        summary += line + "\r\n";
-    return summary;
-}
-
 // Every change ends here: the form read again, the summary, the preview and OK follow it.
 void Refresh(HWND dialog) {
     ImportDialogState& state = StateOf(dialog);
@@ -114,7 +98,9 @@ void Refresh(HWND dialog) {
     if (state.preview.ok)
         rebuildSamples(state.preview.made.elements,
                        resolution(state.form.resolutionCode).sampleInterval, state.samples);
-    SetFieldText(dialog, IDC_IMPORT_SUMMARY, SummaryText(state, language));
+    SetFieldText(dialog, IDC_IMPORT_SUMMARY,
+                 summaryText(state.preview.lines, state.form.offersCodes, state.form.rangeCode,
+                             state.form.resolutionCode, language));
     EnableField(dialog, IDOK, state.preview.ok);
     ShowLabels(dialog);
     InvalidateRect(GetDlgItem(dialog, IDC_IMPORT_PREVIEW), nullptr, FALSE);
@@ -228,14 +214,7 @@ void InitImportDialog(HWND dialog) {
     SetComboEntries(dialog, IDC_IMPORT_SHAPE,
                     {std::string(text(TextId::ImportLinear, language)),
                      std::string(text(TextId::ImportSteps, language))});
-    std::vector<std::string> ranges;
-    for (const int code : RangeCodeAtPosition)
-        ranges.emplace_back(text(outputRange(code).name, language));
-    SetComboEntries(dialog, IDC_IMPORT_RANGE, ranges);
-    std::vector<std::string> resolutions;
-    for (const int code : ResolutionCodeAtPosition)
-        resolutions.emplace_back(text(resolution(code).name, language));
-    SetComboEntries(dialog, IDC_IMPORT_RESOLUTION, resolutions);
+    SetCodeEntries(dialog, IDC_IMPORT_RANGE, IDC_IMPORT_RESOLUTION, language);
     state.filling = false;
 
     if (!state.request.pastedText.empty()) {
@@ -248,23 +227,6 @@ void InitImportDialog(HWND dialog) {
     }
     if (state.form.text.empty())
         TakeText(dialog, {});
-}
-
-// The preview static asks to be drawn: the chart code's draw list of the resulting signal, painted
-// off screen and copied in one step.
-void OnDrawPreview(HWND dialog, const DRAWITEMSTRUCT& item) {
-    const ImportDialogState& state = StateOf(dialog);
-    const RECT& area = item.rcItem;
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    const DrawList list = previewDrawList(state.samples, state.form.rangeCode, width, height,
-                                          GetDeviceCaps(item.hDC, LOGPIXELSX));
-    PaintOffScreen(item.hDC, area, [&](HDC dc) {
-        if (state.preview.ok)
-            PaintDrawList(dc, list);
-        else
-            FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    });
 }
 
 INT_PTR CALLBACK ImportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -281,7 +243,8 @@ INT_PTR CALLBACK ImportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         case WM_DRAWITEM:
             if (wParam != IDC_IMPORT_PREVIEW)
                 return FALSE;
-            OnDrawPreview(dialog, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            PaintPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), StateOf(dialog).samples,
+                         StateOf(dialog).form.rangeCode, StateOf(dialog).preview.ok);
             return TRUE;
         case WM_CLOSE:
             EndDialog(dialog, IDCANCEL);

@@ -1,5 +1,8 @@
 #include "ui/import_fields_win.h"
 
+#include "canvas/preview_chart.h"
+#include "model/tables.h"
+#include "ui/canvas_painter_win.h"
 #include "ui/combo_box_win.h"
 #include "ui/file_dialogs_win.h"
 #include "ui/gdi_objects_win.h"
@@ -52,4 +55,37 @@ void PaintOffScreen(HDC dc, const RECT& area, const std::function<void(HDC)>& pa
     ScopedSelect selected(memory.get(), bitmap.get());
     paint(memory.get());
     BitBlt(dc, area.left, area.top, width, height, memory.get(), 0, 0, SRCCOPY);
+}
+
+void SetCodeEntries(HWND dialog, int rangeId, int resolutionId, Language language) {
+    std::vector<std::string> ranges;
+    for (const int code : RangeCodeAtPosition)
+        ranges.emplace_back(text(outputRange(code).name, language));
+    SetComboEntries(dialog, rangeId, ranges);
+    std::vector<std::string> resolutions;
+    for (const int code : ResolutionCodeAtPosition)
+        resolutions.emplace_back(text(resolution(code).name, language));
+    SetComboEntries(dialog, resolutionId, resolutions);
+}
+
+void ShowCodes(HWND dialog, int rangeId, int resolutionId, int rangeCode, int resolutionCode,
+               bool offered) {
+    SelectComboEntry(dialog, rangeId, positionOfRangeCode(rangeCode));
+    SelectComboEntry(dialog, resolutionId, positionOfResolutionCode(resolutionCode));
+    EnableField(dialog, rangeId, offered);
+    EnableField(dialog, resolutionId, offered);
+}
+
+void PaintPreview(const DRAWITEMSTRUCT& item, const TracePoints& samples, int rangeCode,
+                  bool made) {
+    const RECT& area = item.rcItem;
+    const DrawList list =
+        previewDrawList(samples, rangeCode, area.right - area.left, area.bottom - area.top,
+                        GetDeviceCaps(item.hDC, LOGPIXELSX));
+    PaintOffScreen(item.hDC, area, [&](HDC dc) {
+        if (made)
+            PaintDrawList(dc, list);
+        else
+            FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/texts.h"
+#include "model/trace_points.h"
 
 #include <windows.h>
 
@@ -11,7 +12,8 @@
 #include <string_view>
 #include <vector>
 
-// The import dialog's controls by id; its drop-down lists through ComboBox. Texts are UTF-8.
+// The import and generator dialogs' controls by id; its drop-down lists through ComboBox. Texts are
+// UTF-8.
 std::string FieldText(HWND dialog, int id);
 void SetFieldText(HWND dialog, int id, std::string_view text);
 void EnableField(HWND dialog, int id, bool enabled);
@@ -27,3 +29,13 @@ std::optional<std::filesystem::path> ChoosePointFile(HWND owner, Language langua
 
 // Paints into a bitmap of the area's size, then copies it to dc in one step: no flicker.
 void PaintOffScreen(HDC dc, const RECT& area, const std::function<void(HDC)>& paint);
+
+// The output ranges and resolutions in their lists' order, in the language.
+void SetCodeEntries(HWND dialog, int rangeId, int resolutionId, Language language);
+// Selects the codes in those lists, which can be changed only while offered.
+void ShowCodes(HWND dialog, int rangeId, int resolutionId, int rangeCode, int resolutionCode,
+               bool offered);
+
+// A dialog's preview asks to be drawn: the chart code's draw list of the samples, or black when
+// nothing is made.
+void PaintPreview(const DRAWITEMSTRUCT& item, const TracePoints& samples, int rangeCode, bool made);

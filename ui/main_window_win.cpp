@@ -9,6 +9,7 @@
 #include "ui/editor_refresh_win.h"
 #include "ui/element_commands_win.h"
 #include "ui/export_command_win.h"
+#include "ui/generate_commands_win.h"
 #include "ui/help_win.h"
 #include "ui/import_command_win.h"
 #include "ui/language_menu_win.h"
@@ -110,6 +111,7 @@ bool ActsOnManyRows(int id) {
     case IDM_COPY:
     case IDM_PASTE:
     case IDM_DUPLICATE:
+    case IDM_REPEAT:
     case IDM_MOVE_UP:
     case IDM_MOVE_DOWN:
     case IDM_SELECT_ALL:
@@ -146,6 +148,19 @@ bool OnCommand(EditorWindow& editor, int id) {
         return true;
     case IDM_UNDO:
         ChangeDocument(editor, [](EditorModel& model) { return model.undo(); });
+        return true;
+    case IDM_GENERATE_STAIRCASE:
+    case IDM_GENERATE_SWEEP:
+    case IDM_GENERATE_FORMULA:
+    case IDM_GENERATE_START:
+    case IDM_GENERATE_DIPS:
+        CmdGenerate(editor, static_cast<GeneratorKind>(id - IDM_GENERATE_STAIRCASE));
+        return true;
+    case IDM_GENERATE_AGAIN:
+        CmdGenerate(editor, std::nullopt);
+        return true;
+    case IDM_REPEAT:
+        CmdRepeat(editor);
         return true;
     case IDM_OPEN_REFERENCE:
         CmdOpenReference(editor);

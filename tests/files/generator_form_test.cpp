@@ -29,7 +29,7 @@ TEST(GeneratorForm, EveryGeneratorMakesElementsFromItsExampleValues) {
 
 TEST(GeneratorForm, AFieldThatIsNotANumberIsNamedAndMakesNothing) {
     GeneratorForm form = startGeneratorForm(madeDocument(0, 0));
-    fieldsOf(form)[3] = "ten";
+    fieldsOf(form)[3] = std::string("ten");
     GeneratorPreview preview = previewGenerator(form, Language::English);
     EXPECT_FALSE(preview.ok);
     EXPECT_EQ(preview.lines, (std::vector<std::string>{"Dwell [s]: not a usable number"}));
@@ -37,12 +37,12 @@ TEST(GeneratorForm, AFieldThatIsNotANumberIsNamedAndMakesNothing) {
               (std::vector<std::string>{"保持時間[秒]: 数値ではありません"}));
 
     form.kind = GeneratorKind::Dips;
-    fieldsOf(form)[1] = "0, 40,x";
+    fieldsOf(form)[1] = std::string("0, 40,x");
     EXPECT_NE(previewGenerator(form, Language::English).lines.front().find("Test levels"),
               std::string::npos);
-    fieldsOf(form)[1] = " 0, 40 ";
+    fieldsOf(form)[1] = std::string(" 0, 40 ");
     EXPECT_TRUE(previewGenerator(form, Language::English).ok);
-    fieldsOf(form)[3] = "2.5"; // repeats are whole
+    fieldsOf(form)[3] = std::string("2.5"); // repeats are whole
     EXPECT_FALSE(previewGenerator(form, Language::English).ok);
 
     form.kind = GeneratorKind::Formula;
@@ -66,11 +66,11 @@ TEST(GeneratorForm, TheDocumentsRangeIsUsedOrOfferedAndItsElementsLeaveTheRoom) 
     followDocument(form, madeDocument(2, 3, {constantElement(4, 85)}));
     EXPECT_FALSE(form.offersCodes);
     EXPECT_EQ(form.rangeCode, 2);
-    fieldsOf(form)[3] = "2";
+    fieldsOf(form)[3] = std::string("2");
     const GeneratorPreview preview = previewGenerator(form, Language::English);
     EXPECT_FALSE(preview.ok);
     EXPECT_EQ(preview.lines.back(),
               "the data's 10.000 s do not fit the 5.000 s left in the document");
-    fieldsOf(form)[3] = "1";
+    fieldsOf(form)[3] = std::string("1");
     EXPECT_TRUE(previewGenerator(form, Language::English).ok);
 }

@@ -60,12 +60,16 @@ TEST_P(GeometryTest, WindowsSitWhereTheDpiPutsThem) {
     const Geometry& expected = GetParam();
     ASSERT_NE(OpenMainWindow(expected.dpi), nullptr);
 
-    // The status bar adds its height below the rest, which keeps its place.
-    RECT outer, bar;
+    // The status bar's two rows add their height below the rest, which keeps its place; the
+    // measurements' row sits right on top of the other.
+    RECT outer, bar, upper;
     GetWindowRect(Editor().window, &outer);
     ASSERT_TRUE(GetWindowRect(FindControl(Editor().window, IDC_STATUS_BAR), &bar));
+    ASSERT_TRUE(GetWindowRect(FindControl(Editor().window, IDC_STATUS_MEASURES), &upper));
     EXPECT_EQ(outer.right - outer.left, expected.mainWindow.cx);
-    EXPECT_EQ(outer.bottom - outer.top, expected.mainWindow.cy + (bar.bottom - bar.top));
+    EXPECT_EQ(outer.bottom - outer.top, expected.mainWindow.cy + 2 * (bar.bottom - bar.top));
+    EXPECT_EQ(upper.bottom, bar.top);
+    EXPECT_EQ(upper.bottom - upper.top, bar.bottom - bar.top);
 
     HWND canvas = FindControl(Editor().window, IDC_CANVAS);
     HWND strip = FindControl(Editor().window, IDC_CANVAS_STRIP);

@@ -19,79 +19,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-using DialogScript = std::function<void(HWND dialog)>;
-
 constexpr char DialogTitle[] = "波形データ取込";
-constexpr UINT TickMs = 5;
 // The file a logger might write: three points in mV.
 constexpr char LoggerText[] = "time,CH1[mV]\r\n0,0\r\n1,5000\r\n2,0\r\n";
 
-DialogScript PendingScript;
-bool ScriptRan = false;
-
-HWND FindImportDialog() {
-    struct Search {
-        HWND found = nullptr;
-    } search;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM state) -> BOOL {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window) &&
-                WindowText(window) == DialogTitle) {
-                reinterpret_cast<Search*>(state)->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindImportDialog();
-    if (dialog == nullptr)
-        return; // not shown yet: the next tick looks again
-    KillTimer(nullptr, timer);
-    ScriptRan = true;
-    PendingScript(dialog);
-}
-
 // Does what opens the dialog and runs the script in it once it shows; the script ends it.
 void RunImport(const std::function<void()>& open, DialogScript script) {
-    PendingScript = std::move(script);
-    ScriptRan = false;
-    SetTimer(nullptr, 0, TickMs, RunPendingScript);
-    open();
-    ASSERT_TRUE(ScriptRan);
+    ASSERT_TRUE(RunInDialog(DialogTitle, open, std::move(script)));
 }
 
 void Command(int id) {
     SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(id, 0), 0);
-}
-
-std::string Text(HWND dialog, int id) {
-    return WindowText(GetDlgItem(dialog, id));
-}
-
-// The user types into a field: an edit tells the dialog of every change.
-void Type(HWND dialog, int id, std::string_view text) {
-    SetWindowTextW(GetDlgItem(dialog, id), Widen(text).c_str());
-}
-
-void Choose(HWND dialog, int combo, int entry) {
-    SendDlgItemMessageW(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, combo)));
-}
-
-bool Enabled(HWND dialog, int id) {
-    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
-}
-
-void Click(HWND dialog, int id) {
-    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
 fs::path WriteFile(const std::wstring& name, const std::string& text) {
@@ -110,39 +48,40 @@ TEST_F(ImportDialog, TheMenuOpensItAndOkInsertsBeforeTheSelectedRowAsOneStep) {
     ShowTestDocument({{constantElement(1, 1), constantElement(2, 1)}, 0, 0, 0.01});
     SelectRows(1, 1);
     const fs::path file = WriteFile(L"取込.csv", LoggerText);
-    RunImport(
-        [] { Command(IDM_IMPORT); },
-        [&](HWND dialog) {
-            for (const int id :
-                 {700, 709, 705, 706, 701, 702, 703, 704, 710, 711, 708, 707, IDOK, IDCANCEL})
-                EXPECT_NE(GetDlgItem(dialog, id), nullptr) << id;
-            EXPECT_EQ(Text(dialog, IDC_IMPORT_BROWSE), "参照...");
-            Type(dialog, IDC_IMPORT_FILE, Narrow(file.wstring()));
-            // The document's range and resolution are used, not offered.
-            EXPECT_FALSE(Enabled(dialog, IDC_IMPORT_RANGE));
-            std::string summary = Text(dialog, IDC_IMPORT_SUMMARY);
-            EXPECT_NE(summary.find("現在の設定を使います: ±10V, 10m秒 / 15分"), std::string::npos);
-            EXPECT_NE(summary.find("範囲外のサンプル: "), std::string::npos);
-            EXPECT_EQ(summary.find("範囲外のサンプル: 0"), std::string::npos);
-            // The summary follows every field.
-            Type(dialog, IDC_IMPORT_GAIN, "0.001");
-            summary = Text(dialog, IDC_IMPORT_SUMMARY);
-            EXPECT_NE(summary.find("読込点数: 3"), std::string::npos);
-            EXPECT_NE(summary.find("作成要素数: 2"), std::string::npos);
-            EXPECT_NE(summary.find("範囲外のサンプル: 0"), std::string::npos);
-            Type(dialog, IDC_IMPORT_TOLERANCE, "x");
-            EXPECT_FALSE(Enabled(dialog, IDOK));
-            EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("が数値ではありません"),
-                      std::string::npos);
-            Type(dialog, IDC_IMPORT_TOLERANCE, "0");
-            // Steps: 0, 5, and the last point's 0 for one sample interval.
-            Choose(dialog, IDC_IMPORT_SHAPE, 1);
-            EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("作成要素数: 3"), std::string::npos);
-            Choose(dialog, IDC_IMPORT_SHAPE, 0);
-            UpdateWindow(GetDlgItem(dialog, IDC_IMPORT_PREVIEW));
-            EXPECT_TRUE(Enabled(dialog, IDOK));
-            Click(dialog, IDOK);
-        });
+    RunImport([] { Command(IDM_IMPORT); },
+              [&](HWND dialog) {
+                  for (const int id :
+                       {700, 709, 705, 706, 701, 702, 703, 704, 710, 711, 708, 707, IDOK, IDCANCEL})
+                      EXPECT_NE(GetDlgItem(dialog, id), nullptr) << id;
+                  EXPECT_EQ(ItemText(dialog, IDC_IMPORT_BROWSE), "参照...");
+                  TypeInto(dialog, IDC_IMPORT_FILE, Narrow(file.wstring()));
+                  // The document's range and resolution are used, not offered.
+                  EXPECT_FALSE(ItemEnabled(dialog, IDC_IMPORT_RANGE));
+                  std::string summary = ItemText(dialog, IDC_IMPORT_SUMMARY);
+                  EXPECT_NE(summary.find("現在の設定を使います: ±10V, 10m秒 / 15分"),
+                            std::string::npos);
+                  EXPECT_NE(summary.find("範囲外のサンプル: "), std::string::npos);
+                  EXPECT_EQ(summary.find("範囲外のサンプル: 0"), std::string::npos);
+                  // The summary follows every field.
+                  TypeInto(dialog, IDC_IMPORT_GAIN, "0.001");
+                  summary = ItemText(dialog, IDC_IMPORT_SUMMARY);
+                  EXPECT_NE(summary.find("読込点数: 3"), std::string::npos);
+                  EXPECT_NE(summary.find("作成要素数: 2"), std::string::npos);
+                  EXPECT_NE(summary.find("範囲外のサンプル: 0"), std::string::npos);
+                  TypeInto(dialog, IDC_IMPORT_TOLERANCE, "x");
+                  EXPECT_FALSE(ItemEnabled(dialog, IDOK));
+                  EXPECT_NE(ItemText(dialog, IDC_IMPORT_SUMMARY).find("が数値ではありません"),
+                            std::string::npos);
+                  TypeInto(dialog, IDC_IMPORT_TOLERANCE, "0");
+                  // Steps: 0, 5, and the last point's 0 for one sample interval.
+                  ChooseEntry(dialog, IDC_IMPORT_SHAPE, 1);
+                  EXPECT_NE(ItemText(dialog, IDC_IMPORT_SUMMARY).find("作成要素数: 3"),
+                            std::string::npos);
+                  ChooseEntry(dialog, IDC_IMPORT_SHAPE, 0);
+                  UpdateWindow(GetDlgItem(dialog, IDC_IMPORT_PREVIEW));
+                  EXPECT_TRUE(ItemEnabled(dialog, IDOK));
+                  ClickItem(dialog, IDOK);
+              });
     const ElementList& elements = Editor().model.document().elements;
     ASSERT_EQ(elements.size(), 4u);
     EXPECT_EQ(elements[1].type, FUNC_SLOPE);
@@ -162,8 +101,8 @@ TEST_F(ImportDialog, CancelChangesNothing) {
     const fs::path file = WriteFile(L"cancel.csv", LoggerText);
     RunImport([] { Command(IDM_IMPORT); },
               [&](HWND dialog) {
-                  Type(dialog, IDC_IMPORT_FILE, Narrow(file.wstring()));
-                  Click(dialog, IDCANCEL);
+                  TypeInto(dialog, IDC_IMPORT_FILE, Narrow(file.wstring()));
+                  ClickItem(dialog, IDCANCEL);
               });
     EXPECT_EQ(Editor().model.document().elements.size(), 1u);
     EXPECT_EQ(Editor().model.history().undoCount(), steps);
@@ -176,10 +115,10 @@ TEST_F(ImportDialog, PastingTwoColumnsOfNumbersOpensItWithThemAndAppends) {
     ASSERT_TRUE(PutOnClipboard(Editor().window, "0\t0\r\n0.5\t8\r\n1\t8\r\n"));
     RunImport([] { Command(IDM_PASTE); },
               [&](HWND dialog) {
-                  EXPECT_EQ(Text(dialog, IDC_IMPORT_FILE), "(貼り付けたデータ)");
-                  EXPECT_NE(Text(dialog, IDC_IMPORT_SUMMARY).find("読込点数: 3"),
+                  EXPECT_EQ(ItemText(dialog, IDC_IMPORT_FILE), "(貼り付けたデータ)");
+                  EXPECT_NE(ItemText(dialog, IDC_IMPORT_SUMMARY).find("読込点数: 3"),
                             std::string::npos);
-                  Click(dialog, IDOK);
+                  ClickItem(dialog, IDOK);
               });
     const ElementList& elements = Editor().model.document().elements;
     ASSERT_EQ(elements.size(), 3u);
@@ -194,10 +133,10 @@ TEST_F(ImportDialog, PastingColumnsIntoANewDocumentOpensItAndElementsAskForARang
     ASSERT_TRUE(PutOnClipboard(Editor().window, "0\t0\r\n1\t5\r\n"));
     RunImport([] { Command(IDM_PASTE); },
               [&](HWND dialog) {
-                  EXPECT_TRUE(Enabled(dialog, IDC_IMPORT_RANGE));
-                  Choose(dialog, IDC_IMPORT_RANGE, 0);
-                  Choose(dialog, IDC_IMPORT_RESOLUTION, 0);
-                  Click(dialog, IDOK);
+                  EXPECT_TRUE(ItemEnabled(dialog, IDC_IMPORT_RANGE));
+                  ChooseEntry(dialog, IDC_IMPORT_RANGE, 0);
+                  ChooseEntry(dialog, IDC_IMPORT_RESOLUTION, 0);
+                  ClickItem(dialog, IDOK);
               });
     EXPECT_NE(Editor().model.document().rangeCode, -1);
     EXPECT_FALSE(Editor().model.document().elements.empty());
@@ -221,11 +160,11 @@ TEST_F(ImportDialog, AReplayFileOnTheCommandLineOrDroppedOffersItsRangeToANewDoc
             OpenCommandLineFile(Editor(), (L"QZ57editor.exe \"" + file.wstring() + L"\"").c_str());
         },
         [&](HWND dialog) {
-            EXPECT_TRUE(Enabled(dialog, IDC_IMPORT_RANGE));
-            EXPECT_EQ(Text(dialog, IDC_IMPORT_RANGE), "0-20mA (外部電源)");
-            EXPECT_EQ(Text(dialog, IDC_IMPORT_RESOLUTION), "1秒 / 24時間");
-            EXPECT_EQ(Text(dialog, IDC_IMPORT_SHAPE), "階段");
-            Click(dialog, IDOK);
+            EXPECT_TRUE(ItemEnabled(dialog, IDC_IMPORT_RANGE));
+            EXPECT_EQ(ItemText(dialog, IDC_IMPORT_RANGE), "0-20mA (外部電源)");
+            EXPECT_EQ(ItemText(dialog, IDC_IMPORT_RESOLUTION), "1秒 / 24時間");
+            EXPECT_EQ(ItemText(dialog, IDC_IMPORT_SHAPE), "階段");
+            ClickItem(dialog, IDOK);
         });
     EXPECT_EQ(Editor().model.document().rangeCode, 3);
     EXPECT_EQ(Editor().model.document().resolutionCode, 2);
@@ -233,8 +172,8 @@ TEST_F(ImportDialog, AReplayFileOnTheCommandLineOrDroppedOffersItsRangeToANewDoc
 
     RunImport([&] { DropFiles({file.wstring()}); },
               [&](HWND dialog) {
-                  EXPECT_FALSE(Enabled(dialog, IDC_IMPORT_RANGE));
-                  Click(dialog, IDOK);
+                  EXPECT_FALSE(ItemEnabled(dialog, IDC_IMPORT_RANGE));
+                  ClickItem(dialog, IDOK);
               });
     EXPECT_EQ(Editor().model.document().elements.size(), 4u);
     fs::remove(file);

@@ -17,62 +17,20 @@
 
 namespace {
 
-// What the test does while the dialog is open. It runs on the dialog's own thread, inside the
-// dialog's modal loop, so every message it sends is handled before the call returns.
-using DialogScript = std::function<void(HWND dialog)>;
-
 constexpr char DialogTitle[] = "パラメータ編集";
 constexpr UINT TickMs = 5;
-
-DialogScript PendingScript;
-bool ScriptRan = false;
-
-// A visible dialog box of this thread with the given title (any other title when `other`).
-HWND FindBox(std::string_view title, bool other) {
-    struct Search {
-        std::string_view title;
-        bool other;
-        HWND found = nullptr;
-    } search{title, other};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM state) -> BOOL {
-            auto& search = *reinterpret_cast<Search*>(state);
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            const bool titled = WindowText(window) == search.title;
-            if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window) &&
-                titled != search.other) {
-                search.found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = FindBox(DialogTitle, false);
-    if (dialog == nullptr)
-        return; // not shown yet: the next tick looks again
-    KillTimer(nullptr, timer);
-    ScriptRan = true;
-    PendingScript(dialog);
-}
 
 // Opens the dialog with the main window's button for the mode (insert and edit act on the
 // selected row) and runs the script once it shows. The script ends the dialog (OK, cancel or
 // close box); the button's command returns then, the result applied.
 void RunDialog(ParamDialogMode mode, DialogScript script) {
-    PendingScript = std::move(script);
-    ScriptRan = false;
-    SetTimer(nullptr, 0, TickMs, RunPendingScript);
     const int button = mode == ParamDialogMode::Insert ? IDC_INSERT
                        : mode == ParamDialogMode::Edit ? IDC_EDIT
                                                        : IDC_APPEND;
-    SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-    ASSERT_TRUE(ScriptRan);
+    ASSERT_TRUE(RunInDialog(
+        DialogTitle,
+        [button] { SendMessageW(Editor().window, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0); },
+        std::move(script)));
 }
 
 // A message box the dialog opens, answered from its own modal loop.
@@ -88,7 +46,7 @@ struct BoxAnswer {
 BoxAnswer* Answer = nullptr;
 
 void CALLBACK AnswerBox(HWND, UINT, UINT_PTR, DWORD) {
-    HWND box = FindBox(DialogTitle, true);
+    HWND box = FindDialogBox(DialogTitle, true);
     if (Answer == nullptr || box == nullptr || box == Answer->last)
         return;
     Answer->last = box;

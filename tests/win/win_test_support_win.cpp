@@ -371,3 +371,76 @@ void DropFiles(const std::vector<std::wstring>& paths) {
     GlobalUnlock(drop);
     SendMessageW(Editor().window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
 }
+
+namespace {
+
+constexpr UINT ScriptTickMs = 5;
+std::string PendingTitle;
+DialogScript PendingScript;
+bool ScriptRan = false;
+
+void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = FindDialogBox(PendingTitle);
+    if (dialog == nullptr)
+        return; // not shown yet: the next tick looks again
+    KillTimer(nullptr, timer);
+    ScriptRan = true;
+    PendingScript(dialog);
+}
+
+} // namespace
+
+HWND FindDialogBox(std::string_view title, bool other) {
+    struct Search {
+        std::string_view title;
+        bool other;
+        HWND found = nullptr;
+    } search{title, other};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM state) -> BOOL {
+            auto& search = *reinterpret_cast<Search*>(state);
+            wchar_t className[16] = {};
+            GetClassNameW(window, className, 16);
+            const bool titled = WindowText(window) == search.title;
+            if (std::wstring_view(className) == L"#32770" && IsWindowVisible(window) &&
+                titled != search.other) {
+                search.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool RunInDialog(std::string_view title, const std::function<void()>& open, DialogScript script) {
+    PendingTitle = title;
+    PendingScript = std::move(script);
+    ScriptRan = false;
+    SetTimer(nullptr, 0, ScriptTickMs, RunPendingScript);
+    open();
+    return ScriptRan;
+}
+
+std::string ItemText(HWND dialog, int id) {
+    return WindowText(GetDlgItem(dialog, id));
+}
+
+void TypeInto(HWND dialog, int id, std::string_view text) {
+    SetWindowTextW(GetDlgItem(dialog, id), Widen(text).c_str());
+}
+
+void ChooseEntry(HWND dialog, int combo, int entry) {
+    SendDlgItemMessageW(dialog, combo, CB_SETCURSEL, static_cast<WPARAM>(entry), 0);
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(combo, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, combo)));
+}
+
+bool ItemEnabled(HWND dialog, int id) {
+    return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+}
+
+void ClickItem(HWND dialog, int id) {
+    SendMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -117,3 +118,21 @@ class DialogAnswerer {
     std::vector<SeenDialog> seen_;
     std::thread watcher_;
 };
+
+// What a test does inside a dialog while it is open. It runs on the dialog's own thread, inside
+// the dialog's modal loop, so every message it sends is handled before the call returns.
+using DialogScript = std::function<void(HWND dialog)>;
+
+// A visible dialog box of this thread with the given title (any other title when `other`).
+HWND FindDialogBox(std::string_view title, bool other = false);
+
+// Does what opens the dialog titled `title` and runs the script in it once it shows; the script
+// ends it. True when the script ran.
+bool RunInDialog(std::string_view title, const std::function<void()>& open, DialogScript script);
+
+// A dialog's control as the user sees and uses it.
+std::string ItemText(HWND dialog, int id);
+void TypeInto(HWND dialog, int id, std::string_view text); // the edit tells of the change
+void ChooseEntry(HWND dialog, int combo, int entry);       // and the list tells of it
+bool ItemEnabled(HWND dialog, int id);
+void ClickItem(HWND dialog, int id);
