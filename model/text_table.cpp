@@ -342,7 +342,6 @@ constexpr std::array<TextRow, TextCount> Rows{{
      "Largest difference from reference {1} {2} ({3})"},
     {TextId::StatusReferenceNoOverlap, 0, "参照と重なる時間がありません",
      "The reference covers none of the signal's time"},
-    {TextId::GenerateMenuItem, 0, "信号生成...", "Generate..."},
     {TextId::GenerateDialogTitle, 0, "信号生成", "Generate"},
     {TextId::GenerateKindLabel, 0, "生成方法", "Generator"},
     {TextId::GenerateStaircase, 0, "階段", "Staircase"},

@@ -299,7 +299,6 @@ enum class TextId {
     StatusReferenceNoOverlap,
     // Generators: the dialog, the names of the generators, their fields ({1} the range's unit
     // label), what they refuse and why, and where in a formula.
-    GenerateMenuItem,
     GenerateDialogTitle,
     GenerateKindLabel,
     GenerateStaircase,

@@ -191,34 +191,15 @@ void InitGenerateDialog(HWND dialog) {
     Refresh(dialog);
 }
 
+void DrawPreview(HWND dialog, const DRAWITEMSTRUCT& item) {
+    const GenerateDialogState& state = StateOf(dialog);
+    PaintPreview(item, state.samples, state.form.rangeCode, state.preview.ok);
+}
+
 INT_PTR CALLBACK GenerateDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        if (!TakeDialogState(dialog, message, lParam))
-            return FALSE;
-        switch (message) {
-        case WM_INITDIALOG:
-            InitGenerateDialog(dialog);
-            return TRUE;
-        case WM_COMMAND:
-            OnGenerateCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-            return TRUE;
-        case WM_DRAWITEM: {
-            if (wParam != IDC_GENERATE_PREVIEW)
-                return FALSE;
-            const GenerateDialogState& state = StateOf(dialog);
-            PaintPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), state.samples,
-                         state.form.rangeCode, state.preview.ok);
-            return TRUE;
-        }
-        case WM_CLOSE:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    } catch (...) {
-        return FALSE;
-    }
+    return HandleDialogMessage(
+        dialog, message, wParam, lParam,
+        {InitGenerateDialog, OnGenerateCommand, IDC_GENERATE_PREVIEW, DrawPreview});
 }
 
 } // namespace

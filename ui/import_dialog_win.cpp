@@ -229,32 +229,15 @@ void InitImportDialog(HWND dialog) {
         TakeText(dialog, {});
 }
 
+void DrawPreview(HWND dialog, const DRAWITEMSTRUCT& item) {
+    const ImportDialogState& state = StateOf(dialog);
+    PaintPreview(item, state.samples, state.form.rangeCode, state.preview.ok);
+}
+
 INT_PTR CALLBACK ImportDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        if (!TakeDialogState(dialog, message, lParam))
-            return FALSE;
-        switch (message) {
-        case WM_INITDIALOG:
-            InitImportDialog(dialog);
-            return TRUE;
-        case WM_COMMAND:
-            OnImportCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-            return TRUE;
-        case WM_DRAWITEM:
-            if (wParam != IDC_IMPORT_PREVIEW)
-                return FALSE;
-            PaintPreview(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), StateOf(dialog).samples,
-                         StateOf(dialog).form.rangeCode, StateOf(dialog).preview.ok);
-            return TRUE;
-        case WM_CLOSE:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    } catch (...) {
-        return FALSE;
-    }
+    return HandleDialogMessage(
+        dialog, message, wParam, lParam,
+        {InitImportDialog, OnImportCommand, IDC_IMPORT_PREVIEW, DrawPreview});
 }
 
 } // namespace

@@ -13,6 +13,7 @@ constexpr std::pair<UINT, TextId> CommandTexts[] = {
     {IDM_SAVE_OVER, TextId::MenuSaveOver},
     {IDM_SAVE_SETTINGS, TextId::MenuSaveSettings},
     {IDM_LOAD_SETTINGS, TextId::MenuLoadSettings},
+    {IDM_IMPORT, TextId::ImportMenuItem},
     {IDM_EXIT, TextId::MenuExit},
     {IDM_UNDO, TextId::MenuUndo},
     {IDM_REDO, TextId::MenuRedo},

@@ -44,25 +44,8 @@ void OnRepeatCommand(HWND dialog, int id, int code) {
 }
 
 INT_PTR CALLBACK RepeatDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    try {
-        if (!TakeDialogState(dialog, message, lParam))
-            return FALSE;
-        switch (message) {
-        case WM_INITDIALOG:
-            InitRepeatDialog(dialog);
-            return TRUE;
-        case WM_COMMAND:
-            OnRepeatCommand(dialog, LOWORD(wParam), HIWORD(wParam));
-            return TRUE;
-        case WM_CLOSE:
-            EndDialog(dialog, IDCANCEL);
-            return TRUE;
-        default:
-            return FALSE;
-        }
-    } catch (...) {
-        return FALSE;
-    }
+    return HandleDialogMessage(dialog, message, wParam, lParam,
+                               {InitRepeatDialog, OnRepeatCommand});
 }
 
 } // namespace

@@ -1,34 +1,15 @@
 #include "ui/settings_commands_win.h"
 
 #include "files/settings_file.h"
+#include "ui/file_dialogs_win.h"
 #include "ui/message_box_win.h"
 #include "ui/text_win.h"
 
-#include <commdlg.h>
-
-#include <cwchar>
 #include <filesystem>
 
 namespace {
 
 constexpr wchar_t DefaultFileName[] = L"QZ57output.dat";
-constexpr DWORD PathCapacity = MAX_PATH;
-
-// The file dialogs' settings shared by saving and loading; file receives the chosen path.
-// filter: the dialog's filter, which must outlive it.
-OPENFILENAMEW DatFileDialog(HWND owner, const std::wstring& filter, wchar_t (&file)[PathCapacity],
-                            DWORD flags) {
-    OPENFILENAMEW dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = PathCapacity;
-    dialog.lpstrDefExt = L"dat";
-    dialog.Flags = flags;
-    return dialog;
-}
 
 std::wstring DatFilter(Language language) {
     return FileFilter(text(TextId::FilterSettingsFiles, language), L"*.dat");
@@ -77,15 +58,10 @@ bool CmdSaveOver(HWND owner, Language language, EditorModel& editor) {
 bool CmdSaveSettings(HWND owner, Language language, EditorModel& editor) {
     if (NothingToSave(owner, language, editor))
         return false;
-    wchar_t file[PathCapacity] = {};
     const std::wstring current = editor.filePath().wstring();
-    std::wcsncpy(file, current.empty() ? DefaultFileName : current.c_str(), PathCapacity - 1);
-    const std::wstring filter = DatFilter(language);
-    OPENFILENAMEW dialog =
-        DatFileDialog(owner, filter, file, OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR);
-    if (!GetSaveFileNameW(&dialog))
-        return false;
-    return SaveTo(owner, language, editor, std::filesystem::path(file));
+    const std::optional<std::filesystem::path> path = AskFileToSave(
+        owner, DatFilter(language), L"dat", current.empty() ? DefaultFileName : current);
+    return path && SaveTo(owner, language, editor, *path);
 }
 
 bool MayReplaceDocument(HWND owner, Language language, const EditorModel& editor) {
@@ -117,14 +93,11 @@ std::optional<LoadedSettings> CmdLoadSettings(HWND owner, Language language,
                                               const EditorModel& editor) {
     if (!MayReplaceDocument(owner, language, editor))
         return std::nullopt;
-    wchar_t file[PathCapacity] = {};
-    std::wcsncpy(file, DefaultFileName, PathCapacity - 1);
-    const std::wstring filter = DatFilter(language);
-    OPENFILENAMEW dialog =
-        DatFileDialog(owner, filter, file, OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST);
-    if (!GetOpenFileNameW(&dialog)) {
+    const std::optional<std::filesystem::path> path =
+        AskFileToOpen(owner, DatFilter(language), DefaultFileName, L"dat");
+    if (!path) {
         ShowError(owner, language, text(TextId::SettingsNotChosen, language));
         return std::nullopt;
     }
-    return ReadSettingsFrom(owner, language, std::filesystem::path(file));
+    return ReadSettingsFrom(owner, language, *path);
 }

@@ -75,6 +75,7 @@ TEST_F(LanguageSwitch, TheMenuChangesEveryTextAtOnceAndTheNextStartRemembersIt) 
     EXPECT_EQ(MenuText(bar, 3, MF_BYPOSITION), "&Help");
     EXPECT_EQ(MenuText(bar, IDM_GENERATE_DIPS, MF_BYCOMMAND), "&Dips and interruptions...");
     EXPECT_EQ(MenuText(bar, IDM_SAVE_OVER, MF_BYCOMMAND), "&Save\tCtrl+S");
+    EXPECT_EQ(MenuText(bar, IDM_IMPORT, MF_BYCOMMAND), "Import waveform data...\tCtrl+I");
     EXPECT_TRUE(GetMenuState(languages, IDM_LANGUAGE_ENGLISH, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(GetMenuState(languages, IDM_LANGUAGE_JAPANESE, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_EQ(WindowText(Control(IDC_LABEL_OUTPUT_RANGE)), "Output range");
