@@ -50,11 +50,13 @@ void checkMade(const FormulaSettings& settings, const FormulaRead& read) {
     for (int k = 0; k + 1 < trace.pointCount(); ++k)
         values.push_back(evaluateFormula(read.code, k * Interval, Duration, stack));
     // Parameters keep 4 decimals and 6 significant digits: a slope's ends may be the largest
-    // values.
+    // values. Beyond 100 the sixth digit is the third decimal, and the rounding of both ends of a
+    // slope adds up on the samples between them.
     double largest = 0.0;
     for (const double value : values)
         largest = std::max(largest, std::fabs(value));
-    const double rounding = std::max(0.00005, 5e-6 * largest) * (1.0 + 1e-6);
+    const double halfUnit = std::max(0.00005, 5e-6 * largest);
+    const double rounding = (largest < 100.0 ? halfUnit : 2.0 * halfUnit) * (1.0 + 1e-6);
     for (std::size_t k = 0; k < values.size(); ++k) {
         if (!(std::fabs(trace.pointAt(static_cast<int>(k)).value - values[k]) <=
               settings.tolerance + rounding))
