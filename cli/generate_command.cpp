@@ -3,6 +3,7 @@
 #include "cli/load_document.h"
 #include "cli/options.h"
 #include "files/generator_messages.h"
+#include "files/import_form.h"
 #include "files/settings_file.h"
 #include "model/dips.h"
 #include "model/engine_start.h"
@@ -115,20 +116,12 @@ class Request {
     std::vector<double> list(std::string_view name, std::vector<double> fallback) {
         if (!has(name))
             return fallback;
-        std::vector<double> values;
-        std::string_view rest = text(name);
-        for (;;) {
-            const std::size_t comma = rest.find(',');
-            const std::optional<double> value = numberArgument(rest.substr(0, comma));
-            if (!value) {
-                usable = badOption(name, "numbers separated by commas") && usable;
-                return fallback;
-            }
-            values.push_back(*value);
-            if (comma == std::string_view::npos)
-                return values;
-            rest.remove_prefix(comma + 1);
+        std::optional<std::vector<double>> values = fieldNumbers(text(name));
+        if (!values) {
+            usable = badOption(name, "numbers separated by commas") && usable;
+            return fallback;
         }
+        return std::move(*values);
     }
 
   private:

@@ -61,20 +61,10 @@ class FieldReader {
     }
     std::vector<double> list() {
         const std::size_t at = next_++;
-        std::vector<double> values;
-        std::string_view rest = texts_[at];
-        for (;;) {
-            const std::size_t comma = rest.find(',');
-            const std::optional<double> value = fieldNumber(rest.substr(0, comma));
-            if (!value) {
-                refuse(at);
-                return {};
-            }
-            values.push_back(*value);
-            if (comma == std::string_view::npos)
-                return values;
-            rest.remove_prefix(comma + 1);
-        }
+        std::optional<std::vector<double>> values = fieldNumbers(texts_[at]);
+        if (!values)
+            refuse(at);
+        return std::move(values).value_or(std::vector<double>{});
     }
     bool ok() const { return result_.ok(); }
 

@@ -41,6 +41,20 @@ std::optional<double> fieldNumber(std::string_view text) {
     return value;
 }
 
+std::optional<std::vector<double>> fieldNumbers(std::string_view text) {
+    std::vector<double> values;
+    for (;;) {
+        const std::size_t comma = text.find(',');
+        const std::optional<double> value = fieldNumber(text.substr(0, comma));
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+        if (comma == std::string_view::npos)
+            return values;
+        text.remove_prefix(comma + 1);
+    }
+}
+
 bool isPointColumns(std::string_view text) {
     const PointReadResult read = readPoints(text);
     return read.ok() && read.columnCount >= 2;

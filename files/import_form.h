@@ -67,3 +67,6 @@ bool isPointColumns(std::string_view text);
 
 // A number field: a decimal number, blanks around it allowed; none otherwise.
 std::optional<double> fieldNumber(std::string_view text);
+
+// Numbers separated by commas, each as fieldNumber reads it; none when any is not one.
+std::optional<std::vector<double>> fieldNumbers(std::string_view text);
